@@ -1,0 +1,33 @@
+# Each room globs its own sources so that new files need no list edits.
+# A file whose name ends in _win32.cpp talks to Win32 (through platform/)
+# and is built only for Windows; every other file is portable.
+function(vorlix_room_sources out dir)
+  file(GLOB all CONFIGURE_DEPENDS ${dir}/*.cpp)
+  set(kept)
+  foreach(f IN LISTS all)
+    if(f MATCHES "_win32\\.cpp$" AND NOT WIN32)
+      continue()
+    endif()
+    list(APPEND kept ${f})
+  endforeach()
+  set(${out} ${kept} PARENT_SCOPE)
+endfunction()
+
+# A room library; a room that holds no source yet is an interface library
+# so that its dependants link the same way before and after it fills.
+function(vorlix_room_library name)
+  set(sources)
+  foreach(dir IN LISTS ARGN)
+    vorlix_room_sources(room_sources ${dir})
+    list(APPEND sources ${room_sources})
+  endforeach()
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    set(scope PUBLIC)
+  else()
+    add_library(${name} INTERFACE)
+    set(scope INTERFACE)
+  endif()
+  target_include_directories(${name} ${scope} ${CMAKE_SOURCE_DIR} ${VORLIX_GENERATED_DIR})
+  set(${name}_scope ${scope} PARENT_SCOPE)
+endfunction()

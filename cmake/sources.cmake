@@ -1,11 +1,15 @@
 # Each room globs its own sources so that new files need no list edits.
 # A file whose name ends in _win32.cpp talks to Win32 (through platform/)
-# and is built only for Windows; every other file is portable.
+# and is built only for Windows; one ending in _posix.cpp is its stand-in
+# for the native build; every other file is portable.
 function(vorlix_room_sources out dir)
   file(GLOB all CONFIGURE_DEPENDS ${dir}/*.cpp)
   set(kept)
   foreach(f IN LISTS all)
     if(f MATCHES "_win32\\.cpp$" AND NOT WIN32)
+      continue()
+    endif()
+    if(f MATCHES "_posix\\.cpp$" AND WIN32)
       continue()
     endif()
     list(APPEND kept ${f})

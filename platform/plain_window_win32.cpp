@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/wide_text.h"
+
 namespace vorlix::platform {
 namespace {
 
@@ -23,8 +25,7 @@ int RunPlainWindow(const std::string& caption) {
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = L"VorlixPlainWindow";
   RegisterClassW(&window_class);
-  std::wstring wide_caption(caption.begin(), caption.end());
-  HWND window = CreateWindowExW(0, window_class.lpszClassName, wide_caption.c_str(),
+  HWND window = CreateWindowExW(0, window_class.lpszClassName, Wide(caption).c_str(),
                                 WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 859, 543,
                                 nullptr, nullptr, window_class.hInstance, nullptr);
   ShowWindow(window, SW_SHOWNORMAL);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorlix::platform {
+
+// The system's own text codec: GBK as Windows' code page 936 maps it, and
+// every character that GBK lacks as a GB18030 four-byte sequence, so that
+// no file name is lost to "?". Portable, since Wine has no code page 54936.
+
+// Bytes that form no character become U+FFFD.
+std::u16string GbkToUtf16(std::string_view gbk);
+
+// An unpaired surrogate becomes "?".
+std::string Utf16ToGbk(std::u16string_view utf16);
+
+}  // namespace vorlix::platform

@@ -1,0 +1,46 @@
+#include "runtime/core/fatal_error.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "texts.h"
+
+namespace vorlix::core {
+namespace {
+
+struct FatalErrorRaised {
+  int code;
+  std::string text;
+};
+
+bool ThrowingHook(int, int code, std::string_view text) { throw FatalErrorRaised{code, std::string(text)}; }
+
+class FatalErrorTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetErrorHook(ThrowingHook); }
+  void TearDown() override { SetErrorHook(nullptr); }
+};
+
+TEST(FatalErrorBoxText, code_zero_gives_heading_and_message_only) {
+  std::string expected = std::string(texts::kErrorBoxHeading) + std::string(texts::kErrorBoxMessage) + "x\r\n";
+  EXPECT_EQ(FatalErrorBoxText("x", 0), expected);
+}
+
+TEST(FatalErrorBoxText, empty_text_with_code_gives_heading_and_code_only) {
+  std::string expected = std::string(texts::kErrorBoxHeading) + std::string(texts::kErrorBoxCode) + "7\r\n\r\n";
+  EXPECT_EQ(FatalErrorBoxText("", 7), expected);
+}
+
+TEST_F(FatalErrorTest, runtime_error_carries_its_number_and_text) {
+  try {
+    RuntimeError(11);
+    FAIL() << "RuntimeError returned";
+  } catch (const FatalErrorRaised& raised) {
+    EXPECT_EQ(raised.code, 11);
+    EXPECT_EQ(raised.text, texts::kRuntimeError11);
+  }
+}
+
+}  // namespace
+}  // namespace vorlix::core

@@ -57,8 +57,8 @@ constexpr StoredField kListViewFields[] = {
 // from them when the unit is created.
 bool CheckListViewBlocks(std::vector<PropertyValue>& values) {
   using namespace list_view_props;
-  return ParseListViewColumns(std::get<Bytes>(values[kColumns])).has_value() &&
-         ParseListViewInitialEntries(std::get<Bytes>(values[kInitialItems])).has_value();
+  return ParseListViewColumns(std::get<ByteSet>(values[kColumns])).has_value() &&
+         ParseListViewInitialEntries(std::get<ByteSet>(values[kInitialItems])).has_value();
 }
 constexpr PropertyLayout kListViewLayout{1, kListViewFields, CheckListViewBlocks};
 

@@ -7,7 +7,7 @@ namespace vorlix::core {
 namespace {
 
 template <typename Entry, typename ReadEntry>
-std::optional<std::vector<Entry>> ParseEntries(const Bytes& block, ReadEntry read_entry) {
+std::optional<std::vector<Entry>> ParseEntries(const ByteSet& block, ReadEntry read_entry) {
   ByteReader in(block);
   std::vector<Entry> entries;
   try {
@@ -20,7 +20,7 @@ std::optional<std::vector<Entry>> ParseEntries(const Bytes& block, ReadEntry rea
 
 }  // namespace
 
-std::optional<std::vector<ListViewColumn>> ParseListViewColumns(const Bytes& block) {
+std::optional<std::vector<ListViewColumn>> ParseListViewColumns(const ByteSet& block) {
   return ParseEntries<ListViewColumn>(block, [](ByteReader& in) {
     ListViewColumn column;
     column.header_image_flag = in.U8();
@@ -32,7 +32,7 @@ std::optional<std::vector<ListViewColumn>> ParseListViewColumns(const Bytes& blo
   });
 }
 
-Bytes EmitListViewColumns(const std::vector<ListViewColumn>& columns) {
+ByteSet EmitListViewColumns(const std::vector<ListViewColumn>& columns) {
   ByteWriter out;
   for (const auto& column : columns) {
     out.U8(column.header_image_flag);
@@ -44,7 +44,7 @@ Bytes EmitListViewColumns(const std::vector<ListViewColumn>& columns) {
   return out.Take();
 }
 
-std::optional<std::vector<ListViewInitialEntry>> ParseListViewInitialEntries(const Bytes& block) {
+std::optional<std::vector<ListViewInitialEntry>> ParseListViewInitialEntries(const ByteSet& block) {
   return ParseEntries<ListViewInitialEntry>(block, [](ByteReader& in) {
     ListViewInitialEntry entry;
     entry.next_column = in.U8();
@@ -58,7 +58,7 @@ std::optional<std::vector<ListViewInitialEntry>> ParseListViewInitialEntries(con
   });
 }
 
-Bytes EmitListViewInitialEntries(const std::vector<ListViewInitialEntry>& entries) {
+ByteSet EmitListViewInitialEntries(const std::vector<ListViewInitialEntry>& entries) {
   ByteWriter out;
   for (const auto& entry : entries) {
     out.U8(entry.next_column);

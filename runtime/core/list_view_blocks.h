@@ -35,10 +35,10 @@ struct ListViewInitialEntry {
 };
 
 // Nothing when the block does not hold whole entries.
-std::optional<std::vector<ListViewColumn>> ParseListViewColumns(const Bytes& block);
-Bytes EmitListViewColumns(const std::vector<ListViewColumn>& columns);
+std::optional<std::vector<ListViewColumn>> ParseListViewColumns(const ByteSet& block);
+ByteSet EmitListViewColumns(const std::vector<ListViewColumn>& columns);
 
-std::optional<std::vector<ListViewInitialEntry>> ParseListViewInitialEntries(const Bytes& block);
-Bytes EmitListViewInitialEntries(const std::vector<ListViewInitialEntry>& entries);
+std::optional<std::vector<ListViewInitialEntry>> ParseListViewInitialEntries(const ByteSet& block);
+ByteSet EmitListViewInitialEntries(const std::vector<ListViewInitialEntry>& entries);
 
 }  // namespace vorlix::core

@@ -7,7 +7,7 @@
 
 namespace vorlix::core {
 
-std::optional<LogFont> DecodeFont(const Bytes& block) {
+std::optional<LogFont> DecodeFont(const ByteSet& block) {
   if (block.size() != kLogFontSize) return std::nullopt;
   ByteReader in(block);
   LogFont font;
@@ -31,7 +31,7 @@ std::optional<LogFont> DecodeFont(const Bytes& block) {
   return font;
 }
 
-Bytes EncodeFont(const LogFont& font) {
+ByteSet EncodeFont(const LogFont& font) {
   ByteWriter out;
   out.I32(font.height);
   out.I32(font.width);

@@ -38,8 +38,8 @@ constexpr std::int32_t kBoldWeight = 700;
 
 // A font block of any length other than 60 bytes (empty included) means the
 // system's default GUI font: nothing.
-std::optional<LogFont> DecodeFont(const Bytes& block);
-Bytes EncodeFont(const LogFont& font);
+std::optional<LogFont> DecodeFont(const ByteSet& block);
+ByteSet EncodeFont(const LogFont& font);
 
 // Height in pixels as stored (negative: character height), weight, face name
 // (at most 31 bytes are kept).

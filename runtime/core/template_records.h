@@ -64,7 +64,7 @@ struct UnitRecord {
   // Units placed on this container; in a paged container 0 separates pages.
   std::vector<UnitId> children;
   // Mouse pointer: empty, a u32 pointer number, or -1 and a cursor file.
-  Bytes pointer_data;
+  ByteSet pointer_data;
   Text tag;
   std::uint32_t reserved_after_tag = 0;
   std::uint32_t state = 0;
@@ -72,7 +72,7 @@ struct UnitRecord {
   std::vector<EventBinding> bindings;
   std::array<std::uint8_t, 20> reserved_tail{};
   // The type's own properties, read by the type when it creates the unit.
-  Bytes property_data;
+  ByteSet property_data;
 
   bool operator==(const UnitRecord&) const = default;
 };

@@ -147,7 +147,7 @@ MenuItemRecord ParseMenuItemRecord(std::span<const std::uint8_t> data) {
   return item;
 }
 
-Bytes SerialiseRecord(const TemplateRecord& record) {
+ByteSet SerialiseRecord(const TemplateRecord& record) {
   ByteWriter out;
   if (const auto* item = record.MenuItem()) {
     WriteRecordHead(out, *item);
@@ -199,7 +199,7 @@ TemplateSegment ParseSegment(std::span<const std::uint8_t> segment) {
   return windows;
 }
 
-Bytes SerialiseSegment(const TemplateSegment& segment) {
+ByteSet SerialiseSegment(const TemplateSegment& segment) {
   ByteWriter out;
   out.U32(static_cast<std::uint32_t>(8 * segment.size()));
   for (const auto& window : segment) out.U32(window.id);

@@ -16,11 +16,11 @@ TemplateSegment ParseSegment(std::span<const std::uint8_t> segment);
 
 // Writes the segment: window slots as 0, each record table laid out in entry
 // order.
-Bytes SerialiseSegment(const TemplateSegment& segment);
+ByteSet SerialiseSegment(const TemplateSegment& segment);
 
 // One record's data, as the record table holds it.
 UnitRecord ParseUnitRecord(std::span<const std::uint8_t> data);
 MenuItemRecord ParseMenuItemRecord(std::span<const std::uint8_t> data);
-Bytes SerialiseRecord(const TemplateRecord& record);
+ByteSet SerialiseRecord(const TemplateRecord& record);
 
 }  // namespace vorlix::core

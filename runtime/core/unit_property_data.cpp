@@ -14,7 +14,7 @@ PropertyValue EmptyValueOf(FieldForm form, std::int32_t default_word) {
     case FieldForm::kWord:
     case FieldForm::kU16: return default_word;
     case FieldForm::kText: return Text{};
-    case FieldForm::kBytes: return Bytes{};
+    case FieldForm::kBytes: return ByteSet{};
     case FieldForm::kTextList: return TextList{};
   }
   return default_word;
@@ -40,7 +40,7 @@ void WriteField(ByteWriter& out, FieldForm form, const PropertyValue& value) {
     case FieldForm::kWord: out.I32(std::get<std::int32_t>(value)); break;
     case FieldForm::kU16: out.U16(static_cast<std::uint16_t>(std::get<std::int32_t>(value))); break;
     case FieldForm::kText: out.Block(std::get<Text>(value)); break;
-    case FieldForm::kBytes: out.Block(std::get<Bytes>(value)); break;
+    case FieldForm::kBytes: out.Block(std::get<ByteSet>(value)); break;
     case FieldForm::kTextList: {
       const auto& list = std::get<TextList>(value);
       out.U32(static_cast<std::uint32_t>(list.size()));
@@ -94,7 +94,7 @@ std::optional<UnitPropertyData> UnitPropertyData::Parse(const UnitTypeDescriptor
   return parsed;
 }
 
-Bytes UnitPropertyData::Emit() const {
+ByteSet UnitPropertyData::Emit() const {
   if (type_->layout == nullptr) return {};
   ByteWriter out;
   out.U32(type_->layout->max_version);

@@ -26,7 +26,7 @@ class UnitPropertyData {
                                                std::span<const std::uint8_t> data);
 
   // The newest layout version, every field present.
-  Bytes Emit() const;
+  ByteSet Emit() const;
 
   // Null for a property that the data does not hold (numbers out of range,
   // properties of the live unit only).
@@ -40,7 +40,7 @@ class UnitPropertyData {
   // Typed reads of stored properties (the property must have that form).
   std::int32_t Word(int property) const { return std::get<std::int32_t>(values_.at(property)); }
   const Text& TextOf(int property) const { return std::get<Text>(values_.at(property)); }
-  const Bytes& BytesOf(int property) const { return std::get<Bytes>(values_.at(property)); }
+  const ByteSet& BytesOf(int property) const { return std::get<ByteSet>(values_.at(property)); }
   const TextList& ListOf(int property) const { return std::get<TextList>(values_.at(property)); }
   // Nothing means the system's default GUI font.
   std::optional<LogFont> Font(int property) const { return DecodeFont(BytesOf(property)); }

@@ -35,19 +35,19 @@ TEST(TemplateSegmentCodec, a_unit_record_is_laid_out_field_by_field) {
   ByteWriter expected;
   expected.U32(type_codes::kButton);
   expected.U32(0);
-  expected.Raw(Bytes(16, 0));
+  expected.Raw(ByteSet(16, 0));
   expected.CText(unit.name);
   expected.CText("");
   for (std::uint32_t word : {0u, 6u, static_cast<std::uint32_t>(-4), 66u, 30u, 0u, 0x16010002u, 0u}) {
     expected.U32(word);
   }
-  expected.Block(Bytes{0, 0, 0, 0});
+  expected.Block(ByteSet{0, 0, 0, 0});
   expected.CText("");
   for (std::uint32_t word : {0u, 5u, 0u, 2u, 0u, 16u, static_cast<std::uint32_t>(-4), 0xFFFFFFFFu}) {
     expected.U32(word);
   }
-  expected.Raw(Bytes(20, 0));
-  expected.Raw(Bytes{1, 0, 0, 0});
+  expected.Raw(ByteSet(20, 0));
+  expected.Raw(ByteSet{1, 0, 0, 0});
   EXPECT_EQ(SerialiseRecord({0x16010004, unit}), expected.Bytes());
   EXPECT_EQ(ParseUnitRecord(expected.Bytes()), unit);
 }
@@ -58,7 +58,7 @@ TEST(TemplateSegmentCodec, a_menu_item_record_ends_with_its_handler_and_slots) {
   item.flags = menu_flags::kChecked;
   item.caption = "-";
   item.handler_offset = 24;
-  const Bytes data = SerialiseRecord({0x26010263, item});
+  const ByteSet data = SerialiseRecord({0x26010263, item});
   ASSERT_EQ(data.size(), 4 + 4 + 16 + 1 + 1 + 12 + 2 + 4 + 16u);
   ByteReader tail(std::span<const std::uint8_t>(data).subspan(data.size() - 20, 4));
   EXPECT_EQ(tail.U32(), 24u);
@@ -66,7 +66,7 @@ TEST(TemplateSegmentCodec, a_menu_item_record_ends_with_its_handler_and_slots) {
 }
 
 TEST(TemplateSegmentCodec, a_menu_item_record_with_bytes_left_over_is_refused) {
-  Bytes data = SerialiseRecord({0x26010263, MenuItemRecord{}});
+  ByteSet data = SerialiseRecord({0x26010263, MenuItemRecord{}});
   data.push_back(0);
   EXPECT_THROW(ParseMenuItemRecord(data), MalformedData);
 }
@@ -91,7 +91,7 @@ TEST(TemplateSegmentCodec, the_window_table_holds_ids_then_slots_then_records) {
   window.module_id = 0x1901000A;
   window.records.push_back({kWindowOwnRecordId, OwnRecord()});
   const TemplateSegment segment{{0x52010001, window}, {0x52010002, window}};
-  const Bytes bytes = SerialiseSegment(segment);
+  const ByteSet bytes = SerialiseSegment(segment);
   ByteReader in(bytes);
   EXPECT_EQ(in.U32(), 16u);
   EXPECT_EQ(in.U32(), 0x52010001u);
@@ -107,7 +107,7 @@ TEST(TemplateSegmentCodec, record_offsets_count_from_the_end_of_the_offsets) {
   WindowRecord window;
   window.records.push_back({kWindowOwnRecordId, OwnRecord()});
   window.records.push_back({0x16010001, SampleUnit()});
-  const Bytes bytes = SerialiseSegment({{kMainWindowId, window}});
+  const ByteSet bytes = SerialiseSegment({{kMainWindowId, window}});
   ByteReader in(bytes);
   in.Take(5 * 4);  // table length, id, slot, reserved, module
   in.BlockText();

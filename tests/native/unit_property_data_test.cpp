@@ -26,7 +26,7 @@ PropertyValue DistinctValue(const StoredField& field) {
     case FieldForm::kWord: return n;
     case FieldForm::kU16: return std::int32_t{0x2A00 + n};
     case FieldForm::kText: return Text("t\xB0\xB4") + std::to_string(n);
-    case FieldForm::kBytes: return Bytes(n % 5 + 1, static_cast<std::uint8_t>(n));
+    case FieldForm::kBytes: return ByteSet(n % 5 + 1, static_cast<std::uint8_t>(n));
     case FieldForm::kTextList: return TextList{"a", std::to_string(n)};
   }
   return n;
@@ -34,7 +34,7 @@ PropertyValue DistinctValue(const StoredField& field) {
 
 // Writes version `version` of a type's data with DistinctValue in each field
 // present in that version.
-Bytes WriteVersion(const UnitTypeDescriptor& type, std::uint32_t version) {
+ByteSet WriteVersion(const UnitTypeDescriptor& type, std::uint32_t version) {
   ByteWriter out;
   out.U32(version);
   for (const auto& field : type.layout->fields) {
@@ -44,7 +44,7 @@ Bytes WriteVersion(const UnitTypeDescriptor& type, std::uint32_t version) {
       case FieldForm::kWord: out.I32(std::get<std::int32_t>(value)); break;
       case FieldForm::kU16: out.U16(static_cast<std::uint16_t>(std::get<std::int32_t>(value))); break;
       case FieldForm::kText: out.Block(std::get<Text>(value)); break;
-      case FieldForm::kBytes: out.Block(std::get<Bytes>(value)); break;
+      case FieldForm::kBytes: out.Block(std::get<ByteSet>(value)); break;
       case FieldForm::kTextList:
         out.U32(2);
         for (const auto& text : std::get<TextList>(value)) out.Block(text);
@@ -74,7 +74,7 @@ TEST(UnitPropertyData, every_type_and_version_round_trips_through_parse_and_emit
                                                                       : *defaults.Get(field.property);
         EXPECT_EQ(*parsed->Get(field.property), expected) << type.properties[field.property].name;
       }
-      const Bytes emitted = parsed->Emit();
+      const ByteSet emitted = parsed->Emit();
       auto again = UnitPropertyData::Parse(type, emitted);
       ASSERT_TRUE(again.has_value());
       EXPECT_EQ(again->StoredVersion(), type.layout->max_version);
@@ -90,9 +90,9 @@ TEST(UnitPropertyData, a_version_1_edit_box_comes_back_as_version_2_with_empty_t
   for (int word = 0; word < 9; ++word) v1.U32(word);
   v1.U16('#');
   for (int word = 0; word < 6; ++word) v1.U32(0);
-  v1.Block(Bytes{});
+  v1.Block(ByteSet{});
   v1.Block(std::string_view("\xC3\xFB"));
-  Bytes expected = v1.Bytes();
+  ByteSet expected = v1.Bytes();
   expected[0] = 2;
   expected.insert(expected.end(), 8, 0);  // two empty texts
 
@@ -108,7 +108,7 @@ TEST(UnitPropertyData, label_words_are_read_in_their_stored_order) {
   ByteWriter data;
   data.U32(1);
   for (std::int32_t word = 1; word <= 16; ++word) data.I32(word);
-  for (int block = 0; block < 3; ++block) data.Block(Bytes{});
+  for (int block = 0; block < 3; ++block) data.Block(ByteSet{});
   auto parsed = UnitPropertyData::Parse(Type(type_codes::kLabel), data.Bytes());
   ASSERT_TRUE(parsed.has_value());
   using namespace label_props;
@@ -142,7 +142,7 @@ TEST(UnitPropertyData, empty_data_gives_every_default) {
 TEST(UnitPropertyData, a_version_above_the_maximum_is_refused) {
   for (UnitTypeCode code : kTypesWithData) {
     const UnitTypeDescriptor& type = Type(code);
-    Bytes data = UnitPropertyData(type).Emit();
+    ByteSet data = UnitPropertyData(type).Emit();
     data[0] = static_cast<std::uint8_t>(type.layout->max_version + 1);
     EXPECT_FALSE(UnitPropertyData::Parse(type, data).has_value()) << type.english_name;
   }
@@ -151,8 +151,8 @@ TEST(UnitPropertyData, a_version_above_the_maximum_is_refused) {
 TEST(UnitPropertyData, truncated_or_overlong_data_is_refused) {
   for (UnitTypeCode code : kTypesWithData) {
     const UnitTypeDescriptor& type = Type(code);
-    Bytes data = UnitPropertyData(type).Emit();
-    Bytes longer = data;
+    ByteSet data = UnitPropertyData(type).Emit();
+    ByteSet longer = data;
     longer.push_back(0);
     data.pop_back();
     EXPECT_FALSE(UnitPropertyData::Parse(type, data).has_value()) << type.english_name;
@@ -165,7 +165,7 @@ TEST(UnitPropertyData, a_type_without_stored_data_refuses_any) {
   EXPECT_FALSE(UnitPropertyData::Parse(*FindUnitType(MakeTypeCode(1, 2)), {}).has_value());
 }
 
-Bytes ProcessBarData(std::int32_t minimum, std::int32_t maximum, std::int32_t position) {
+ByteSet ProcessBarData(std::int32_t minimum, std::int32_t maximum, std::int32_t position) {
   ByteWriter out;
   for (std::int32_t word : {1, 3, 0, 0, minimum, maximum, position}) out.I32(word);
   return out.Take();
@@ -201,7 +201,7 @@ TEST(ProcessBarData, writing_the_maximum_clamps_it_and_the_position) {
   EXPECT_EQ(bar.Word(process_bar_props::kMaximum), 32767);
 }
 
-UnitPropertyData ListViewWith(const Bytes& columns, const Bytes& items = {}) {
+UnitPropertyData ListViewWith(const ByteSet& columns, const ByteSet& items = {}) {
   UnitPropertyData list(Type(type_codes::kListView));
   EXPECT_NE(list.Set(list_view_props::kColumns, columns), UnitPropertyData::SetResult::kRefused);
   EXPECT_NE(list.Set(list_view_props::kInitialItems, items), UnitPropertyData::SetResult::kRefused);
@@ -227,14 +227,14 @@ TEST(ListViewData, columns_and_initial_items_survive_parse_and_emit) {
 }
 
 TEST(ListViewData, a_column_block_cut_inside_an_entry_refuses_the_data) {
-  Bytes columns = EmitListViewColumns({{0, -1, 0, 260, "path"}});
+  ByteSet columns = EmitListViewColumns({{0, -1, 0, 260, "path"}});
   columns.pop_back();  // the header's terminator
   UnitPropertyData list(Type(type_codes::kListView));
   EXPECT_EQ(list.Set(list_view_props::kColumns, columns), UnitPropertyData::SetResult::kRefused);
   EXPECT_TRUE(list.BytesOf(list_view_props::kColumns).empty());
 
   ByteWriter stored;
-  const Bytes good = list.Emit();
+  const ByteSet good = list.Emit();
   // Replace the empty column block (fourth of the six blocks) by the cut one.
   std::size_t blocks_at = good.size() - 6 * 4;
   stored.Raw(std::span(good).first(blocks_at + 3 * 4));
@@ -270,7 +270,7 @@ TEST(UnitPropertyDataFont, a_stored_60_byte_font_is_decoded_and_any_other_length
   auto parsed = UnitPropertyData::Parse(Type(type_codes::kButton), button.Emit());
   ASSERT_TRUE(parsed.has_value());
   EXPECT_EQ(parsed->Font(button_props::kFont), nine_point);
-  ASSERT_EQ(button.Set(button_props::kFont, Bytes(59, 0)), UnitPropertyData::SetResult::kApplied);
+  ASSERT_EQ(button.Set(button_props::kFont, ByteSet(59, 0)), UnitPropertyData::SetResult::kApplied);
   EXPECT_FALSE(button.Font(button_props::kFont).has_value());
 }
 
@@ -278,7 +278,7 @@ TEST(UnitPropertyDataFont, the_face_name_is_kept_as_gbk_bytes_and_always_termina
   const LogFont font = MakeFont(-16, kBoldWeight, "\xCB\xCE\xCC\xE5");
   EXPECT_EQ(EncodeFont(font).size(), kLogFontSize);
   EXPECT_EQ(FaceName(*DecodeFont(EncodeFont(font))), "\xCB\xCE\xCC\xE5");
-  Bytes full = EncodeFont(MakeFont(-12, kNormalWeight));
+  ByteSet full = EncodeFont(MakeFont(-12, kNormalWeight));
   std::fill(full.begin() + 28, full.end(), 'a');
   EXPECT_EQ(FaceName(*DecodeFont(full)), std::string(31, 'a'));
 }

@@ -6,10 +6,13 @@
 namespace vorlix::platform {
 
 // The system's own text codec: GBK as Windows' code page 936 maps it, and
-// every character that GBK lacks as a GB18030 four-byte sequence, so that
-// no file name is lost to "?". Portable, since Wine has no code page 54936.
+// every character that code page lacks as a GB18030 four-byte sequence, so
+// that no file name is lost to "?". Portable, since Wine has no code page
+// 54936. Utf16ToGbk then GbkToUtf16 gives back every Unicode scalar value.
 
-// Bytes that form no character become U+FFFD.
+// Bytes that form no character become U+FFFD: 0xFF, a lead byte whose next
+// byte cannot follow it (that byte is then read again), an unassigned
+// four-byte code, and a sequence cut off by the end of the text.
 std::u16string GbkToUtf16(std::string_view gbk);
 
 // An unpaired surrogate becomes "?".

@@ -1,0 +1,29 @@
+#include "app/mainwindow/external_function_declarations.h"
+
+namespace vorlix::app {
+
+// Entry 0 names no library: it is looked for in the system libraries.
+// Entries 12 and 13 are one function declared with two argument shapes.
+std::vector<core::ExternalFunctionDeclaration> ExternalFunctionDeclarations() {
+  return {
+      {"", "SHFileOperation"},
+      {"shlwapi.dll", "PathIsDirectoryA"},
+      {"shell32.dll", "SHBrowseForFolderA"},
+      {"shell32.dll", "SHGetPathFromIDListA"},
+      {"Shell32", "ILCreateFromPathA"},
+      {"Shell32", "SHOpenFolderAndSelectItems"},
+      {"Shell32", "ILFree"},
+      {"kernel32", "GetModuleFileNameA"},
+      {"user32", "OpenClipboard"},
+      {"user32", "EmptyClipboard"},
+      {"kernel32", "GlobalAlloc"},
+      {"kernel32", "GlobalLock"},
+      {"kernel32", "RtlMoveMemory"},
+      {"kernel32", "RtlMoveMemory"},
+      {"kernel32", "GlobalUnlock"},
+      {"user32", "SetClipboardData"},
+      {"user32", "CloseClipboard"},
+  };
+}
+
+}  // namespace vorlix::app

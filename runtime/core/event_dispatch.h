@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "runtime/core/identifiers.h"
+#include "runtime/core/value.h"
+
+namespace vorlix::core {
+
+// An application handler: it receives exactly the arguments of its event
+// and returns nothing (nullopt) or a value.
+using HandlerResult = std::optional<std::int64_t>;
+using Handler = HandlerResult (*)(std::span<const Value> arguments);
+
+// One event of a unit, a menu item or the window itself (unit = the
+// window's own record id, or 0). Integer-only events carry int32 values;
+// typed events (the drop target's texts) carry any value.
+struct EventRequest {
+  WindowId window = 0;
+  UnitId unit = 0;
+  std::int32_t event = 0;
+  std::vector<Value> arguments;
+  // Written by RaiseEvent.
+  bool result_present = false;
+  std::int64_t result = 0;
+};
+
+// Delivers the request to the handler bound to it; true when a handler ran.
+// Nothing is delivered while delivery is suspended.
+bool RaiseEvent(EventRequest& request);
+
+// Delivery is suspended while a window is built and after a fatal error;
+// suspensions nest.
+void SuspendEventDelivery();
+void ResumeEventDelivery();
+bool EventDeliverySuspended();
+
+// The unit whose handler runs now; cleared when the handler returns.
+struct EventSource {
+  WindowId window = 0;
+  UnitId unit = 0;
+};
+std::optional<EventSource> CurrentEventSource();
+
+}  // namespace vorlix::core

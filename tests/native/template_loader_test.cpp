@@ -12,12 +12,12 @@
 namespace vorlix::core {
 namespace {
 
-using Handler = void (*)();
+using TestHandler = void (*)();
 void First() {}
 void Second() {}
 void Third() {}
-const std::array<Handler, 3> kHandlers{First, Second, Third};
-const ApplicationCodeBase kCodeBase = CodeBaseOf(std::span<const Handler>(kHandlers));
+const std::array<TestHandler, 3> kHandlers{First, Second, Third};
+const ApplicationCodeBase kCodeBase = CodeBaseOf(std::span<const TestHandler>(kHandlers));
 
 constexpr UnitId kButtonA = 0x16010001;
 constexpr UnitId kButtonB = 0x16010002;
@@ -46,12 +46,12 @@ TemplateSegment SampleWindows() {
   WindowRecord main;
   main.module_id = 0x1901000A;
   main.records = {
-      Unit(kWindowOwnRecordId, type_codes::kWindow, {{0, 0}, {2, 2 * sizeof(Handler)}}),
-      Unit(kButtonA, type_codes::kButton, {{0, sizeof(Handler)}, {-4, kNoHandlerOffset}}),
+      Unit(kWindowOwnRecordId, type_codes::kWindow, {{0, 0}, {2, 2 * sizeof(TestHandler)}}),
+      Unit(kButtonA, type_codes::kButton, {{0, sizeof(TestHandler)}, {-4, kNoHandlerOffset}}),
       Unit(kButtonB, type_codes::kButton, {}, kButtonA),
       Unit(kLabel, type_codes::kLabel, {{0, 0}}, kButtonA),
       MenuItem(kMenuTop, 0, kNoHandlerOffset),
-      MenuItem(kMenuItem, 1, 2 * sizeof(Handler)),
+      MenuItem(kMenuItem, 1, 2 * sizeof(TestHandler)),
   };
   WindowRecord second;
   second.records = {Unit(kWindowOwnRecordId, type_codes::kWindow, {})};
@@ -65,7 +65,7 @@ TEST(TemplateLoader, handler_offsets_become_the_entries_they_name) {
   WindowRecord& main = FindWindow(windows, kMainWindowId)->record;
   EXPECT_EQ(main.records[0].Unit()->bindings[0].handler, EntryOf(0));
   EXPECT_EQ(main.records[0].Unit()->bindings[1].handler, EntryOf(2));
-  EXPECT_EQ(*HandlerEntry<Handler>(main.records[1].Unit()->bindings[0].handler), &Second);
+  EXPECT_EQ(*HandlerEntry<TestHandler>(main.records[1].Unit()->bindings[0].handler), &Second);
   EXPECT_EQ(FindRecord(main, kMenuItem)->MenuItem()->handler, EntryOf(2));
 }
 
@@ -189,7 +189,7 @@ TEST(TemplateLoaderRefuses, a_record_offset_past_its_table) {
 
 TEST(TemplateLoaderRefuses, a_handler_offset_outside_the_table_or_between_entries) {
   TemplateSegment windows = SampleWindows();
-  windows[0].record.records[1].Unit()->bindings[0].handler_offset = 3 * sizeof(Handler);
+  windows[0].record.records[1].Unit()->bindings[0].handler_offset = 3 * sizeof(TestHandler);
   ExpectRefused(SerialiseSegment(windows));
   windows[0].record.records[1].Unit()->bindings[0].handler_offset = 1;
   ExpectRefused(SerialiseSegment(windows));

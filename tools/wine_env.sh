@@ -24,6 +24,12 @@ make_wine_prefix() {
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" \
       /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
   done
+  # Wine draws the title bars itself, so a window shows its caption and
+  # frame on a bare Xvfb (no window manager) as on a desktop.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+  # The caption buttons are Marlett glyphs; this Wine build does not find the
+  # font in its data folder, only in the prefix.
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wineserver -w
 }
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace vorlix::platform {
+
+enum class ReadSharing {
+  kReadersOnly,  // others may read meanwhile, nobody may write
+  kEveryone,     // others may also write, rename or delete meanwhile
+};
+
+struct FileContent {
+  enum class Status { kRead, kMissing, kFailed } status = Status::kFailed;
+  std::vector<std::uint8_t> bytes;
+};
+
+// The whole content of a file. Missing means the file (or its folder) does
+// not exist; failed covers every other error, a locked file among them.
+FileContent ReadWholeFile(std::string_view path, ReadSharing sharing);
+
+// Creates the file, or cuts an existing one to length 0, with nobody else
+// allowed in, and writes the parts back to back. False when the file cannot
+// be opened or a write or the close fails; what was written stays.
+bool WriteWholeFile(std::string_view path, std::span<const std::span<const std::uint8_t>> parts);
+
+// Gives the file the new content in one step: the content goes to a new
+// file beside it, which then takes the old file's place, so that a failure
+// at any point leaves either the old or the new content, never a part.
+// Hidden and system attributes of the old file carry over.
+bool ReplaceWholeFile(std::string_view path, std::span<const std::uint8_t> content);
+
+}  // namespace vorlix::platform

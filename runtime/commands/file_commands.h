@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "runtime/commands/byte_set.h"
+
+namespace vorlix::commands {
+
+// The caller's folder-listing variable: 0 when no listing is open.
+using FindHandle = std::intptr_t;
+
+// The program's directory, without trailing backslash.
+std::string GetRunDirectory();
+
+// With a pattern (a path whose last part may hold * and ?), starts a new
+// listing in the handle variable, closing the one it held; with an empty
+// pattern, goes on with the listing in the variable. Gives the bare name of
+// the next entry that the filter lets pass ("." and ".." too), or an empty
+// text when there is none more, and then closes the listing and sets the
+// variable to 0. Without a filter every entry but folders passes.
+std::string FindFile(std::string_view pattern, std::optional<std::int32_t> filter, FindHandle& handle);
+
+// Ends a listing early; the caller's variable stays as it is.
+void FindFileClose(FindHandle handle);
+
+// True when a find-first-file search on the path finds anything: wildcards
+// match, and a folder counts when given without a trailing backslash.
+bool FileExists(std::string_view path);
+
+// The whole file; empty when the path is empty, the file cannot be opened
+// or read (others may read it meanwhile, nobody may write), or it is empty.
+ByteSet ReadFile(std::string_view path);
+
+// Creates the file, or cuts an existing one to length 0, with nobody else
+// let in, and writes the data back to back. False when the path is empty,
+// the file cannot be opened, or a write or the close fails (what was
+// written stays).
+bool WriteFile(std::string_view path, std::initializer_list<ByteSetView> data = {});
+
+}  // namespace vorlix::commands

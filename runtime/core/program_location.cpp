@@ -1,0 +1,23 @@
+#include "runtime/core/program_location.h"
+
+#include "platform/program_file.h"
+#include "runtime/core/gbk_chars.h"
+
+namespace vorlix::core {
+
+ProgramLocation SplitProgramPath(std::string_view path) {
+  // '\' may be the second byte of a GBK character, so only character starts count.
+  std::size_t separator = std::string_view::npos;
+  for (std::size_t pos = 0; pos < path.size(); pos += GbkCharLengthAt(path, pos)) {
+    if (path[pos] == '\\' || path[pos] == '/') separator = pos;
+  }
+  if (separator == std::string_view::npos) return {std::string(), std::string(path)};
+  return {std::string(path.substr(0, separator)), std::string(path.substr(separator + 1))};
+}
+
+const ProgramLocation& ThisProgram() {
+  static const ProgramLocation location = SplitProgramPath(platform::ProgramFilePath());
+  return location;
+}
+
+}  // namespace vorlix::core

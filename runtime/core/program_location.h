@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorlix::core {
+
+struct ProgramLocation {
+  // Everything before the last backslash: no trailing backslash, also at a
+  // drive's root ("C:"); empty when the path holds no backslash.
+  std::string directory;
+  // The part after the last backslash.
+  std::string file_name;
+};
+
+// Splits the full path of a program file. The native build's paths use '/',
+// which counts as a backslash here; a Windows module path never holds one.
+ProgramLocation SplitProgramPath(std::string_view path);
+
+// The running program's location, worked out once at first use.
+const ProgramLocation& ThisProgram();
+
+}  // namespace vorlix::core

@@ -12,9 +12,9 @@ namespace vorlix::commands {
 
 static_assert(std::is_same_v<FindHandle, platform::FindHandle>);
 
-std::string GetRunDirectory() { return core::ThisProgram().directory; }
+core::Text GetRunDirectory() { return core::ThisProgram().directory; }
 
-std::string FindFile(std::string_view pattern, std::optional<std::int32_t> filter, FindHandle& handle) {
+core::Text FindFile(std::string_view pattern, std::optional<std::int32_t> filter, FindHandle& handle) {
   platform::DirectoryEntry entry;
   bool found = false;
   if (!pattern.empty()) {
@@ -37,7 +37,7 @@ void FindFileClose(FindHandle handle) {
 
 bool FileExists(std::string_view path) { return !path.empty() && platform::AnyEntryMatches(path); }
 
-ByteSet ReadFile(std::string_view path) {
+core::ByteSet ReadFile(std::string_view path) {
   if (path.empty()) return {};
   return platform::ReadWholeFile(path, platform::ReadSharing::kReadersOnly).bytes;
 }

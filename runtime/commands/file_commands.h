@@ -3,18 +3,22 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
-#include <string>
 #include <string_view>
 
-#include "runtime/commands/byte_set.h"
+#include <span>
+
+#include "runtime/core/value.h"
 
 namespace vorlix::commands {
 
 // The caller's folder-listing variable: 0 when no listing is open.
 using FindHandle = std::intptr_t;
 
+// One byte-set argument, as given, without a copy.
+using ByteSetView = std::span<const std::uint8_t>;
+
 // The program's directory, without trailing backslash.
-std::string GetRunDirectory();
+core::Text GetRunDirectory();
 
 // With a pattern (a path whose last part may hold * and ?), starts a new
 // listing in the handle variable, closing the one it held; with an empty
@@ -22,7 +26,7 @@ std::string GetRunDirectory();
 // the next entry that the filter lets pass ("." and ".." too), or an empty
 // text when there is none more, and then closes the listing and sets the
 // variable to 0. Without a filter every entry but folders passes.
-std::string FindFile(std::string_view pattern, std::optional<std::int32_t> filter, FindHandle& handle);
+core::Text FindFile(std::string_view pattern, std::optional<std::int32_t> filter, FindHandle& handle);
 
 // Ends a listing early; the caller's variable stays as it is.
 void FindFileClose(FindHandle handle);
@@ -33,7 +37,7 @@ bool FileExists(std::string_view path);
 
 // The whole file; empty when the path is empty, the file cannot be opened
 // or read (others may read it meanwhile, nobody may write), or it is empty.
-ByteSet ReadFile(std::string_view path);
+core::ByteSet ReadFile(std::string_view path);
 
 // Creates the file, or cuts an existing one to length 0, with nobody else
 // let in, and writes the data back to back. False when the path is empty,

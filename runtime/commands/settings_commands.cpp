@@ -49,7 +49,7 @@ std::optional<std::string> Edited(std::string_view content, std::string_view sec
 
 }  // namespace
 
-std::string ReadSettingsItem(std::string_view file, std::string_view section, std::string_view key,
+core::Text ReadSettingsItem(std::string_view file, std::string_view section, std::string_view key,
                              std::optional<std::string_view> default_text) {
   file = SkipLeadingControls(file);
   section = SkipLeadingControls(section);

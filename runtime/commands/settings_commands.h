@@ -2,8 +2,9 @@
 
 #include <cstddef>
 #include <optional>
-#include <string>
 #include <string_view>
+
+#include "runtime/core/value.h"
 
 namespace vorlix::commands {
 
@@ -17,7 +18,7 @@ constexpr std::size_t kSettingsValueLimit = 10239;
 // and the default is not used. Trailing spaces of the default are dropped,
 // as the platform does. A longer value is cut to kSettingsValueLimit bytes,
 // never inside a double-byte character.
-std::string ReadSettingsItem(std::string_view file, std::string_view section, std::string_view key,
+core::Text ReadSettingsItem(std::string_view file, std::string_view section, std::string_view key,
                              std::optional<std::string_view> default_text = std::nullopt);
 
 // Writes the item; without a key removes the whole section, without a value

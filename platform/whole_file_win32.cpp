@@ -40,12 +40,24 @@ HANDLE CreateFileBeside(const std::wstring& target, std::wstring& created) {
   static LONG counter = 0;
   for (int attempt = 0; attempt < 100; ++attempt) {
     wchar_t suffix[40];
-    swprintf(suffix, 40, L".%lx-%lx.new", GetCurrentProcessId(), static_cast<unsigned long>(InterlockedIncrement(&counter)));
+    auto serial = static_cast<unsigned long>(InterlockedIncrement(&counter));
+    swprintf(suffix, 40, L".%lx-%lx.new", GetCurrentProcessId(), serial);
     created = target + suffix;
     HANDLE file = CreateFileW(created.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
   }
   return INVALID_HANDLE_VALUE;
+}
+
+// A file that is open anywhere cannot be replaced. Scanners and indexers
+// hold files for moments, so a few short retries ride those out.
+bool MoveIntoPlace(const std::wstring& from, const std::wstring& to) {
+  for (int attempt = 0;; ++attempt) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    DWORD error = GetLastError();
+    if (attempt == 4 || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) return false;
+    Sleep(20);
+  }
 }
 
 }  // namespace
@@ -97,7 +109,7 @@ bool ReplaceWholeFile(std::string_view path, std::span<const std::uint8_t> conte
   if (written && kept != INVALID_FILE_ATTRIBUTES && (kept & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {
     SetFileAttributesW(beside.c_str(), kept & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
   }
-  bool replaced = written && MoveFileExW(beside.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  bool replaced = written && MoveIntoPlace(beside, target);
   if (!replaced) DeleteFileW(beside.c_str());
   return replaced;
 }

@@ -7,18 +7,12 @@
 namespace vorlix::commands::settings {
 namespace {
 
-// One character folded to its small form, packed as (lead << 8) | second
-// for a double-byte character.
+// One character with ASCII letters folded to small, packed as
+// (lead << 8) | second for a double-byte character, which never folds.
 std::uint32_t FoldedChar(std::string_view text, std::size_t pos, std::size_t length) {
   auto first = static_cast<std::uint8_t>(text[pos]);
-  if (length == 1) return (first >= 'A' && first <= 'Z') ? first + 0x20u : first;
-  auto second = static_cast<std::uint8_t>(text[pos + 1]);
-  std::uint32_t folded = (std::uint32_t{first} << 8) | second;
-  if (first == 0xA3 && second >= 0xC1 && second <= 0xDA) return folded + 0x20;  // full-width A-Z
-  if (first == 0xA6 && second >= 0xA1 && second <= 0xB8) return folded + 0x20;  // Greek
-  if (first == 0xA7 && second >= 0xA1 && second <= 0xC1) return folded + 0x30;  // Cyrillic
-  if (first == 0xA2 && second >= 0xF1 && second <= 0xFA) return folded - 0x50;  // Roman numerals
-  return folded;
+  if (length == 2) return (std::uint32_t{first} << 8) | static_cast<std::uint8_t>(text[pos + 1]);
+  return (first >= 'A' && first <= 'Z') ? first + 0x20u : first;
 }
 
 }  // namespace

@@ -10,9 +10,10 @@ namespace vorlix::commands::settings {
 bool IsBlank(char c);
 std::string_view TrimBlanks(std::string_view text);
 
-// Names of sections and keys compare without regard to case, as the
-// platform compares them after widening: ASCII letters and GBK's
-// full-width Latin, Greek, Cyrillic letters and Roman numerals.
+// Names of sections and keys compare without regard to the case of ASCII
+// letters. Like the platform's functions (measured under Wine), letters of
+// other scripts fold nowhere, full-width ones included; a second byte that
+// looks like a letter is never folded.
 bool SameName(std::string_view a, std::string_view b);
 
 }  // namespace vorlix::commands::settings

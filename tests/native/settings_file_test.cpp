@@ -5,7 +5,7 @@
 namespace vorlix::commands::settings {
 namespace {
 
-// GBK bytes: two Chinese characters, and full-width/Greek letters in both cases.
+// GBK bytes: two Chinese characters, and full-width and Greek letters in both cases.
 constexpr std::string_view kZhuce = "\xD7\xA2\xB2\xE1";      // a section name
 constexpr std::string_view kFullWidthA = "\xA3\xC1";         // full-width A
 constexpr std::string_view kFullWidthSmallA = "\xA3\xE1";    // full-width a
@@ -21,9 +21,11 @@ TEST(SettingsFileReading, names_match_without_regard_to_ascii_case_or_surroundin
   EXPECT_EQ(FindValue("[ ab ]\r\n  key  =  v  \r\n", "ab", "key"), "v");
 }
 
-TEST(SettingsFileReading, gbk_letters_with_case_match_their_other_case) {
+TEST(SettingsFileReading, double_byte_letters_in_another_case_are_other_names) {
   std::string content = "[" + std::string(kFullWidthA) + "]\r\n" + std::string(kGreekAlpha) + "=1\r\n";
-  EXPECT_EQ(FindValue(content, kFullWidthSmallA, kGreekSmallAlpha), "1");
+  EXPECT_EQ(FindValue(content, kFullWidthSmallA, kGreekAlpha), std::nullopt);
+  EXPECT_EQ(FindValue(content, kFullWidthA, kGreekSmallAlpha), std::nullopt);
+  EXPECT_EQ(FindValue(content, kFullWidthA, kGreekAlpha), "1");
 }
 
 TEST(SettingsFileReading, second_bytes_that_look_like_letters_are_not_folded) {

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "platform/whole_file.h"
+#include "runtime/commands/settings_encoding.h"
 #include "runtime/commands/settings_file.h"
 #include "runtime/commands/settings_names.h"
 #include "runtime/core/gbk_chars.h"
@@ -32,8 +33,6 @@ std::string CutToLimit(std::string text) {
   return text;
 }
 
-std::string AsText(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
-
 std::span<const std::uint8_t> AsBytes(std::string_view text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
@@ -58,7 +57,7 @@ core::Text ReadSettingsItem(std::string_view file, std::string_view section, std
   platform::FileContent content = platform::ReadWholeFile(file, platform::ReadSharing::kEveryone);
   std::optional<std::string> value;
   if (content.status == platform::FileContent::Status::kRead) {
-    value = settings::FindValue(AsText(content.bytes), section, key);
+    value = settings::FindValue(settings::DecodeFile(content.bytes).text, section, key);
   }
   if (!value) value = std::string(WithoutTrailingSpaces(default_text.value_or("")));
   return CutToLimit(std::move(*value));
@@ -69,11 +68,11 @@ bool WriteSettingsItem(std::string_view file, std::string_view section, std::opt
   if (file.empty()) return false;
   platform::FileContent old = platform::ReadWholeFile(file, platform::ReadSharing::kEveryone);
   if (old.status == platform::FileContent::Status::kFailed) return false;
-  std::string old_text = AsText(old.bytes);
-  std::optional<std::string> new_text = Edited(old_text, section, key, value);
+  settings::DecodedFile decoded = settings::DecodeFile(old.bytes);
+  std::optional<std::string> new_text = Edited(decoded.text, section, key, value);
   if (!new_text) return false;
-  if (*new_text == old_text) return true;
-  return platform::ReplaceWholeFile(file, AsBytes(*new_text));
+  if (*new_text == decoded.text) return true;
+  return platform::ReplaceWholeFile(file, AsBytes(settings::EncodeFile(*new_text, decoded.encoding)));
 }
 
 }  // namespace vorlix::commands

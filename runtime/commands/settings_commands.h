@@ -23,7 +23,8 @@ core::Text ReadSettingsItem(std::string_view file, std::string_view section, std
 
 // Writes the item; without a key removes the whole section, without a value
 // removes the key; an empty value is written as such. The file is replaced
-// in one step, so a failure never leaves it cut off. False when the file
+// in one step, so a failure never leaves it cut off, and keeps its encoding
+// (GBK, or UTF-8 or UTF-16 with a byte-order mark). False when the file
 // cannot be read or written, or the item cannot be stored in the layout
 // (an empty section or key name, a line break in a name or the value, or a
 // key holding '=' or starting with '[' or ';').

@@ -101,5 +101,12 @@ TEST_F(SettingsCommandsTest, an_item_the_layout_cannot_hold_is_refused_and_the_f
   EXPECT_EQ(folder_.Read("config.ini"), "[s]\r\nk=v\r\n");
 }
 
+TEST_F(SettingsCommandsTest, a_utf8_file_with_a_mark_is_read_and_stays_utf8) {
+  folder_.Write("config.ini", "\xEF\xBB\xBF[s]\r\nk=\xE7\x9C\x9F\r\n");  // k = "true" in UTF-8
+  EXPECT_EQ(ReadSettingsItem(file_, "s", "k"), "\xD5\xE6");
+  ASSERT_TRUE(WriteSettingsItem(file_, "s", "k", "\xBC\xD9"));        // "false" in GBK
+  EXPECT_EQ(folder_.Read("config.ini"), "\xEF\xBB\xBF[s]\r\nk=\xE5\x81\x87\r\n");
+}
+
 }  // namespace
 }  // namespace vorlix::commands

@@ -98,6 +98,15 @@ TEST_F(SettingsInteropTest, values_with_blanks_or_quotes_at_the_ends_survive_our
   EXPECT_EQ(ReadSettingsItem(file_, "s", "a"), "  two spaces  ");
 }
 
+TEST_F(SettingsInteropTest, a_utf16_file_is_read_and_written_in_its_own_encoding_on_both_sides) {
+  folder_.Write("config.ini", std::string("\xFF\xFE[\0s\0]\0\r\0\n\0", 12));
+  PlatformWrite(kSection, kKey, kTrue);
+  EXPECT_EQ(ReadSettingsItem(file_, kSection, kKey), kTrue);
+  ASSERT_TRUE(WriteSettingsItem(file_, kSection, "plain", kFalse));
+  EXPECT_EQ(PlatformRead(kSection, "plain"), kFalse);
+  EXPECT_EQ(folder_.Read("config.ini").substr(0, 2), "\xFF\xFE");
+}
+
 TEST_F(SettingsInteropTest, a_hand_written_file_reads_alike_on_both_sides) {
   folder_.Write("config.ini",
                 "; comment\r\n[ s ]\r\n  k  =  v w  \r\nq='x'\r\nbare\r\n[s]\r\nlater=1\r\n[T]\nlf=2\n");

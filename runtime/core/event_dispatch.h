@@ -34,11 +34,16 @@ bool RaiseEvent(EventRequest& request);
 
 // Delivery is suspended while a window is built and after a fatal error;
 // suspensions nest.
+// Any thread may suspend (an end request from another thread does).
 void SuspendEventDelivery();
+// Never below 0.
 void ResumeEventDelivery();
 bool EventDeliverySuspended();
+int EventSuspensionDepth();
 
-// The unit whose handler runs now; cleared when the handler returns.
+// The unit whose handler runs now. An event delivered inside a handler
+// (while it processes pending messages) replaces it, and its return clears
+// it.
 struct EventSource {
   WindowId window = 0;
   UnitId unit = 0;

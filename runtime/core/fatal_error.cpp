@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include "platform/debugger.h"
+#include "runtime/core/event_dispatch.h"
 #include "runtime/core/program_end.h"
+#include "runtime/core/runtime_state.h"
 #include "texts.h"
 
 namespace vorlix::core {
@@ -10,7 +13,6 @@ namespace {
 
 ErrorHook error_hook = nullptr;
 bool hook_running = false;
-int suspension_depth = 0;
 
 constexpr std::array<std::string_view, 11> kRuntimeErrorTexts{
     texts::kRuntimeError1, texts::kRuntimeError2,  texts::kRuntimeError3, texts::kRuntimeError4,
@@ -31,8 +33,7 @@ std::string FatalErrorBoxText(std::string_view gbk_text, int error_code) {
 void SetErrorHook(ErrorHook hook) { error_hook = hook; }
 
 void FatalError(std::string_view gbk_text, int error_code) {
-  ++suspension_depth;
-  SuspendEvents();
+  SuspendEventDelivery();
   bool box_skipped = false;
   if (error_hook != nullptr && !hook_running) {
     hook_running = true;
@@ -40,9 +41,10 @@ void FatalError(std::string_view gbk_text, int error_code) {
     struct Reset {
       ~Reset() { hook_running = false; }
     } reset;
-    box_skipped = error_hook(suspension_depth, error_code, gbk_text);
+    box_skipped = error_hook(EventSuspensionDepth(), error_code, gbk_text);
   }
   if (!box_skipped) ShowFatalErrorBox(FatalErrorBoxText(gbk_text, error_code));
+  if (Runtime().run_mode == kDebugRunMode) platform::BreakIntoDebugger();
   EndProgram(-1);
 }
 

@@ -6,8 +6,6 @@
 
 namespace vorlix::core {
 
-void SuspendEvents() {}
-
 void ShowFatalErrorBox(const std::string& gbk_text) {
   std::fwrite(gbk_text.data(), 1, gbk_text.size(), stderr);
 }

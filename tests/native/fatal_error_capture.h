@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/core/event_dispatch.h"
 #include "runtime/core/fatal_error.h"
 
 namespace vorlix::test {
@@ -15,12 +16,15 @@ struct RaisedFatalError {
 
 // Runs action with an error hook that turns a fatal error into an exception,
 // so that the test sees the error instead of the program ending. Gives the
-// error raised, or nothing when the action finished normally.
+// error raised, or nothing when the action finished normally. Event
+// delivery, which the error suspends for good, is resumed again so that the
+// next test starts as the program would.
 template <class Action>
 std::optional<RaisedFatalError> FatalErrorOf(Action action) {
   core::SetErrorHook([](int, int code, std::string_view text) -> bool {
     throw RaisedFatalError{code, std::string(text)};
   });
+  const int suspension_depth = core::EventSuspensionDepth();
   std::optional<RaisedFatalError> raised;
   try {
     action();
@@ -28,6 +32,7 @@ std::optional<RaisedFatalError> FatalErrorOf(Action action) {
     raised = error;
   }
   core::SetErrorHook(nullptr);
+  while (core::EventSuspensionDepth() > suspension_depth) core::ResumeEventDelivery();
   return raised;
 }
 

@@ -1,0 +1,9 @@
+#include "platform/debugger.h"
+
+#include <windows.h>
+
+namespace vorlix::platform {
+
+void BreakIntoDebugger() { DebugBreak(); }
+
+}  // namespace vorlix::platform

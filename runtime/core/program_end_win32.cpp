@@ -6,8 +6,6 @@
 
 namespace vorlix::core {
 
-void SuspendEvents() {}
-
 void ShowFatalErrorBox(const std::string& gbk_text) {
   platform::ShowErrorBox(gbk_text, std::string(texts::kErrorTitle));
 }

@@ -120,6 +120,7 @@ TemplateSegment Windows() {
 class EventDispatch : public ::testing::Test {
  protected:
   void SetUp() override {
+    while (EventDeliverySuspended()) ResumeEventDelivery();
     calls.clear();
     Runtime().windows = LoadSegment(SerialiseSegment(Windows()), CodeBaseOf(std::span<const Handler>(kHandlers)));
   }

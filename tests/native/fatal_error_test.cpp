@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "runtime/core/event_dispatch.h"
 #include "texts.h"
 
 namespace vorlix::core {
@@ -19,7 +20,11 @@ bool ThrowingHook(int, int code, std::string_view text) { throw FatalErrorRaised
 class FatalErrorTest : public ::testing::Test {
  protected:
   void SetUp() override { SetErrorHook(ThrowingHook); }
-  void TearDown() override { SetErrorHook(nullptr); }
+  // A fatal error suspends event delivery for good; the next test starts afresh.
+  void TearDown() override {
+    SetErrorHook(nullptr);
+    while (EventDeliverySuspended()) ResumeEventDelivery();
+  }
 };
 
 TEST(FatalErrorBoxText, code_zero_gives_heading_and_message_only) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/mainwindow/external_function_declarations.h"
+#include "runtime/core/event_dispatch.h"
 #include "runtime/core/fatal_error.h"
 #include "texts.h"
 
@@ -21,7 +22,11 @@ bool ThrowingHook(int, int, std::string_view text) { throw FatalErrorRaised{std:
 class ExternalFunctionTableTest : public ::testing::Test {
  protected:
   void SetUp() override { SetErrorHook(ThrowingHook); }
-  void TearDown() override { SetErrorHook(nullptr); }
+  // A fatal error suspends event delivery for good; the next test starts afresh.
+  void TearDown() override {
+    SetErrorHook(nullptr);
+    while (EventDeliverySuspended()) ResumeEventDelivery();
+  }
 
   static LibrarySearchPlaces Places() { return {"", "C:\\nowhere", "C:\\nowhere\\"}; }
 };

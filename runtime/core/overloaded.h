@@ -7,5 +7,8 @@ template <class... Handlers>
 struct Overloaded : Handlers... {
   using Handlers::operator()...;
 };
+// Clang before 17 deduces no aggregate's template arguments by itself.
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 }  // namespace vorlix::core

@@ -13,7 +13,7 @@ namespace {
 // Throws MalformedData for an offset that names no entry of the table.
 std::uintptr_t Relocate(std::uint32_t offset, const ApplicationCodeBase& code_base) {
   if (offset == kNoHandlerOffset) return 0;
-  if (offset >= code_base.size || offset % code_base.entry_size != 0) {
+  if (offset >= code_base.size || code_base.entry_size == 0 || offset % code_base.entry_size != 0) {
     throw MalformedData("a handler offset of " + std::to_string(offset) + " names no handler");
   }
   return code_base.address + offset;

@@ -44,7 +44,7 @@ void FatalError(std::string_view gbk_text, int error_code) {
     box_skipped = error_hook(EventSuspensionDepth(), error_code, gbk_text);
   }
   if (!box_skipped) ShowFatalErrorBox(FatalErrorBoxText(gbk_text, error_code));
-  if (Runtime().run_mode == kDebugRunMode) platform::BreakIntoDebugger();
+  if (Runtime().header.run_mode == kDebugRunMode) platform::BreakIntoDebugger();
   EndProgram(-1);
 }
 

@@ -98,10 +98,18 @@ struct UnitTypeDescriptor {
   bool IsNonVisual() const { return (flags & type_flags::kNonVisual) != 0; }
 };
 
+// What the runtime tells a support library, by the notice's number.
+enum class LibraryNotice : std::int32_t {
+  kProgramEnds = 6,
+  kRuntimeStarted = 10,
+};
+
 struct SupportLibrary {
   std::string_view name;
   // Type number n is at position n - 1.
   std::span<const UnitTypeDescriptor> types;
+  // Null for a library that needs no notices.
+  void (*notify)(LibraryNotice notice) = nullptr;
 };
 
 // The ten support libraries; library number n is at position n - 1.

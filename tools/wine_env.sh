@@ -15,8 +15,14 @@ export WINEARCH=win64
 # prefix, and Z: (the Unix root) typed as a RAM disk, so that no kind of
 # drive that the program lists takes it and no search walks the whole
 # machine. The drive types take effect once the wineserver has restarted.
+# With a second argument "unmanaged" (for tests on a bare X server) Wine
+# leaves no window to a window manager: otherwise destroying each window
+# that was ever active waits two seconds for a window manager that is not
+# there.
 make_wine_prefix() {
   export WINEPREFIX=$1
+  local managed=Y
+  [[ ${2-} == unmanaged ]] && managed=N
   if [[ -e $WINEPREFIX ]]; then
     WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
@@ -38,7 +44,7 @@ make_wine_prefix() {
     for face in SimSun 宋体 NSimSun 'MS Shell Dlg' 'MS Shell Dlg 2' Tahoma; do
       printf '"%s"="WenQuanYi Micro Hei"\r\n' "$face"
     done
-    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n'
+    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n"Managed"="%s"\r\n' "$managed"
     printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\r\n'
     printf '"d:"="hd"\r\n"e:"="cdrom"\r\n"f:"="floppy"\r\n"g:"="network"\r\n"z:"="ramdisk"\r\n'
   } | iconv -f UTF-8 -t GBK >"$reg"

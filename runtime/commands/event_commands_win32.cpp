@@ -1,0 +1,9 @@
+#include "runtime/commands/event_commands.h"
+
+#include "runtime/core/message_loop.h"
+
+namespace vorlix::commands {
+
+void ProcessEvents() { core::ProcessPendingMessages(); }
+
+}  // namespace vorlix::commands

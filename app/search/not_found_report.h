@@ -1,0 +1,12 @@
+#pragma once
+
+#include <span>
+
+#include "runtime/core/event_dispatch.h"
+
+namespace vorlix::app {
+
+// The button that writes and opens the list of names not found.
+core::HandlerResult WriteNotFoundReport(std::span<const core::Value> arguments);
+
+}  // namespace vorlix::app

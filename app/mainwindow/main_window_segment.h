@@ -5,9 +5,8 @@
 
 namespace vorlix::app {
 
-// The window template segment generated at build time from the main
-// window's description (mainwindow/description); its handler offsets count
-// into the handler table of kMainWindowHandlerNames.
+// The window template segment, generated at build time from the main
+// window's description.
 std::span<const std::uint8_t> MainWindowSegment();
 
 }  // namespace vorlix::app

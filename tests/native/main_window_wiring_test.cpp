@@ -6,7 +6,7 @@
 #include <array>
 #include <utility>
 
-#include "app/mainwindow/main_window_handler_names.h"
+#include "app/mainwindow/handler_names.h"
 #include "app/mainwindow/main_window_segment.h"
 #include "runtime/core/event_dispatch.h"
 #include "runtime/core/runtime_state.h"
@@ -20,7 +20,7 @@ namespace {
 using namespace core;
 namespace layout = main_window_layout;
 
-constexpr std::size_t kHandlerCount = app::kMainWindowHandlerNames.size();
+constexpr std::size_t kHandlerCount = app::kHandlerNames.size();
 
 // The entries that ran, in order.
 std::vector<std::size_t> ran;
@@ -39,7 +39,7 @@ constexpr std::array<Handler, kHandlerCount> RecordingTable(std::index_sequence<
 constexpr std::array<Handler, kHandlerCount> kRecordingHandlers =
     RecordingTable(std::make_index_sequence<kHandlerCount>());
 
-std::string_view HandlerNameOf(std::size_t entry) { return app::kMainWindowHandlerNames.at(entry); }
+std::string_view HandlerNameOf(std::size_t entry) { return app::kHandlerNames.at(entry); }
 
 class MainWindowWiring : public ::testing::Test {
  protected:
@@ -111,7 +111,7 @@ TEST_F(MainWindowWiring, every_entry_of_the_handler_table_is_bound_somewhere) {
   std::vector<std::string_view> bound;
   for (const layout::Binding& binding : layout::kWiring) bound.push_back(binding.handler);
   for (const layout::MenuItem& item : layout::kMenu) bound.push_back(item.handler);
-  for (std::string_view name : app::kMainWindowHandlerNames) {
+  for (std::string_view name : app::kHandlerNames) {
     EXPECT_NE(std::find(bound.begin(), bound.end(), name), bound.end()) << name;
   }
 }

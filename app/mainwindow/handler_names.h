@@ -5,10 +5,10 @@
 
 namespace vorlix::app {
 
-// The application's handler table, in table order: the stored bindings of
-// the main window name their handlers by place in this table. The table of
-// routines (main_window_handler_table) follows it entry by entry.
-inline constexpr std::array<std::string_view, 36> kMainWindowHandlerNames{
+// The application's handler table, in table order: the main window's
+// description binds events to these names, and HandlerTable() holds the
+// routines in the same order.
+inline constexpr std::array<std::string_view, 36> kHandlerNames{
     // The window itself.
     "LoadSettingsAtStart", "SaveStateAtClose",
     // Search.

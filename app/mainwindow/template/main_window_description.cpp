@@ -3,7 +3,7 @@
 // Units are added in creation order, the oldest first; the generator stores
 // them newest first, so this one order fixes both the focus order (creation
 // order) and the stacking order (stored order) of the window.
-#include "app/mainwindow/main_window_handler_names.h"
+#include "app/mainwindow/handler_names.h"
 #include "app/mainwindow/main_window_units.h"
 #include "runtime/core/list_view_blocks.h"
 #include "runtime/core/log_font.h"
@@ -246,7 +246,7 @@ void DescribeMenu(WindowDescription& window) {
 
 TemplateDescription DescribeTemplates() {
   TemplateDescription description;
-  description.handler_names.assign(app::kMainWindowHandlerNames.begin(), app::kMainWindowHandlerNames.end());
+  description.handler_names.assign(app::kHandlerNames.begin(), app::kHandlerNames.end());
   WindowDescription& window = description.windows.emplace_back(kMainWindowId, kModuleId);
   DescribeFrame(window.Frame());
   DescribeUnits(window);

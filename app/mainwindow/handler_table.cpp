@@ -1,0 +1,87 @@
+#include "app/mainwindow/handler_table.h"
+
+#include <array>
+#include <string_view>
+
+#include "app/mainwindow/handler_names.h"
+#include "app/mainwindow/name_hint.h"
+#include "app/results/checked_file_deletion.h"
+#include "app/results/clipboard_file_list.h"
+#include "app/results/file_transfer.h"
+#include "app/results/result_list_commands.h"
+#include "app/search/not_found_report.h"
+#include "app/search/search_request.h"
+#include "app/settings/option_handlers.h"
+#include "app/settings/saved_state.h"
+#include "app/settings/search_folders.h"
+#include "app/settings/settings_at_start.h"
+
+namespace vorlix::app {
+namespace {
+
+struct NamedHandler {
+  std::string_view name;
+  core::Handler routine;
+};
+
+constexpr NamedHandler kNamedHandlers[] = {
+    {"LoadSettingsAtStart", LoadSettingsAtStart},
+    {"SaveStateAtClose", SaveStateAtClose},
+    {"StartSearch", StartSearch},
+    {"RequestStop", RequestStop},
+    {"WriteNotFoundReport", WriteNotFoundReport},
+    {"AddFolderFromDialog", AddFolderFromDialog},
+    {"AddDroppedItems", AddDroppedItems},
+    {"ShowFolderMenu", ShowFolderMenu},
+    {"ShowResultMenu", ShowResultMenu},
+    {"OpenResultFile", OpenResultFile},
+    {"SortResultsByColumn", SortResultsByColumn},
+    {"CheckAllResults", CheckAllResults},
+    {"UncheckAllResults", UncheckAllResults},
+    {"CopyCheckedFiles", CopyCheckedFiles},
+    {"MoveCheckedFiles", MoveCheckedFiles},
+    {"DeleteCheckedFiles", DeleteCheckedFiles},
+    {"CopyCheckedToClipboard", CopyCheckedToClipboard},
+    {"SaveFoldersClicked", SaveFoldersClicked},
+    {"FolderNamesOnlyClicked", FolderNamesOnlyClicked},
+    {"SaveKeywordsClicked", SaveKeywordsClicked},
+    {"AutoRenameClicked", AutoRenameClicked},
+    {"ExactMatchClicked", ExactMatchClicked},
+    {"FuzzyMatchClicked", FuzzyMatchClicked},
+    {"ChosenFoldersClicked", ChosenFoldersClicked},
+    {"WholeComputerClicked", WholeComputerClicked},
+    {"OptionHint", OptionHint},
+    {"ShowNameHint", ShowNameHint},
+    {"HideNameHint", HideNameHint},
+    {"RemoveCurrentFolder", RemoveCurrentFolder},
+    {"RemoveAllFolders", RemoveAllFolders},
+    {"CheckAllFolders", CheckAllFolders},
+    {"UncheckAllFolders", UncheckAllFolders},
+    {"OpenResultLocation", OpenResultLocation},
+    {"CheckSelectedResults", CheckSelectedResults},
+    {"ToggleMoveButton", ToggleMoveButton},
+    {"ToggleDeleteButton", ToggleDeleteButton},
+};
+
+// The stored bindings count entries by place, so a routine out of place
+// would run for another handler's events: checked when the program is built.
+constexpr bool FollowsTheNames() {
+  if (std::size(kNamedHandlers) != kHandlerNames.size()) return false;
+  for (std::size_t i = 0; i < kHandlerNames.size(); ++i) {
+    if (kNamedHandlers[i].name != kHandlerNames[i]) return false;
+  }
+  return true;
+}
+static_assert(FollowsTheNames(), "the handler table must list its routines in the order of kHandlerNames");
+
+constexpr auto kHandlers = [] {
+  std::array<core::Handler, kHandlerNames.size()> table{};
+  for (std::size_t i = 0; i < table.size(); ++i) table[i] = kNamedHandlers[i].routine;
+  return table;
+}();
+
+}  // namespace
+
+std::span<const core::Handler> HandlerTable() { return kHandlers; }
+
+}  // namespace vorlix::app

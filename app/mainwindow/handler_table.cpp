@@ -5,6 +5,7 @@
 
 #include "app/mainwindow/handler_names.h"
 #include "app/mainwindow/name_hint.h"
+#include "app/mainwindow/window_lifetime.h"
 #include "app/results/checked_file_deletion.h"
 #include "app/results/clipboard_file_list.h"
 #include "app/results/file_transfer.h"
@@ -19,48 +20,50 @@
 namespace vorlix::app {
 namespace {
 
+// Each routine is entered through Guarded, so that one stopped by the main
+// window closing under it ends there.
 struct NamedHandler {
   std::string_view name;
   core::Handler routine;
 };
 
 constexpr NamedHandler kNamedHandlers[] = {
-    {"LoadSettingsAtStart", LoadSettingsAtStart},
-    {"SaveStateAtClose", SaveStateAtClose},
-    {"StartSearch", StartSearch},
-    {"RequestStop", RequestStop},
-    {"WriteNotFoundReport", WriteNotFoundReport},
-    {"AddFolderFromDialog", AddFolderFromDialog},
-    {"AddDroppedItems", AddDroppedItems},
-    {"ShowFolderMenu", ShowFolderMenu},
-    {"ShowResultMenu", ShowResultMenu},
-    {"OpenResultFile", OpenResultFile},
-    {"SortResultsByColumn", SortResultsByColumn},
-    {"CheckAllResults", CheckAllResults},
-    {"UncheckAllResults", UncheckAllResults},
-    {"CopyCheckedFiles", CopyCheckedFiles},
-    {"MoveCheckedFiles", MoveCheckedFiles},
-    {"DeleteCheckedFiles", DeleteCheckedFiles},
-    {"CopyCheckedToClipboard", CopyCheckedToClipboard},
-    {"SaveFoldersClicked", SaveFoldersClicked},
-    {"FolderNamesOnlyClicked", FolderNamesOnlyClicked},
-    {"SaveKeywordsClicked", SaveKeywordsClicked},
-    {"AutoRenameClicked", AutoRenameClicked},
-    {"ExactMatchClicked", ExactMatchClicked},
-    {"FuzzyMatchClicked", FuzzyMatchClicked},
-    {"ChosenFoldersClicked", ChosenFoldersClicked},
-    {"WholeComputerClicked", WholeComputerClicked},
-    {"OptionHint", OptionHint},
-    {"ShowNameHint", ShowNameHint},
-    {"HideNameHint", HideNameHint},
-    {"RemoveCurrentFolder", RemoveCurrentFolder},
-    {"RemoveAllFolders", RemoveAllFolders},
-    {"CheckAllFolders", CheckAllFolders},
-    {"UncheckAllFolders", UncheckAllFolders},
-    {"OpenResultLocation", OpenResultLocation},
-    {"CheckSelectedResults", CheckSelectedResults},
-    {"ToggleMoveButton", ToggleMoveButton},
-    {"ToggleDeleteButton", ToggleDeleteButton},
+    {"LoadSettingsAtStart", Guarded<LoadSettingsAtStart>},
+    {"SaveStateAtClose", Guarded<SaveStateAtClose>},
+    {"StartSearch", Guarded<StartSearch>},
+    {"RequestStop", Guarded<RequestStop>},
+    {"WriteNotFoundReport", Guarded<WriteNotFoundReport>},
+    {"AddFolderFromDialog", Guarded<AddFolderFromDialog>},
+    {"AddDroppedItems", Guarded<AddDroppedItems>},
+    {"ShowFolderMenu", Guarded<ShowFolderMenu>},
+    {"ShowResultMenu", Guarded<ShowResultMenu>},
+    {"OpenResultFile", Guarded<OpenResultFile>},
+    {"SortResultsByColumn", Guarded<SortResultsByColumn>},
+    {"CheckAllResults", Guarded<CheckAllResults>},
+    {"UncheckAllResults", Guarded<UncheckAllResults>},
+    {"CopyCheckedFiles", Guarded<CopyCheckedFiles>},
+    {"MoveCheckedFiles", Guarded<MoveCheckedFiles>},
+    {"DeleteCheckedFiles", Guarded<DeleteCheckedFiles>},
+    {"CopyCheckedToClipboard", Guarded<CopyCheckedToClipboard>},
+    {"SaveFoldersClicked", Guarded<SaveFoldersClicked>},
+    {"FolderNamesOnlyClicked", Guarded<FolderNamesOnlyClicked>},
+    {"SaveKeywordsClicked", Guarded<SaveKeywordsClicked>},
+    {"AutoRenameClicked", Guarded<AutoRenameClicked>},
+    {"ExactMatchClicked", Guarded<ExactMatchClicked>},
+    {"FuzzyMatchClicked", Guarded<FuzzyMatchClicked>},
+    {"ChosenFoldersClicked", Guarded<ChosenFoldersClicked>},
+    {"WholeComputerClicked", Guarded<WholeComputerClicked>},
+    {"OptionHint", Guarded<OptionHint>},
+    {"ShowNameHint", Guarded<ShowNameHint>},
+    {"HideNameHint", Guarded<HideNameHint>},
+    {"RemoveCurrentFolder", Guarded<RemoveCurrentFolder>},
+    {"RemoveAllFolders", Guarded<RemoveAllFolders>},
+    {"CheckAllFolders", Guarded<CheckAllFolders>},
+    {"UncheckAllFolders", Guarded<UncheckAllFolders>},
+    {"OpenResultLocation", Guarded<OpenResultLocation>},
+    {"CheckSelectedResults", Guarded<CheckSelectedResults>},
+    {"ToggleMoveButton", Guarded<ToggleMoveButton>},
+    {"ToggleDeleteButton", Guarded<ToggleDeleteButton>},
 };
 
 // The stored bindings count entries by place, so a routine out of place

@@ -1,0 +1,13 @@
+#include "app/mainwindow/window_lifetime.h"
+
+#include "runtime/core/runtime_state.h"
+
+namespace vorlix::app {
+
+bool MainWindowOpen() { return core::WindowIsOpen(core::kMainWindowId); }
+
+void StopIfMainWindowClosed() {
+  if (!MainWindowOpen()) throw MainWindowClosed{};
+}
+
+}  // namespace vorlix::app

@@ -7,35 +7,26 @@
 
 #include "app/mainwindow/external_function_declarations.h"
 #include "runtime/core/event_dispatch.h"
-#include "runtime/core/fatal_error.h"
+#include "native/fatal_error_capture.h"
 #include "texts.h"
 
 namespace vorlix::core {
 namespace {
 
-struct FatalErrorRaised {
-  std::string text;
-};
+LibrarySearchPlaces Places() { return {"", "C:\\nowhere", "C:\\nowhere\\"}; }
 
-bool ThrowingHook(int, int, std::string_view text) { throw FatalErrorRaised{std::string(text)}; }
-
-class ExternalFunctionTableTest : public ::testing::Test {
- protected:
-  void SetUp() override { SetErrorHook(ThrowingHook); }
-  // A fatal error suspends event delivery for good; the next test starts afresh.
-  void TearDown() override {
-    SetErrorHook(nullptr);
-    while (EventDeliverySuspended()) ResumeEventDelivery();
-  }
-
-  static LibrarySearchPlaces Places() { return {"", "C:\\nowhere", "C:\\nowhere\\"}; }
-};
+// The text of the fatal error that resolving the table's only entry raises.
+std::string FatalTextOfResolving(ExternalFunctionDeclaration declaration) {
+  ExternalFunctionTable table({std::move(declaration)}, Places());
+  auto raised = test::FatalErrorOf([&] { table.Entry(0); });
+  return raised ? raised->text : "(no fatal error)";
+}
 
 void* SystemExport(const wchar_t* library, const char* function) {
   return reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(library), function));
 }
 
-TEST_F(ExternalFunctionTableTest, entry_without_library_is_found_in_shell32_after_the_five_before_it) {
+TEST(ExternalFunctionTable, entry_without_library_is_found_in_shell32_after_the_five_before_it) {
   // Mpr.dll is the fifth system library tried; nothing else loads it here,
   // so it must be unloaded again once Shell32.dll turns out to hold the export.
   ASSERT_EQ(GetModuleHandleW(L"mpr.dll"), nullptr) << "mpr.dll was loaded before the test";
@@ -46,7 +37,7 @@ TEST_F(ExternalFunctionTableTest, entry_without_library_is_found_in_shell32_afte
   EXPECT_EQ(GetModuleHandleW(L"mpr.dll"), nullptr) << "mpr.dll was left loaded";
 }
 
-TEST_F(ExternalFunctionTableTest, every_declared_entry_of_the_program_resolves) {
+TEST(ExternalFunctionTable, every_declared_entry_of_the_program_resolves) {
   ExternalFunctionTable table(app::ExternalFunctionDeclarations(), Places());
   for (unsigned index = 0; index <= app::kCloseClipboard; ++index) {
     EXPECT_NE(table.Entry(index), nullptr) << "entry " << index;
@@ -55,7 +46,7 @@ TEST_F(ExternalFunctionTableTest, every_declared_entry_of_the_program_resolves) 
   EXPECT_EQ(table.Entry(app::kGetModuleFileNameA), SystemExport(L"kernel32.dll", "GetModuleFileNameA"));
 }
 
-TEST_F(ExternalFunctionTableTest, ordinal_names_find_the_export_with_that_ordinal) {
+TEST(ExternalFunctionTable, ordinal_names_find_the_export_with_that_ordinal) {
   HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
   // Ordinals differ between builds of the system, so take one from the
   // module's own export directory: the first named export's ordinal.
@@ -72,34 +63,24 @@ TEST_F(ExternalFunctionTableTest, ordinal_names_find_the_export_with_that_ordina
   EXPECT_EQ(table.Entry(0), SystemExport(L"kernel32.dll", name)) << name << " has ordinal " << ordinal;
 }
 
-TEST_F(ExternalFunctionTableTest, unknown_function_of_a_named_library_is_fatal_with_both_names) {
-  ExternalFunctionTable table({{"kernel32", "NoSuchFunction"}}, Places());
+TEST(ExternalFunctionTable, unknown_function_of_a_named_library_is_fatal_with_both_names) {
   std::string expected(texts::kExternalFunctionNotFound);
   expected.replace(expected.find("%s"), 2, "kernel32");
   expected.replace(expected.find("%s"), 2, "NoSuchFunction");
-  try {
-    table.Entry(0);
-    FAIL() << "no fatal error";
-  } catch (const FatalErrorRaised& raised) {
-    EXPECT_EQ(raised.text, expected);
-  }
+  EXPECT_EQ(FatalTextOfResolving({"kernel32", "NoSuchFunction"}), expected);
 }
 
-TEST_F(ExternalFunctionTableTest, unknown_function_of_the_system_libraries_is_fatal_with_its_name) {
-  ExternalFunctionTable table({{"", "NoSuchFunction"}}, Places());
+TEST(ExternalFunctionTable, unknown_function_of_the_system_libraries_is_fatal_with_its_name) {
   std::string expected(texts::kExternalFunctionNotFoundNoLibrary);
   expected.replace(expected.find("%s"), 2, "NoSuchFunction");
-  try {
-    table.Entry(0);
-    FAIL() << "no fatal error";
-  } catch (const FatalErrorRaised& raised) {
-    EXPECT_EQ(raised.text, expected);
-  }
+  EXPECT_EQ(FatalTextOfResolving({"", "NoSuchFunction"}), expected);
 }
 
-TEST_F(ExternalFunctionTableTest, a_missing_library_is_fatal_like_a_missing_function) {
-  ExternalFunctionTable table({{"no_such_library.dll", "Anything"}}, Places());
-  EXPECT_THROW(table.Entry(0), FatalErrorRaised);
+TEST(ExternalFunctionTable, a_missing_library_is_fatal_like_a_missing_function) {
+  std::string expected(texts::kExternalFunctionNotFound);
+  expected.replace(expected.find("%s"), 2, "no_such_library.dll");
+  expected.replace(expected.find("%s"), 2, "Anything");
+  EXPECT_EQ(FatalTextOfResolving({"no_such_library.dll", "Anything"}), expected);
 }
 
 }  // namespace

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/child_window.h"
+
+namespace vorlix::platform {
+
+WindowHandle CreateProgressBarControl(const ChildWindowSpec& spec, int border, bool vertical, bool smooth);
+void SetProgressBarBorder(WindowHandle bar, int border);
+// The lower of the two values is taken as the minimum.
+void SetProgressBarRange(WindowHandle bar, int first, int second);
+void SetProgressBarPosition(WindowHandle bar, int position);
+int ProgressBarPosition(WindowHandle bar);
+
+}  // namespace vorlix::platform

@@ -1,0 +1,34 @@
+#include "platform/runtime_window_class_win32.h"
+
+#include "platform/window_colours_win32.h"
+
+namespace vorlix::platform {
+
+void RegisterRuntimeClass(const wchar_t* name, WNDPROC procedure) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExW(instance, name, &existing)) return;
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.lpszClassName = name;
+  RegisterClassExW(&window_class);
+}
+
+std::optional<LRESULT> HandleAsContainer(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (LRESULT brush = AnswerColourRequest(window, message, wparam, lparam); brush != 0) return brush;
+      return std::nullopt;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace vorlix::platform

@@ -1,0 +1,77 @@
+#include "platform/top_level_window.h"
+
+#include <windows.h>
+
+#include "platform/runtime_window_class_win32.h"
+#include "platform/wide_text.h"
+#include "platform/window_colours.h"
+#include "platform/window_colours_win32.h"
+#include "platform/window_notices_win32.h"
+
+namespace vorlix::platform {
+namespace {
+
+constexpr wchar_t kDefaultClassName[] = L"VorlixWindow";
+
+LRESULT CALLBACK TopLevelProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (auto answer = HandleAsContainer(window, message, wparam, lparam)) return *answer;
+  switch (message) {
+    case WM_ERASEBKGND: EraseWithBackground(window, reinterpret_cast<HDC>(wparam)); return 1;
+    case WM_NCDESTROY:
+      ForgetWindowColours(window);
+      Report(NoticeKind::kWindowGone, window);
+      break;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+struct Styles {
+  DWORD style = 0;
+  DWORD extended = 0;
+};
+
+Styles StylesOf(const TopLevelWindowSpec& spec) {
+  Styles styles;
+  if (spec.border == 0) {
+    styles.style = WS_POPUP;
+  } else {
+    const bool caption = !spec.caption.empty() || spec.control_box;
+    styles.style = caption ? WS_OVERLAPPED | WS_CAPTION : WS_POPUP | WS_DLGFRAME;
+    if (spec.control_box) styles.style |= WS_SYSMENU;
+    if (HasSizingFrame(spec.border)) styles.style = (styles.style & ~WS_DLGFRAME) | WS_BORDER | WS_THICKFRAME;
+    if (spec.border == 3 || spec.border == 4) styles.extended |= WS_EX_TOOLWINDOW;
+    if (spec.border == 5 || spec.border == 6) styles.extended |= WS_EX_CLIENTEDGE;
+    if (spec.maximise_box) styles.style |= WS_MAXIMIZEBOX;
+    if (spec.minimise_box) styles.style |= WS_MINIMIZEBOX;
+  }
+  if (spec.disabled) styles.style |= WS_DISABLED;
+  if (spec.always_on_top) styles.extended |= WS_EX_TOPMOST;
+  return styles;
+}
+
+Placement CentredOnScreen(Placement placement) {
+  placement.left = (GetSystemMetrics(SM_CXSCREEN) - placement.width) / 2;
+  placement.top = (GetSystemMetrics(SM_CYSCREEN) - placement.height) / 2;
+  return placement;
+}
+
+}  // namespace
+
+WindowHandle CreateTopLevelWindow(const TopLevelWindowSpec& spec) {
+  const std::wstring class_name = spec.class_name.empty() ? kDefaultClassName : Wide(spec.class_name);
+  RegisterRuntimeClass(class_name.c_str(), TopLevelProcedure);
+  const Styles styles = StylesOf(spec);
+  const Placement at = spec.centred ? CentredOnScreen(spec.placement) : spec.placement;
+  HWND window = CreateWindowExW(styles.extended, class_name.c_str(), Wide(spec.caption).c_str(), styles.style,
+                                at.left, at.top, at.width, at.height, reinterpret_cast<HWND>(spec.owner),
+                                reinterpret_cast<HMENU>(spec.menu), GetModuleHandleW(nullptr), nullptr);
+  if (window == nullptr) return 0;
+  const auto handle = reinterpret_cast<WindowHandle>(window);
+  // The frame may have been adjusted to the menu or the system's minimum.
+  if (PlacementOf(handle) != at) MoveNativeWindow(handle, at);
+  if (!spec.movable) DeleteMenu(GetSystemMenu(window, FALSE), SC_MOVE, MF_BYCOMMAND);
+  if (spec.background != kSystemColour) SetWindowColours(handle, kSystemColour, spec.background);
+  return handle;
+}
+
+}  // namespace vorlix::platform

@@ -1,0 +1,17 @@
+#include "platform/window_notices_win32.h"
+
+namespace vorlix::platform {
+namespace {
+
+NoticeObserver observer = nullptr;
+
+}  // namespace
+
+void SetNoticeObserver(NoticeObserver new_observer) { observer = new_observer; }
+
+std::optional<LRESULT> Report(NoticeKind kind, HWND window, std::intptr_t value) {
+  if (observer == nullptr) return std::nullopt;
+  return observer(Notice{kind, reinterpret_cast<WindowHandle>(window), value});
+}
+
+}  // namespace vorlix::platform

@@ -16,6 +16,6 @@ struct ChildWindowSpec {
 
 // The border styles shared by every unit type that has a border: 0 none,
 // 1 sunken, 2 raised frame, 3 thin sunken, 4 sunken and raised, 5 single line.
-constexpr int kBorderCount = 6;
+void SetWindowBorder(WindowHandle window, int border);
 
 }  // namespace vorlix::platform

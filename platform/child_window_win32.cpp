@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/companion_window_win32.h"
-#include "platform/window_colours_win32.h"
+#include "platform/runtime_window_class_win32.h"
 
 namespace vorlix::platform {
 namespace {
@@ -12,10 +12,8 @@ constexpr UINT_PTR kWatchId = 1;
 
 LRESULT CALLBACK WatchProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
   FollowControl(window, message, wparam);
-  if (message == WM_NCDESTROY) {
-    ForgetWindowColours(window);
-    RemoveWindowSubclass(window, WatchProcedure, kWatchId);
-  }
+  if (auto answer = HandleUnitWindowMessage(window, message, wparam, lparam)) return *answer;
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, WatchProcedure, kWatchId);
   return DefSubclassProc(window, message, wparam, lparam);
 }
 
@@ -30,6 +28,17 @@ BorderStyles BorderStylesOf(int border) {
     case 5: return {WS_BORDER, 0};
     default: return {};
   }
+}
+
+void SetWindowBorder(WindowHandle window, int border) {
+  HWND hwnd = reinterpret_cast<HWND>(window);
+  constexpr DWORD kExtendedBorders = WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_STATICEDGE;
+  const BorderStyles borders = BorderStylesOf(border);
+  const auto style = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
+  const auto extended = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE));
+  SetWindowLongW(hwnd, GWL_STYLE, static_cast<LONG>((style & ~WS_BORDER) | borders.style));
+  SetWindowLongW(hwnd, GWL_EXSTYLE, static_cast<LONG>((extended & ~kExtendedBorders) | borders.extended));
+  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 HWND CreateChildWindow(const wchar_t* class_name, DWORD style, DWORD extended, const ChildWindowSpec& spec) {

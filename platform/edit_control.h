@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "platform/child_window.h"
-#include "platform/unit_font.h"
 
 namespace vorlix::platform {
 
@@ -22,17 +21,18 @@ struct EditBoxLook {
   int max_length = 0;                 // 0 no limit
 };
 
-// An edit control; a single-line box is made at least one line of `font`
-// high. Spin buttons (an up-down control at its right, kept with it) are
-// added when `spin` is not 0.
+// An edit control. Spin buttons (an up-down control at its right, kept with
+// it) are added to a single-line box when `spin` is not 0.
 struct EditSpin {
   int spin = 0;
   int minimum = 0;
   int maximum = 100;
 };
-WindowHandle CreateEditControl(ChildWindowSpec spec, const EditBoxLook& look, FontHandle font, const EditSpin& spin);
-// Everything but the multi-line and hide-selection switches, which need a
-// new control.
+WindowHandle CreateEditControl(const ChildWindowSpec& spec, const EditBoxLook& look, const EditSpin& spin);
+// Makes a single-line box at least one line of its font high, with its borders.
+void FitSingleLineHeight(WindowHandle edit);
+// Everything but the multi-line and hide-selection switches and the spin
+// buttons, which need a new control.
 void SetEditLook(WindowHandle edit, const EditBoxLook& look);
 void SetEditSpinRange(WindowHandle edit, int minimum, int maximum);
 

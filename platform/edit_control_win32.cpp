@@ -7,6 +7,7 @@
 
 #include "platform/child_window_win32.h"
 #include "platform/companion_window_win32.h"
+#include "platform/unit_font.h"
 #include "platform/wide_text.h"
 
 namespace vorlix::platform {
@@ -39,12 +40,6 @@ DWORD StyleOf(const EditBoxLook& look) {
   return style;
 }
 
-// The height of one line of text with the box's borders around it.
-int SingleLineHeight(FontHandle font, DWORD style, DWORD extended) {
-  RECT frame{0, 0, 0, LineHeight(font)};
-  AdjustWindowRectEx(&frame, style, FALSE, extended);
-  return frame.bottom - frame.top;
-}
 
 void SetPasswordChar(HWND edit, std::uint16_t code) {
   std::string gbk;
@@ -90,24 +85,35 @@ void AttachSpin(HWND edit, const ChildWindowSpec& spec, const EditSpin& spin) {
 
 }  // namespace
 
-WindowHandle CreateEditControl(ChildWindowSpec spec, const EditBoxLook& look, FontHandle font, const EditSpin& spin) {
-  const DWORD style = StyleOf(look);
-  const DWORD extended = BorderStylesOf(look.border).extended;
-  if (!look.multi_line) spec.placement.height = std::max(spec.placement.height, SingleLineHeight(font, style, extended));
-  HWND edit = CreateControl(L"EDIT", style, extended, spec);
+WindowHandle CreateEditControl(const ChildWindowSpec& spec, const EditBoxLook& look, const EditSpin& spin) {
+  HWND edit = CreateControl(L"EDIT", StyleOf(look), BorderStylesOf(look.border).extended, spec);
   if (edit == nullptr) return 0;
-  SendMessageW(edit, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
   SendMessageW(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(std::max(look.max_length, 0)), 0);
   if (look.password) SetPasswordChar(edit, look.password_char);
   if (spin.spin != 0 && !look.multi_line) AttachSpin(edit, spec, spin);
   return reinterpret_cast<WindowHandle>(edit);
 }
 
+void FitSingleLineHeight(WindowHandle edit) {
+  HWND window = H(edit);
+  const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+  if (style & ES_MULTILINE) return;
+  const auto font = static_cast<FontHandle>(SendMessageW(window, WM_GETFONT, 0, 0));
+  RECT frame{0, 0, 0, LineHeight(font != 0 ? font : DefaultGuiFont())};
+  AdjustWindowRectEx(&frame, style, FALSE, static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+  Placement placement = PlacementOf(edit);
+  if (placement.height >= frame.bottom - frame.top) return;
+  placement.height = frame.bottom - frame.top;
+  MoveNativeWindow(edit, placement);
+}
+
 void SetEditLook(WindowHandle edit, const EditBoxLook& look) {
   HWND window = H(edit);
   DWORD style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
-  style = (style & ~kChangeableStyles) | ChangeableStyleOf(look);
+  style = (style & ~(kChangeableStyles | WS_HSCROLL | WS_VSCROLL)) | (StyleOf(look) & (WS_HSCROLL | WS_VSCROLL)) |
+          ChangeableStyleOf(look);
   SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(style));
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   SendMessageW(window, EM_SETREADONLY, look.read_only, 0);
   SendMessageW(window, EM_SETLIMITTEXT, static_cast<WPARAM>(std::max(look.max_length, 0)), 0);
   if (look.password) {

@@ -8,7 +8,7 @@
 namespace vorlix::platform {
 namespace {
 
-constexpr DWORD kLookMask = SS_TYPEMASK | SS_CENTERIMAGE | WS_BORDER;
+constexpr DWORD kLookMask = SS_TYPEMASK | SS_CENTERIMAGE;
 
 DWORD StyleOf(const LabelLook& look) {
   DWORD style = SS_NOTIFY | BorderStylesOf(look.border).style;
@@ -37,8 +37,7 @@ void SetLabelLook(WindowHandle label, const LabelLook& look) {
   HWND window = reinterpret_cast<HWND>(label);
   const DWORD style = (static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)) & ~kLookMask) | StyleOf(look);
   SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(style));
-  SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(BorderStylesOf(look.border).extended));
-  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetWindowBorder(label, look.border);
   SetWindowColours(label, kSystemColour, look.background);
 }
 

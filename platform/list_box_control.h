@@ -18,7 +18,6 @@ struct ListBoxLook {
 };
 
 WindowHandle CreateListBoxControl(const ChildWindowSpec& spec, const ListBoxLook& look);
-void SetListBoxBorder(WindowHandle list, int border);
 void SetListBoxColumnWidth(WindowHandle list, int width);
 
 void SetListBoxItems(WindowHandle list, const std::vector<std::string>& gbk_items);

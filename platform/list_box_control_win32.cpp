@@ -26,14 +26,6 @@ WindowHandle CreateListBoxControl(const ChildWindowSpec& spec, const ListBoxLook
   return reinterpret_cast<WindowHandle>(list);
 }
 
-void SetListBoxBorder(WindowHandle list, int border) {
-  const BorderStyles borders = BorderStylesOf(border);
-  const DWORD style = (static_cast<DWORD>(GetWindowLongW(H(list), GWL_STYLE)) & ~WS_BORDER) | borders.style;
-  SetWindowLongW(H(list), GWL_STYLE, static_cast<LONG>(style));
-  SetWindowLongW(H(list), GWL_EXSTYLE, static_cast<LONG>(borders.extended));
-  SetWindowPos(H(list), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
 void SetListBoxColumnWidth(WindowHandle list, int width) {
   if (width > 0) SendMessageW(H(list), LB_SETCOLUMNWIDTH, static_cast<WPARAM>(width), 0);
 }

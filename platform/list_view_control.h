@@ -48,6 +48,7 @@ struct ListViewColumnSpec {
 void AppendListViewColumn(WindowHandle list, const ListViewColumnSpec& column);
 // The header's items; 0 when there is no header.
 int ListViewColumnCount(WindowHandle list);
+void DeleteAllListViewColumns(WindowHandle list);
 
 struct ListViewItemSpec {
   std::string text;  // GBK, column 0
@@ -58,6 +59,8 @@ struct ListViewItemSpec {
 };
 // The new item's index, or -1. An index at or past the end appends.
 int InsertListViewItem(WindowHandle list, int index, const ListViewItemSpec& item);
+// The item's column-0 text, images, indent and data.
+ListViewItemSpec ListViewItemAt(WindowHandle list, int index);
 int ListViewItemCount(WindowHandle list);
 void DeleteListViewItem(WindowHandle list, int index);
 void DeleteAllListViewItems(WindowHandle list);
@@ -73,7 +76,7 @@ void SetListViewStateImage(WindowHandle list, int index, int image);
 bool IsListViewItemSelected(WindowHandle list, int index);
 // The lowest-indexed selected item, or -1.
 int FirstSelectedListViewItem(WindowHandle list);
-// Selects and focuses the item.
-void SelectListViewItem(WindowHandle list, int index);
+// Selects and focuses the item, and only it.
+void SelectOnlyListViewItem(WindowHandle list, int index);
 
 }  // namespace vorlix::platform

@@ -104,6 +104,11 @@ int ListViewColumnCount(WindowHandle list) {
   return header == nullptr ? 0 : static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
 }
 
+void DeleteAllListViewColumns(WindowHandle list) {
+  while (SendMessageW(H(list), LVM_DELETECOLUMN, 0, 0)) {
+  }
+}
+
 int InsertListViewItem(WindowHandle list, int index, const ListViewItemSpec& item) {
   std::wstring text = Wide(item.text);
   LVITEMW info{};
@@ -113,12 +118,19 @@ int InsertListViewItem(WindowHandle list, int index, const ListViewItemSpec& ite
   info.iImage = item.image;
   info.iIndent = item.indent;
   info.lParam = item.item_data;
-  if (item.state_image > 0) {
-    info.mask |= LVIF_STATE;
-    info.stateMask = LVIS_STATEIMAGEMASK;
-    info.state = INDEXTOSTATEIMAGEMASK(item.state_image);
-  }
-  return static_cast<int>(SendMessageW(H(list), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&info)));
+  const int inserted = static_cast<int>(SendMessageW(H(list), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&info)));
+  // A list with check boxes gives every new item the unchecked image.
+  if (inserted >= 0 && item.state_image > 0) SetListViewStateImage(list, inserted, item.state_image);
+  return inserted;
+}
+
+ListViewItemSpec ListViewItemAt(WindowHandle list, int index) {
+  LVITEMW info{};
+  info.mask = LVIF_IMAGE | LVIF_INDENT | LVIF_PARAM;
+  info.iItem = index;
+  SendMessageW(H(list), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
+  return {ListViewItemText(list, index, 0), info.iImage, ListViewStateImage(list, index), info.iIndent,
+          static_cast<std::int32_t>(info.lParam)};
 }
 
 int ListViewItemCount(WindowHandle list) { return static_cast<int>(SendMessageW(H(list), LVM_GETITEMCOUNT, 0, 0)); }
@@ -172,7 +184,10 @@ int FirstSelectedListViewItem(WindowHandle list) {
   return static_cast<int>(SendMessageW(H(list), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-void SelectListViewItem(WindowHandle list, int index) {
+void SelectOnlyListViewItem(WindowHandle list, int index) {
+  LVITEMW none{};
+  none.stateMask = LVIS_SELECTED;
+  SendMessageW(H(list), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
   LVITEMW info{};
   info.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   info.state = LVIS_SELECTED | LVIS_FOCUSED;

@@ -24,11 +24,14 @@ MenuHandle CreatePopupMenuOf(std::span<const MenuItemSpec> items);
 // Destroys the menu and its popups.
 void DestroyNativeMenu(MenuHandle menu);
 
-// Changes the item with the command identifier wherever it is in the menu.
-void SetMenuItemCaption(MenuHandle menu, unsigned command, const std::string& gbk_caption);
-void SetMenuItemStates(MenuHandle menu, unsigned command, bool disabled, bool checked);
-// Menu bars are redrawn only when asked.
-void RedrawMenuBar(WindowHandle window);
+// Puts the bar (0: none) on the window, redrawn; the old bar is the caller's.
+void SetWindowMenu(WindowHandle window, MenuHandle menu);
+
+struct ScreenPoint {
+  int x = 0;
+  int y = 0;
+};
+ScreenPoint CursorScreenPosition();
 
 // Shows the popup at the screen position; it follows the right button too,
 // and a chosen item is sent to the owner as its command. Returns when the

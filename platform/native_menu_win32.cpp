@@ -45,21 +45,16 @@ void DestroyNativeMenu(MenuHandle menu) {
   if (menu != 0) DestroyMenu(M(menu));
 }
 
-void SetMenuItemCaption(MenuHandle menu, unsigned command, const std::string& gbk_caption) {
-  std::wstring caption = Wide(gbk_caption);
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_STRING;
-  info.dwTypeData = caption.data();
-  SetMenuItemInfoW(M(menu), command, FALSE, &info);
+void SetWindowMenu(WindowHandle window, MenuHandle menu) {
+  SetMenu(reinterpret_cast<HWND>(window), M(menu));
+  DrawMenuBar(reinterpret_cast<HWND>(window));
 }
 
-void SetMenuItemStates(MenuHandle menu, unsigned command, bool disabled, bool checked) {
-  EnableMenuItem(M(menu), command, MF_BYCOMMAND | (disabled ? MF_GRAYED : MF_ENABLED));
-  CheckMenuItem(M(menu), command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+ScreenPoint CursorScreenPosition() {
+  POINT point{};
+  GetCursorPos(&point);
+  return {point.x, point.y};
 }
-
-void RedrawMenuBar(WindowHandle window) { DrawMenuBar(reinterpret_cast<HWND>(window)); }
 
 void TrackPopupMenuAt(MenuHandle popup, WindowHandle owner, int x, int y) {
   HWND window = reinterpret_cast<HWND>(owner);

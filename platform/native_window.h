@@ -28,7 +28,10 @@ void DestroyNativeWindow(WindowHandle window);
 Placement PlacementOf(WindowHandle window);
 void MoveNativeWindow(WindowHandle window, const Placement& placement);
 
+// The window's own visible state, whatever its parents' is.
 bool IsNativeWindowVisible(WindowHandle window);
+// Visible, and so are all its parents.
+bool IsNativeWindowShowing(WindowHandle window);
 enum class ShowMode { kHide, kShowNormal, kShowWithoutActivating, kShowMinimised, kShowMaximised };
 void ShowNativeWindow(WindowHandle window, ShowMode mode);
 bool IsNativeWindowMinimised(WindowHandle window);

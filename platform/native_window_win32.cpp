@@ -35,6 +35,8 @@ bool IsNativeWindowVisible(WindowHandle window) {
   return (GetWindowLongW(H(window), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
+bool IsNativeWindowShowing(WindowHandle window) { return IsWindowVisible(H(window)) != FALSE; }
+
 void ShowNativeWindow(WindowHandle window, ShowMode mode) {
   static constexpr int kCommands[] = {SW_HIDE, SW_SHOWNORMAL, SW_SHOWNOACTIVATE, SW_SHOWMINIMIZED,
                                       SW_SHOWMAXIMIZED};

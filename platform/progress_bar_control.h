@@ -5,7 +5,6 @@
 namespace vorlix::platform {
 
 WindowHandle CreateProgressBarControl(const ChildWindowSpec& spec, int border, bool vertical, bool smooth);
-void SetProgressBarBorder(WindowHandle bar, int border);
 // The lower of the two values is taken as the minimum.
 void SetProgressBarRange(WindowHandle bar, int first, int second);
 void SetProgressBarPosition(WindowHandle bar, int position);

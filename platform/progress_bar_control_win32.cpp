@@ -15,15 +15,6 @@ WindowHandle CreateProgressBarControl(const ChildWindowSpec& spec, int border, b
   return reinterpret_cast<WindowHandle>(CreateControl(PROGRESS_CLASSW, style, borders.extended, spec));
 }
 
-void SetProgressBarBorder(WindowHandle bar, int border) {
-  HWND window = reinterpret_cast<HWND>(bar);
-  const BorderStyles borders = BorderStylesOf(border);
-  const DWORD style = (static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)) & ~WS_BORDER) | borders.style;
-  SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(style));
-  SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(borders.extended));
-  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
 void SetProgressBarRange(WindowHandle bar, int first, int second) {
   const auto [low, high] = std::minmax(first, second);
   SendMessageW(reinterpret_cast<HWND>(bar), PBM_SETRANGE32, static_cast<WPARAM>(low), high);

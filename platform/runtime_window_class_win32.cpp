@@ -1,5 +1,6 @@
 #include "platform/runtime_window_class_win32.h"
 
+#include "platform/unit_cursor_win32.h"
 #include "platform/window_colours_win32.h"
 
 namespace vorlix::platform {
@@ -17,6 +18,15 @@ void RegisterRuntimeClass(const wchar_t* name, WNDPROC procedure) {
   window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window_class.lpszClassName = name;
   RegisterClassExW(&window_class);
+}
+
+std::optional<LRESULT> HandleUnitWindowMessage(HWND window, UINT message, WPARAM, LPARAM lparam) {
+  if (message == WM_SETCURSOR && AnswerCursorRequest(window, lparam)) return TRUE;
+  if (message == WM_NCDESTROY) {
+    ForgetWindowColours(window);
+    ForgetWindowCursor(window);
+  }
+  return std::nullopt;
 }
 
 std::optional<LRESULT> HandleAsContainer(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -11,6 +11,10 @@ namespace vorlix::platform {
 // redrawn when resized, double clicks reported.
 void RegisterRuntimeClass(const wchar_t* name, WNDPROC procedure);
 
+// What every unit's window does, whatever its class: shows the unit's mouse
+// pointer, and frees the runtime's data of the window at WM_NCDESTROY.
+std::optional<LRESULT> HandleUnitWindowMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
 // What every runtime window that holds units does for its children: answers
 // their colour requests. Nothing when the message is not one of those.
 std::optional<LRESULT> HandleAsContainer(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

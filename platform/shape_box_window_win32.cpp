@@ -7,7 +7,6 @@
 #include "platform/child_window_win32.h"
 #include "platform/runtime_window_class_win32.h"
 #include "platform/window_colours.h"
-#include "platform/window_colours_win32.h"
 
 namespace vorlix::platform {
 namespace {
@@ -84,6 +83,7 @@ void Paint(HWND window, const ShapeLook& look) {
 }
 
 LRESULT CALLBACK ShapeProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (auto answer = HandleUnitWindowMessage(window, message, wparam, lparam)) return *answer;
   if (auto answer = HandleAsContainer(window, message, wparam, lparam)) return *answer;
   auto* look = WindowObject<ShapeLook>(window);
   switch (message) {
@@ -97,7 +97,6 @@ LRESULT CALLBACK ShapeProcedure(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_NCDESTROY:
       KeepWindowObject<ShapeLook>(window, nullptr);
       delete look;
-      ForgetWindowColours(window);
       break;
   }
   return DefWindowProcW(window, message, wparam, lparam);

@@ -33,6 +33,9 @@ struct TopLevelWindowSpec {
 
 // 0 when the window cannot be created.
 WindowHandle CreateTopLevelWindow(const TopLevelWindowSpec& spec);
+// Frame, boxes, always-on-top and background of a window that exists; its
+// place, owner, menu and class stay.
+void SetTopLevelLook(WindowHandle window, const TopLevelWindowSpec& spec);
 
 // Whether the border style lets the user resize the window.
 constexpr bool HasSizingFrame(int border) { return border == 1 || border == 3 || border == 5; }

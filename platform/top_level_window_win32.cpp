@@ -14,13 +14,11 @@ namespace {
 constexpr wchar_t kDefaultClassName[] = L"VorlixWindow";
 
 LRESULT CALLBACK TopLevelProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (auto answer = HandleUnitWindowMessage(window, message, wparam, lparam)) return *answer;
   if (auto answer = HandleAsContainer(window, message, wparam, lparam)) return *answer;
   switch (message) {
     case WM_ERASEBKGND: EraseWithBackground(window, reinterpret_cast<HDC>(wparam)); return 1;
-    case WM_NCDESTROY:
-      ForgetWindowColours(window);
-      Report(NoticeKind::kWindowGone, window);
-      break;
+    case WM_NCDESTROY: Report(NoticeKind::kWindowGone, window); break;
   }
   return DefWindowProcW(window, message, wparam, lparam);
 }
@@ -72,6 +70,18 @@ WindowHandle CreateTopLevelWindow(const TopLevelWindowSpec& spec) {
   if (!spec.movable) DeleteMenu(GetSystemMenu(window, FALSE), SC_MOVE, MF_BYCOMMAND);
   if (spec.background != kSystemColour) SetWindowColours(handle, kSystemColour, spec.background);
   return handle;
+}
+
+void SetTopLevelLook(WindowHandle window, const TopLevelWindowSpec& spec) {
+  HWND hwnd = reinterpret_cast<HWND>(window);
+  const Styles styles = StylesOf(spec);
+  constexpr DWORD kKept = WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  const auto style = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
+  SetWindowLongW(hwnd, GWL_STYLE, static_cast<LONG>((style & kKept) | (styles.style & ~WS_DISABLED)));
+  SetWindowLongW(hwnd, GWL_EXSTYLE, static_cast<LONG>(styles.extended & ~WS_EX_TOPMOST));
+  SetWindowPos(hwnd, spec.always_on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetWindowColours(window, kSystemColour, spec.background);
 }
 
 }  // namespace vorlix::platform

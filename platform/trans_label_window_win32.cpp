@@ -60,6 +60,7 @@ void Paint(HWND window, const TransLabelState& state) {
 }
 
 LRESULT CALLBACK TransLabelProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (auto answer = HandleUnitWindowMessage(window, message, wparam, lparam)) return *answer;
   auto* state = WindowObject<TransLabelState>(window);
   switch (message) {
     case WM_ERASEBKGND: return 1;

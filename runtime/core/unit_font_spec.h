@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/unit_font.h"
+#include "runtime/core/log_font.h"
+
+namespace vorlix::core {
+
+// The font to create for a stored one. A font stored without a face name
+// gets the system's standard face for Chinese text.
+platform::FontSpec FontSpecOf(const LogFont& font);
+
+}  // namespace vorlix::core

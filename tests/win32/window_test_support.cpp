@@ -42,7 +42,6 @@ void LoadDescription(const tools::TemplateDescription& description) {
   const core::ByteSet segment = tools::GenerateSegment(description, sizeof(core::Handler));
   const auto code_base = core::CodeBaseOf(std::span<const core::Handler>(kHandlers));
   core::Runtime().windows = core::LoadSegment(segment, code_base);
-  core::Runtime().code_base = code_base;
   HandlerCalls().clear();
 }
 

@@ -40,7 +40,7 @@ void DrawShape(HDC dc, RECT area, const ShapeLook& look) {
   const int round = std::min(area.right - area.left, area.bottom - area.top) / 4;
   switch (look.shape) {
     case 1: area = Squared(area); [[fallthrough]];
-    case 0: Rectangle(dc, area.left, area.top, area.right + 1 - inset % 2, area.bottom + 1 - inset % 2); break;
+    case 0: Rectangle(dc, area.left, area.top, area.right, area.bottom); break;
     case 3: area = Squared(area); [[fallthrough]];
     case 2: Ellipse(dc, area.left, area.top, area.right, area.bottom); break;
     case 5: area = Squared(area); [[fallthrough]];

@@ -10,6 +10,11 @@ namespace {
 HWND H(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 WindowHandle W(HWND window) { return reinterpret_cast<WindowHandle>(window); }
 
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+  reinterpret_cast<std::vector<WindowHandle>*>(list)->push_back(W(window));
+  return TRUE;
+}
+
 }  // namespace
 
 bool IsLiveWindow(WindowHandle window) { return window != 0 && IsWindow(H(window)); }
@@ -83,13 +88,7 @@ void FocusNativeWindow(WindowHandle window) { SetFocus(H(window)); }
 
 std::vector<WindowHandle> ThreadTopLevelWindows() {
   std::vector<WindowHandle> windows;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM list) -> BOOL {
-        reinterpret_cast<std::vector<WindowHandle>*>(list)->push_back(W(window));
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
+  EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
   return windows;
 }
 

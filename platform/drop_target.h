@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/native_window.h"
+
 namespace vorlix::platform {
 
 // Which kinds of dropped data a drop target takes, in the order it looks
@@ -41,7 +43,7 @@ class DropRegistration {
   DropRegistration& operator=(const DropRegistration&) = delete;
 
   // 0 once the window has been destroyed.
-  std::uintptr_t window() const;
+  WindowHandle window() const;
 
  private:
   std::unique_ptr<Registered> registered_;
@@ -50,6 +52,6 @@ class DropRegistration {
 // Null when the platform refuses the window (OLE not initialised on this
 // thread, no such window, or registered already). Call on the window's
 // thread.
-std::unique_ptr<DropRegistration> RegisterDropTarget(std::uintptr_t window, DropReceiver receiver);
+std::unique_ptr<DropRegistration> RegisterDropTarget(WindowHandle window, DropReceiver receiver);
 
 }  // namespace vorlix::platform

@@ -122,9 +122,9 @@ DropRegistration::DropRegistration(std::unique_ptr<Registered> registered) : reg
 
 DropRegistration::~DropRegistration() { Revoke(*registered_); }
 
-std::uintptr_t DropRegistration::window() const { return reinterpret_cast<std::uintptr_t>(registered_->window); }
+WindowHandle DropRegistration::window() const { return reinterpret_cast<WindowHandle>(registered_->window); }
 
-std::unique_ptr<DropRegistration> RegisterDropTarget(std::uintptr_t window, DropReceiver receiver) {
+std::unique_ptr<DropRegistration> RegisterDropTarget(WindowHandle window, DropReceiver receiver) {
   HWND handle = reinterpret_cast<HWND>(window);
   if (!IsWindow(handle)) return nullptr;
   auto* target = new DropTarget(std::move(receiver));

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/native_window.h"
+
 namespace vorlix::platform {
 
 // Shows the shell's folder dialog, rooted at the desktop, with the GBK prompt
@@ -15,6 +17,6 @@ namespace vorlix::platform {
 // restored when they still exist. Gives the chosen item's file-system path,
 // empty on cancel or for an item without a path.
 std::string BrowseForFolder(std::string_view gbk_prompt, bool include_files,
-                            std::span<const std::uintptr_t> program_windows);
+                            std::span<const WindowHandle> program_windows);
 
 }  // namespace vorlix::platform

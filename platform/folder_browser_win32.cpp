@@ -17,9 +17,9 @@ struct DisabledWindow {
   bool was_enabled;
 };
 
-std::vector<DisabledWindow> DisableTopLevel(std::span<const std::uintptr_t> windows) {
+std::vector<DisabledWindow> DisableTopLevel(std::span<const WindowHandle> windows) {
   std::vector<DisabledWindow> disabled;
-  for (std::uintptr_t handle : windows) {
+  for (WindowHandle handle : windows) {
     HWND window = reinterpret_cast<HWND>(handle);
     if (!IsWindow(window) || (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0) continue;
     disabled.push_back({window, IsWindowEnabled(window) != FALSE});
@@ -49,7 +49,7 @@ std::string FileSystemPath(PCIDLIST_ABSOLUTE item) {
 }  // namespace
 
 std::string BrowseForFolder(std::string_view gbk_prompt, bool include_files,
-                            std::span<const std::uintptr_t> program_windows) {
+                            std::span<const WindowHandle> program_windows) {
   HWND active = GetActiveWindow();
   if (active != nullptr && !IsWindow(active)) active = nullptr;
   HWND foreground = GetForegroundWindow();

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/native_window.h"
+
 namespace vorlix::platform {
 
 struct ToolTipStyle {
@@ -17,9 +19,9 @@ struct ToolTipStyle {
 // beyond any screen, so the tip breaks only at its own line breaks; the
 // result is the previous maximum width (-1 after the first call). A window
 // of 0 does nothing and gives 0.
-int AddToolTip(std::uintptr_t window, std::string_view gbk_tip, const ToolTipStyle& style);
+int AddToolTip(WindowHandle window, std::string_view gbk_tip, const ToolTipStyle& style);
 
 // The program's tooltip window; 0 while none has been made.
-std::uintptr_t ProgramToolTipWindow();
+WindowHandle ProgramToolTipWindow();
 
 }  // namespace vorlix::platform

@@ -27,7 +27,7 @@ HWND CreateToolTipWindow(bool balloon) {
 
 }  // namespace
 
-int AddToolTip(std::uintptr_t window, std::string_view gbk_tip, const ToolTipStyle& style) {
+int AddToolTip(WindowHandle window, std::string_view gbk_tip, const ToolTipStyle& style) {
   if (window == 0) return 0;
   if (tooltip_window == nullptr) tooltip_window = CreateToolTipWindow(style.balloon);
   HWND tool = reinterpret_cast<HWND>(window);
@@ -45,6 +45,6 @@ int AddToolTip(std::uintptr_t window, std::string_view gbk_tip, const ToolTipSty
   return static_cast<int>(SendMessageW(tooltip_window, TTM_SETMAXTIPWIDTH, 0, kUnlimitedTipWidth));
 }
 
-std::uintptr_t ProgramToolTipWindow() { return reinterpret_cast<std::uintptr_t>(tooltip_window); }
+WindowHandle ProgramToolTipWindow() { return reinterpret_cast<WindowHandle>(tooltip_window); }
 
 }  // namespace vorlix::platform

@@ -78,12 +78,13 @@ TEST_F(ApplicationUnitProperties, button_10_is_its_caption) {
   EXPECT_EQ(ReadText(kButton, 10), Gbk(L"停止搜索"));
 }
 
-TEST_F(ApplicationUnitProperties, checked_18_checks_only_for_1_and_leaves_radio_neighbours_alone) {
-  Write(kCheckBox, 18, std::int32_t{1});
+TEST_F(ApplicationUnitProperties, checked_18_checks_and_unchecks_and_leaves_radio_neighbours_alone) {
+  Write(kCheckBox, 18, true);
   EXPECT_EQ(SendMessageW(Control(kCheckBox), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_TRUE(ReadTruth(kCheckBox, 18));
-  Write(kCheckBox, 18, std::int32_t{2});
-  EXPECT_FALSE(ReadTruth(kCheckBox, 18)) << "any value but 1 unchecks";
+  Write(kCheckBox, 18, std::int32_t{0});
+  EXPECT_EQ(SendMessageW(Control(kCheckBox), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_FALSE(ReadTruth(kCheckBox, 18));
 
   Write(kRadioB, 18, true);
   EXPECT_TRUE(ReadTruth(kRadioB, 18));
@@ -110,9 +111,11 @@ TEST_F(ApplicationUnitProperties, process_bar_position_13_is_held_within_0_to_32
   Write(kProcessBar, 12, std::int32_t{100});
   Write(kProcessBar, 13, std::int32_t{70});
   EXPECT_EQ(SendMessageW(Control(kProcessBar), PBM_GETPOS, 0, 0), 70);
+  Write(kProcessBar, 13, std::int32_t{500});
+  EXPECT_EQ(SendMessageW(Control(kProcessBar), PBM_GETPOS, 0, 0), 100);
+  Write(kProcessBar, 12, std::int32_t{32767});
   Write(kProcessBar, 13, std::int32_t{99999});
   EXPECT_EQ(ReadInteger(kProcessBar, 13), 32767);
-  EXPECT_EQ(SendMessageW(Control(kProcessBar), PBM_GETPOS, 0, 0), 100);
   Write(kProcessBar, 13, std::int32_t{-1});
   EXPECT_EQ(ReadInteger(kProcessBar, 13), 0);
 }

@@ -13,6 +13,7 @@ if(CMAKE_CROSSCOMPILING)
     INSTALL_COMMAND ""
     BUILD_BYPRODUCTS ${VORLIX_HOST_TOOLS_DIR}/vorlix_test_window_template
                      ${VORLIX_HOST_TOOLS_DIR}/vorlix_main_window_template
+                     ${VORLIX_HOST_TOOLS_DIR}/vorlix_lifecycle_window_template
     DEPENDS generated_texts)
 else()
   set(VORLIX_SOURCE_DIR ${CMAKE_SOURCE_DIR})

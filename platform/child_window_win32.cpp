@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/companion_window_win32.h"
+#include "platform/control_notices_win32.h"
 #include "platform/runtime_window_class_win32.h"
 
 namespace vorlix::platform {
@@ -14,6 +15,12 @@ LRESULT CALLBACK WatchProcedure(HWND window, UINT message, WPARAM wparam, LPARAM
   FollowControl(window, message, wparam);
   if (auto answer = HandleUnitWindowMessage(window, message, wparam, lparam)) return *answer;
   if (message == WM_NCDESTROY) RemoveWindowSubclass(window, WatchProcedure, kWatchId);
+  if (message == WM_SETFOCUS || message == WM_KILLFOCUS) {
+    MarkFocusChange(window, true);
+    const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+    MarkFocusChange(window, false);
+    return result;
+  }
   return DefSubclassProc(window, message, wparam, lparam);
 }
 

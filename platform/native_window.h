@@ -44,7 +44,9 @@ void EnableNativeWindow(WindowHandle window, bool enabled);
 std::string NativeWindowText(WindowHandle window);
 void SetNativeWindowText(WindowHandle window, std::string_view gbk_text);
 
+// The parent of a child window, the owner of a top-level one.
 WindowHandle ParentOf(WindowHandle window);
+bool IsChildWindow(WindowHandle window);
 void SetParentOf(WindowHandle child, WindowHandle parent);
 int ControlIdOf(WindowHandle window);
 // Direct child windows, topmost first.
@@ -54,6 +56,8 @@ std::vector<WindowHandle> ChildrenOf(WindowHandle window);
 void PlaceBelow(WindowHandle window, WindowHandle above);
 
 WindowHandle FocusedWindow();
+// This thread's active top-level window, or 0.
+WindowHandle ActiveWindow();
 void FocusNativeWindow(WindowHandle window);
 // The top-level windows of this thread, except those of other programs.
 std::vector<WindowHandle> ThreadTopLevelWindows();

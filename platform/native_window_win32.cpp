@@ -67,6 +67,7 @@ void SetNativeWindowText(WindowHandle window, std::string_view gbk_text) {
 }
 
 WindowHandle ParentOf(WindowHandle window) { return W(GetParent(H(window))); }
+bool IsChildWindow(WindowHandle window) { return (GetWindowLongW(H(window), GWL_STYLE) & WS_CHILD) != 0; }
 void SetParentOf(WindowHandle child, WindowHandle parent) { SetParent(H(child), H(parent)); }
 int ControlIdOf(WindowHandle window) { return GetDlgCtrlID(H(window)); }
 
@@ -84,6 +85,7 @@ void PlaceBelow(WindowHandle window, WindowHandle above) {
 }
 
 WindowHandle FocusedWindow() { return W(GetFocus()); }
+WindowHandle ActiveWindow() { return W(GetActiveWindow()); }
 void FocusNativeWindow(WindowHandle window) { SetFocus(H(window)); }
 
 std::vector<WindowHandle> ThreadTopLevelWindows() {

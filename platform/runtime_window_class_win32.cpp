@@ -1,6 +1,8 @@
 #include "platform/runtime_window_class_win32.h"
 
+#include "platform/control_notices_win32.h"
 #include "platform/unit_cursor_win32.h"
+#include "platform/window_notices_win32.h"
 #include "platform/window_colours_win32.h"
 
 namespace vorlix::platform {
@@ -22,6 +24,8 @@ void RegisterRuntimeClass(const wchar_t* name, WNDPROC procedure) {
 
 std::optional<LRESULT> HandleUnitWindowMessage(HWND window, UINT message, WPARAM, LPARAM lparam) {
   if (message == WM_SETCURSOR && AnswerCursorRequest(window, lparam)) return TRUE;
+  if (message == WM_SETFOCUS) Report(NoticeKind::kFocusGained, window);
+  if (message == WM_KILLFOCUS) Report(NoticeKind::kFocusLost, window);
   if (message == WM_NCDESTROY) {
     ForgetWindowColours(window);
     ForgetWindowCursor(window);
@@ -37,6 +41,8 @@ std::optional<LRESULT> HandleAsContainer(HWND window, UINT message, WPARAM wpara
     case WM_CTLCOLORLISTBOX:
       if (LRESULT brush = AnswerColourRequest(window, message, wparam, lparam); brush != 0) return brush;
       return std::nullopt;
+    case WM_COMMAND: return ReportControlCommand(wparam, lparam);
+    case WM_NOTIFY: return ReportControlNotification(lparam);
     default: return std::nullopt;
   }
 }

@@ -12,11 +12,13 @@ namespace vorlix::platform {
 void RegisterRuntimeClass(const wchar_t* name, WNDPROC procedure);
 
 // What every unit's window does, whatever its class: shows the unit's mouse
-// pointer, and frees the runtime's data of the window at WM_NCDESTROY.
+// pointer, reports focus changes, and frees the runtime's data of the window
+// at WM_NCDESTROY.
 std::optional<LRESULT> HandleUnitWindowMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
 // What every runtime window that holds units does for its children: answers
-// their colour requests. Nothing when the message is not one of those.
+// their colour requests and reports their notifications. Nothing when the
+// message is not one of those or goes on as usual.
 std::optional<LRESULT> HandleAsContainer(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
 // The object a window of a runtime class keeps in its user data; given once

@@ -9,7 +9,7 @@ namespace vorlix::platform {
 
 using MenuHandle = std::uintptr_t;
 
-// A window of the runtime's window class, created hidden.
+// A window of the runtime's window class.
 struct TopLevelWindowSpec {
   std::string caption;  // GBK
   // 0 none, 1 resizable, 2 fixed, 3 tool resizable, 4 tool fixed, 5 sunken
@@ -22,6 +22,8 @@ struct TopLevelWindowSpec {
   bool movable = true;
   bool always_on_top = false;
   bool disabled = false;
+  // Shown as it is made (its first placement notices come during creation).
+  bool visible = false;
   // The hidden owner window for a window kept out of the task bar.
   WindowHandle owner = 0;
   MenuHandle menu = 0;

@@ -13,12 +13,41 @@ namespace {
 
 constexpr wchar_t kDefaultClassName[] = L"VorlixWindow";
 
+// The window's own notices; the answer to a close request decides whether
+// the window closes.
+std::optional<LRESULT> ReportWindowMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CLOSE:
+      if (auto answer = Report(NoticeKind::kCloseRequest, window); answer && *answer == 0) return 0;
+      return std::nullopt;
+    case WM_QUERYENDSESSION: {
+      auto answer = Report(NoticeKind::kCloseRequest, window);
+      return answer && *answer == 0 ? FALSE : TRUE;
+    }
+    case WM_DESTROY: Report(NoticeKind::kDestroying, window); return std::nullopt;
+    case WM_MOVE: Report(NoticeKind::kMoved, window); return std::nullopt;
+    case WM_SIZE: Report(NoticeKind::kResized, window); return std::nullopt;
+    case WM_SHOWWINDOW: Report(wparam ? NoticeKind::kShown : NoticeKind::kHidden, window); return std::nullopt;
+    case WM_COMMAND:
+      // Menus and accelerators; a control's commands have its window in lparam.
+      if (lparam == 0) Report(NoticeKind::kMenuCommand, window, LOWORD(wparam));
+      return std::nullopt;
+    default: return std::nullopt;
+  }
+}
+
 LRESULT CALLBACK TopLevelProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (auto answer = HandleUnitWindowMessage(window, message, wparam, lparam)) return *answer;
   if (auto answer = HandleAsContainer(window, message, wparam, lparam)) return *answer;
+  if (auto answer = ReportWindowMessage(window, message, wparam, lparam)) return *answer;
   switch (message) {
     case WM_ERASEBKGND: EraseWithBackground(window, reinterpret_cast<HDC>(wparam)); return 1;
     case WM_NCDESTROY: Report(NoticeKind::kWindowGone, window); break;
+    case WM_ACTIVATE: {
+      const LRESULT result = DefWindowProcW(window, message, wparam, lparam);
+      Report(LOWORD(wparam) == WA_INACTIVE ? NoticeKind::kDeactivated : NoticeKind::kActivated, window);
+      return result;
+    }
   }
   return DefWindowProcW(window, message, wparam, lparam);
 }
@@ -43,6 +72,7 @@ Styles StylesOf(const TopLevelWindowSpec& spec) {
     if (spec.minimise_box) styles.style |= WS_MINIMIZEBOX;
   }
   if (spec.disabled) styles.style |= WS_DISABLED;
+  if (spec.visible) styles.style |= WS_VISIBLE;
   if (spec.always_on_top) styles.extended |= WS_EX_TOPMOST;
   return styles;
 }
@@ -77,7 +107,7 @@ void SetTopLevelLook(WindowHandle window, const TopLevelWindowSpec& spec) {
   const Styles styles = StylesOf(spec);
   constexpr DWORD kKept = WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   const auto style = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
-  SetWindowLongW(hwnd, GWL_STYLE, static_cast<LONG>((style & kKept) | (styles.style & ~WS_DISABLED)));
+  SetWindowLongW(hwnd, GWL_STYLE, static_cast<LONG>((style & kKept) | (styles.style & ~(WS_DISABLED | WS_VISIBLE))));
   SetWindowLongW(hwnd, GWL_EXSTYLE, static_cast<LONG>(styles.extended & ~WS_EX_TOPMOST));
   SetWindowPos(hwnd, spec.always_on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);

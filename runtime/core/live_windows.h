@@ -30,6 +30,11 @@ struct LiveWindow {
   std::vector<platform::WindowHandle> disabled_while_modal;
   // Pointers loaded from cursor files; destroyed with the window.
   std::vector<platform::CursorHandle> file_cursors;
+  // The first activation raises its own event before the activation's.
+  bool activated_before = false;
+  // The unit that had the focus last, which gets it back when the window is
+  // activated again.
+  UnitId last_focused = 0;
 
   LiveUnitEntry* Find(UnitId unit);
 };
@@ -57,7 +62,8 @@ struct UnitAddress {
 };
 std::optional<UnitAddress> UnitOfWindowHandle(platform::WindowHandle handle);
 // The same for the nearest window that is a unit's own, walking up from
-// `handle` (an inner window of a unit counts for the unit).
+// `handle` through its parents (an inner window of a unit counts for the
+// unit).
 std::optional<UnitAddress> UnitContainingWindowHandle(platform::WindowHandle handle);
 
 }  // namespace vorlix::core

@@ -85,7 +85,8 @@ std::optional<UnitAddress> UnitOfWindowHandle(platform::WindowHandle handle) {
 }
 
 std::optional<UnitAddress> UnitContainingWindowHandle(platform::WindowHandle handle) {
-  for (; handle != 0; handle = platform::ParentOf(handle)) {
+  // Up the parents, not on to another top-level window's owner.
+  for (; handle != 0; handle = platform::IsChildWindow(handle) ? platform::ParentOf(handle) : 0) {
     if (auto unit = UnitOfWindowHandle(handle)) return unit;
   }
   return std::nullopt;

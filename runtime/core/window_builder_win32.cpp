@@ -5,6 +5,8 @@
 #include "platform/native_menu.h"
 #include "runtime/core/build_plan.h"
 #include "runtime/core/event_dispatch.h"
+#include "runtime/core/raise_unit_event.h"
+#include "runtime/core/window_events.h"
 #include "runtime/core/window_focus.h"
 #include "runtime/core/live_windows.h"
 #include "runtime/core/menu_plan.h"
@@ -107,10 +109,7 @@ void ShowUnits(LiveWindow& live, const WindowRecord& window) {
   }
 }
 
-void RaiseWindowEvent(WindowId window, std::int32_t event) {
-  EventRequest request{window, kWindowOwnRecordId, event, {}};
-  RaiseEvent(request);
-}
+void RaiseWindowEvent(WindowId window, std::int32_t event) { RaiseUnitEvent(window, kWindowOwnRecordId, event); }
 
 void DisableOtherWindows(LiveWindow& live) {
   for (auto other : platform::ThreadTopLevelWindows()) {
@@ -169,6 +168,7 @@ bool BuildWindow(const BuildRequest& request) {
   }
   // A handler may have closed the window already.
   if (LiveWindow* still = FindLiveWindow(request.window)) ShowWindowAndFocus(*still, window, request.modal);
+  CatchUpFirstActivation(request.window);
   return true;
 }
 

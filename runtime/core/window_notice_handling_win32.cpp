@@ -2,8 +2,11 @@
 
 #include "platform/message_queue.h"
 #include "platform/window_notices.h"
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/raise_unit_event.h"
+#include "runtime/core/window_events.h"
+#include "runtime/core/input_events.h"
 #include "runtime/core/live_windows.h"
+#include "runtime/core/message_loop.h"
 #include "runtime/core/program_end.h"
 #include "runtime/core/runtime_state.h"
 
@@ -11,10 +14,7 @@ namespace vorlix::core {
 namespace {
 
 void RaiseTimerEvent(platform::WindowHandle timer) {
-  if (auto unit = UnitOfWindowHandle(timer)) {
-    EventRequest request{unit->window, unit->unit, 0, {}};
-    RaiseEvent(request);
-  }
+  if (auto unit = UnitOfWindowHandle(timer)) RaiseUnitEvent(unit->window, unit->unit, 0);
 }
 
 void WindowGone(platform::WindowHandle window) {
@@ -25,16 +25,29 @@ void WindowGone(platform::WindowHandle window) {
 }
 
 std::optional<std::intptr_t> Observe(const platform::Notice& notice) {
+  using platform::NoticeKind;
   switch (notice.kind) {
-    case platform::NoticeKind::kTimerTick: RaiseTimerEvent(notice.window); break;
-    case platform::NoticeKind::kWindowGone: WindowGone(notice.window); break;
-    case platform::NoticeKind::kEndRequested: EndProgram(static_cast<int>(notice.value));
+    case NoticeKind::kTimerTick: RaiseTimerEvent(notice.window); return std::nullopt;
+    case NoticeKind::kWindowGone: WindowGone(notice.window); return std::nullopt;
+    case NoticeKind::kEndRequested: EndProgram(static_cast<int>(notice.value));
+    case NoticeKind::kCloseRequest:
+    case NoticeKind::kDestroying:
+    case NoticeKind::kMoved:
+    case NoticeKind::kResized:
+    case NoticeKind::kActivated:
+    case NoticeKind::kDeactivated:
+    case NoticeKind::kShown:
+    case NoticeKind::kHidden:
+    case NoticeKind::kMenuCommand: return HandleWindowNotice(notice);
+    default: return HandleUnitNotice(notice);
   }
-  return std::nullopt;
 }
 
 }  // namespace
 
-void InstallWindowNoticeHandling() { platform::SetNoticeObserver(Observe); }
+void InstallWindowNoticeHandling() {
+  platform::SetNoticeObserver(Observe);
+  SetPreTranslateHook(PreTranslateWindowMessage);
+}
 
 }  // namespace vorlix::core

@@ -54,6 +54,7 @@ std::unique_ptr<LiveUnit> CreateWindowUnit(const UnitRecord& record, platform::M
   if (!data) return nullptr;
   platform::TopLevelWindowSpec spec = SpecOf(*data);
   spec.disabled = (record.state & state_flags::kDisabled) != 0;
+  spec.visible = (record.state & state_flags::kVisible) != 0;
   if (data->Word(kShownInTaskBar) == 0) spec.owner = platform::CreateHiddenOwnerWindow();
   spec.menu = menu;
   spec.placement = {record.left, record.top, record.width, record.height};

@@ -1,5 +1,7 @@
 #include "tests/win32/sample_window.h"
 
+#include <stdexcept>
+
 #include "runtime/core/list_view_blocks.h"
 #include "runtime/core/log_font.h"
 #include "runtime/core/unit_property_numbers.h"
@@ -101,6 +103,14 @@ void DescribeMenu(tools::WindowDescription& window) {
 }
 
 }  // namespace
+
+tools::UnitDescription& UnitIn(tools::WindowDescription& window, core::UnitId unit) {
+  for (const auto& described : window.units()) {
+    // The description hands out its units only for reading once added.
+    if (described.id == unit) return const_cast<tools::UnitDescription&>(described);
+  }
+  throw std::invalid_argument("no such unit in the description");
+}
 
 tools::WindowDescription& DescribeSampleWindow(tools::TemplateDescription& description, int timer_period) {
   tools::WindowDescription& window = description.windows.emplace_back(kSampleWindow, 0x1901000C);

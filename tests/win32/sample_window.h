@@ -41,4 +41,7 @@ inline constexpr core::UnitId kCheckAllItem = 0x26010107;
 // The sample window; the timer's period is `timer_period` (0: stopped).
 tools::WindowDescription& DescribeSampleWindow(tools::TemplateDescription& description, int timer_period = 0);
 
+// A unit of a description, to add to what it says.
+tools::UnitDescription& UnitIn(tools::WindowDescription& window, core::UnitId unit);
+
 }  // namespace vorlix::test

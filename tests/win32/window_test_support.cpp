@@ -14,10 +14,11 @@ core::HandlerResult Recording(std::span<const core::Value> arguments) {
                             std::vector<core::Value>(arguments.begin(), arguments.end())});
   if (N == 1) return 0;
   if (N == 2) return 1;
+  if (N == 5) return 'B';
   return std::nullopt;
 }
 
-const core::Handler kHandlers[] = {Recording<0>, Recording<1>, Recording<2>, Recording<3>};
+const core::Handler kHandlers[] = {Recording<0>, Recording<1>, Recording<2>, Recording<3>, Recording<4>, Recording<5>};
 
 }  // namespace
 

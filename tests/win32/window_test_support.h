@@ -26,8 +26,9 @@ struct HandlerCall {
 };
 
 // The handlers a description may name. Each records its call; "Refuse"
-// also returns 0 (false), "Accept" returns 1.
-inline constexpr const char* kRecordingHandlers[] = {"Record", "Refuse", "Accept", "RecordOther"};
+// also returns 0 (false), "Accept" 1, "ReturnB" the character code of B.
+inline constexpr const char* kRecordingHandlers[] = {"Record", "Refuse", "Accept", "RecordOther", "RecordThird",
+                                                     "ReturnB"};
 
 std::vector<HandlerCall>& HandlerCalls();
 // The names of the handlers called, in order.

@@ -1,5 +1,6 @@
 // Push buttons, check boxes and radio boxes: the platform's button control.
 #include "platform/button_control.h"
+#include "platform/unit_picture.h"
 #include "platform/window_colours.h"
 #include "runtime/core/standard_unit_types.h"
 #include "runtime/core/unit_property_numbers.h"
@@ -10,6 +11,12 @@ namespace {
 class ButtonUnit : public LiveUnit {
  public:
   using LiveUnit::LiveUnit;
+  ~ButtonUnit() override {
+    // The button goes before the picture it shows.
+    platform::DestroyNativeWindow(window());
+    ForgetWindow();
+    platform::DestroyUnitPicture(picture_);
+  }
 
   static platform::ButtonLook LookOf(const UnitPropertyData& data) {
     using namespace button_props;
@@ -23,6 +30,7 @@ class ButtonUnit : public LiveUnit {
   void Show() {
     platform::SetNativeWindowText(window(), data_.TextOf(button_props::kCaption));
     UseFont(button_props::kFont);
+    ShowPicture();
   }
 
  protected:
@@ -31,11 +39,25 @@ class ButtonUnit : public LiveUnit {
     switch (property) {
       case kCaption: platform::SetNativeWindowText(window(), data_.TextOf(kCaption)); break;
       case kFont: UseFont(kFont); break;
+      case kPicture: ShowPicture(); break;
       case kType:
       case kHorizontalAlignment:
-      case kVerticalAlignment: platform::SetButtonLook(window(), platform::ButtonKind::kPush, LookOf(data_)); break;
+      case kVerticalAlignment:
+        platform::SetButtonLook(window(), platform::ButtonKind::kPush, LookOf(data_));
+        ShowPicture();
+        break;
     }
   }
+
+ private:
+  void ShowPicture() {
+    const platform::UnitPicture previous = picture_;
+    picture_ = platform::LoadUnitPicture(data_.BytesOf(button_props::kPicture));
+    platform::SetButtonPicture(window(), picture_);
+    platform::DestroyUnitPicture(previous);
+  }
+
+  platform::UnitPicture picture_;
 };
 
 std::unique_ptr<LiveUnit> CreateButton(const UnitCreation& creation) {

@@ -1,6 +1,7 @@
 #include "runtime/core/window_unit.h"
 
 #include "platform/hidden_owner_window.h"
+#include "platform/unit_picture.h"
 #include "runtime/core/unit_property_numbers.h"
 
 namespace vorlix::core {
@@ -31,6 +32,18 @@ platform::TopLevelWindowSpec SpecOf(const UnitPropertyData& data) {
 class WindowUnit : public LiveUnit {
  public:
   using LiveUnit::LiveUnit;
+  ~WindowUnit() override {
+    platform::DestroyNativeWindow(window());
+    ForgetWindow();
+    platform::DestroyUnitPicture(icon_);
+  }
+
+  void ShowIcon() {
+    const platform::UnitPicture previous = icon_;
+    icon_ = platform::LoadUnitPicture(data_.BytesOf(kIcon));
+    platform::SetWindowIcon(window(), icon_);
+    platform::DestroyUnitPicture(previous);
+  }
 
  protected:
   void Apply(int property) override {
@@ -42,8 +55,12 @@ class WindowUnit : public LiveUnit {
       case kMaximiseBox:
       case kMinimiseBox:
       case kAlwaysOnTop: platform::SetTopLevelLook(window(), SpecOf(data_)); break;
+      case kIcon: ShowIcon(); break;
     }
   }
+
+ private:
+  platform::UnitPicture icon_;
 };
 
 }  // namespace
@@ -60,7 +77,9 @@ std::unique_ptr<LiveUnit> CreateWindowUnit(const UnitRecord& record, platform::M
   spec.placement = {record.left, record.top, record.width, record.height};
   const auto window = platform::CreateTopLevelWindow(spec);
   if (window == 0) return nullptr;
-  return std::make_unique<WindowUnit>(type_codes::kWindow, std::move(*data), window);
+  auto unit = std::make_unique<WindowUnit>(type_codes::kWindow, std::move(*data), window);
+  unit->ShowIcon();
+  return unit;
 }
 
 platform::ShowMode FirstShowMode(LiveUnit& window_unit) {

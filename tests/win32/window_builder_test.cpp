@@ -258,6 +258,46 @@ TEST_F(WindowBuilding, a_window_without_record_is_not_built) {
   EXPECT_FALSE(BuildWindow({0x52010077}));
 }
 
+// A 2 x 2 bitmap file, 24 bits a pixel, rows padded to four bytes.
+ByteSet TinyBitmapFile() {
+  ByteSet file = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  // file header
+                  40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 16, 0, 0, 0,
+                  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  for (int row = 0; row < 2; ++row) {
+    for (int byte = 0; byte < 8; ++byte) file.push_back(byte < 6 ? 0xFF : 0);
+  }
+  return file;
+}
+
+TEST_F(WindowBuilding, a_button_with_a_stored_bitmap_shows_it) {
+  auto description = NewDescription();
+  UnitIn(DescribeSampleWindow(description), kButton).Set(button_props::kPicture, TinyBitmapFile());
+  LoadDescription(description);
+  ASSERT_TRUE(BuildWindow({kSampleWindow}));
+  EXPECT_TRUE(Style(kButton) & BS_BITMAP);
+  EXPECT_NE(SendMessageW(Unit(kButton), BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+  EXPECT_FALSE(Style(kDisabledButton) & BS_BITMAP) << "a button without a picture shows its caption";
+}
+
+TEST_F(WindowBuilding, a_modal_window_disables_the_others_until_it_closes) {
+  auto description = NewDescription();
+  DescribeSampleWindow(description);
+  auto& dialog = description.windows.emplace_back(0x52010022, 0x1901000D);
+  dialog.Frame().At(80, 80, 200, 120).Visible().Set(window_props::kCaption, Text("dialog"))
+      .Set(window_props::kClassName, Text("VorlixTestDialog"));
+  LoadDescription(description);
+  ASSERT_TRUE(BuildWindow({kSampleWindow}));
+  ASSERT_TRUE(BuildWindow({0x52010022, true, true}));
+  HWND modal = WindowOf(0x52010022);
+  wchar_t class_name[32];
+  GetClassNameW(modal, class_name, 32);
+  EXPECT_STREQ(class_name, L"VorlixTestDialog");
+  EXPECT_FALSE(IsWindowEnabled(Frame()));
+  EXPECT_TRUE(IsWindowEnabled(modal));
+  DestroyWindow(modal);
+  EXPECT_TRUE(IsWindowEnabled(Frame()));
+}
+
 TEST_F(WindowBuilding, timer_raises_its_event_0_each_period) {
   Load(20);
   ASSERT_TRUE(BuildWindow({kSampleWindow}));

@@ -365,6 +365,25 @@ TEST_F(WindowEvents, list_view_check_focus_click_and_label_editing_events) {
   EXPECT_EQ(CallsOf("Accept").size(), 1u);
 }
 
+TEST_F(WindowEvents, a_press_on_the_window_itself_is_the_window_s_event) {
+  DescribeFrame().On(-1, "RecordOther");
+  Build();
+  Click(Frame(), WM_LBUTTONDOWN, WM_LBUTTONUP, MAKELPARAM(300, 300));
+  ASSERT_EQ(CallsOf("RecordOther").size(), 1u);
+  EXPECT_EQ(CallsOf("RecordOther")[0].unit, kWindowOwnRecordId);
+  EXPECT_EQ(Integers(CallsOf("RecordOther")[0]), (std::vector<std::int32_t>{300, 300, 0}));
+}
+
+TEST_F(WindowEvents, list_view_row_activated_and_right_clicked) {
+  Describe(kListView).On(1, "RecordOther").On(5, "RecordThird");
+  Build();
+  Click(Unit(kListView), WM_LBUTTONDOWN, WM_LBUTTONUP, MAKELPARAM(60, 28));
+  Click(Unit(kListView), WM_LBUTTONDBLCLK, WM_LBUTTONUP, MAKELPARAM(60, 28));
+  EXPECT_EQ(CallsOf("RecordOther").size(), 1u) << "a double click activates the row";
+  Click(Unit(kListView), WM_RBUTTONDOWN, WM_RBUTTONUP, MAKELPARAM(60, 28));
+  EXPECT_EQ(CallsOf("RecordThird").size(), 1u);
+}
+
 TEST_F(WindowEvents, keys_to_a_disabled_window_are_dropped) {
   Describe(kDisabledButton).On(-9, "RecordOther");
   Build();

@@ -140,9 +140,7 @@ TEST_F(ProgramLifecycle, closing_the_last_window_ends_the_loop_and_the_program_w
   ASSERT_NE(window, nullptr) << "the start window did not appear";
   PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(ExitCode(), 0u);
-  // The window raises no destroy event (2) yet; once it does, "destroyed"
-  // belongs right after "loop".
-  EXPECT_EQ(Marks(), (std::vector<std::string>{"built", "loop", "loop ended", "exit routine"}));
+  EXPECT_EQ(Marks(), (std::vector<std::string>{"built", "loop", "destroyed", "loop ended", "exit routine"}));
 }
 
 // The request goes through the hidden owner window, so the exit routine

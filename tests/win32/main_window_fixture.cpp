@@ -13,10 +13,12 @@ namespace vorlix::test {
 namespace {
 
 std::vector<std::string_view> calls;
+std::vector<core::Value> last_arguments;
 
 template <std::size_t Entry>
-core::HandlerResult Recording(std::span<const core::Value>) {
+core::HandlerResult Recording(std::span<const core::Value> arguments) {
   calls.push_back(app::kHandlerNames[Entry]);
+  last_arguments.assign(arguments.begin(), arguments.end());
   return std::nullopt;
 }
 
@@ -78,5 +80,7 @@ std::string Utf8(std::u16string_view text) {
 }
 
 std::vector<std::string_view> MainWindowTest::TakeCalls() { return std::exchange(calls, {}); }
+
+const std::vector<core::Value>& MainWindowTest::LastArguments() const { return last_arguments; }
 
 }  // namespace vorlix::test

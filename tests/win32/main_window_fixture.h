@@ -35,6 +35,8 @@ class MainWindowTest : public ::testing::Test {
 
   // The names of the handlers that ran, in order, and forgets them.
   std::vector<std::string_view> TakeCalls();
+  // What the last handler that ran received.
+  const std::vector<core::Value>& LastArguments() const;
 
  private:
   std::array<core::Handler, app::kHandlerNames.size()> handlers_{};

@@ -26,11 +26,23 @@ bool units_there_at_destroy = false;
 
 HWND MainFrame() { return reinterpret_cast<HWND>(core::FindLiveUnit(core::kMainWindowId, 0)->window()); }
 
+// How the user closes the window while the work runs.
+enum class CloseBy { kCloseBox, kEsc };
+CloseBy close_by = CloseBy::kCloseBox;
+
+void CloseTheWindow() {
+  if (close_by == CloseBy::kCloseBox) {
+    PostMessageW(MainFrame(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  } else {
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+  }
+}
+
 // Stands for the file search: works in steps, keeping the window alive
 // between them, and writes to a unit after each step.
 core::HandlerResult LongWork(std::span<const core::Value>) {
   for (int step = 0; step < 1000; ++step) {
-    if (step == kStepsBeforeClose) PostMessageW(MainFrame(), WM_CLOSE, 0, 0);
+    if (step == kStepsBeforeClose) CloseTheWindow();
     app::KeepWindowAlive();
     core::WriteUnitProperty(core::kMainWindowId, 标签_状态, 8 + core::label_props::kCaption, core::Value("step"));
     ++steps_done;
@@ -51,6 +63,7 @@ class ClosingDuringHandler : public MainWindowTest {
     steps_done = 0;
     destroy_runs = 0;
     units_there_at_destroy = false;
+    close_by = CloseBy::kCloseBox;
     Replace("StartSearch", app::Guarded<LongWork>);
     Replace("SaveStateAtClose", app::Guarded<CountingDestroy>);
     ASSERT_TRUE(Build());
@@ -66,6 +79,30 @@ TEST_F(ClosingDuringHandler, the_running_handler_stops_once_the_window_is_gone) 
   StartLongWork();
   EXPECT_EQ(steps_done, kStepsBeforeClose) << "no step after the close";
   EXPECT_FALSE(app::MainWindowOpen());
+  EXPECT_EQ(core::FindLiveWindow(core::kMainWindowId), nullptr);
+}
+
+TEST_F(ClosingDuringHandler, the_destroy_handler_runs_once_while_the_units_exist) {
+  StartLongWork();
+  PumpMessages();
+  EXPECT_EQ(destroy_runs, 1);
+  EXPECT_TRUE(units_there_at_destroy);
+}
+
+TEST_F(ClosingDuringHandler, esc_closes_the_window_under_the_running_handler_too) {
+  close_by = CloseBy::kEsc;
+  SetFocus(Unit(u"超级列表框1"));
+  StartLongWork();
+  EXPECT_EQ(steps_done, kStepsBeforeClose);
+  EXPECT_FALSE(app::MainWindowOpen());
+  EXPECT_EQ(destroy_runs, 1);
+}
+
+TEST_F(ClosingDuringHandler, work_started_by_a_real_click_ends_safely_when_the_window_goes) {
+  SendMessageW(Unit(u"按钮_立即搜索"), BM_CLICK, 0, 0);
+  PumpMessages();
+  EXPECT_EQ(steps_done, kStepsBeforeClose);
+  EXPECT_EQ(destroy_runs, 1);
   EXPECT_EQ(core::FindLiveWindow(core::kMainWindowId), nullptr);
 }
 

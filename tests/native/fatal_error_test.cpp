@@ -47,5 +47,15 @@ TEST_F(FatalErrorTest, runtime_error_carries_its_number_and_text) {
   }
 }
 
+TEST_F(FatalErrorTest, runtime_error_without_a_known_number_keeps_its_code_and_has_no_message) {
+  try {
+    RuntimeError(12);
+    FAIL() << "RuntimeError returned";
+  } catch (const FatalErrorRaised& raised) {
+    EXPECT_EQ(raised.code, 12);
+    EXPECT_EQ(raised.text, "");
+  }
+}
+
 }  // namespace
 }  // namespace vorlix::core

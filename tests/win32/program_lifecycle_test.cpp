@@ -134,6 +134,12 @@ TEST_F(ProgramLifecycle, fatal_error_in_the_built_event_shows_the_box_and_ends_w
   EXPECT_EQ(Marks(), (std::vector<std::string>{"built", "exit routine"}));
 }
 
+TEST_F(ProgramLifecycle, error_hook_that_takes_the_error_skips_the_box_and_the_program_still_ends_with_minus_1) {
+  Start(L"fatal-with-hook");
+  EXPECT_EQ(ExitCode(), static_cast<DWORD>(-1));
+  EXPECT_EQ(Marks(), (std::vector<std::string>{"built", "hook depth=1 code=11", "exit routine"}));
+}
+
 TEST_F(ProgramLifecycle, closing_the_last_window_ends_the_loop_and_the_program_with_0) {
   Start(L"close");
   HWND window = WaitForLifecycleWindow();

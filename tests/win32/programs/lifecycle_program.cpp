@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -32,9 +33,16 @@ DWORD window_thread = 0;
 
 void Mark(const std::string& line) { std::ofstream(marks_file, std::ios::app | std::ios::binary) << line << "\n"; }
 
+// Takes the box's place: the depth tells that delivery is suspended.
+bool MarkingHook(int suspension_depth, int error_code, std::string_view) {
+  Mark("hook depth=" + std::to_string(suspension_depth) + " code=" + std::to_string(error_code));
+  return true;
+}
+
 core::HandlerResult Built(std::span<const core::Value>) {
   Mark("built");
-  if (scenario == L"fatal-in-built") core::RuntimeError(11);
+  if (scenario == L"fatal-with-hook") core::SetErrorHook(MarkingHook);
+  if (scenario == L"fatal-in-built" || scenario == L"fatal-with-hook") core::RuntimeError(11);
   if (scenario == L"current-directory") Mark("directory=" + platform::CurrentDirectory());
   if (scenario == L"end-from-thread") std::thread([] { core::EndProgram(5); }).detach();
   return std::nullopt;

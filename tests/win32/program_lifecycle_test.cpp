@@ -140,7 +140,7 @@ TEST_F(ProgramLifecycle, error_hook_that_takes_the_error_skips_the_box_and_the_p
   EXPECT_EQ(Marks(), (std::vector<std::string>{"built", "hook depth=1 code=11", "exit routine"}));
 }
 
-TEST_F(ProgramLifecycle, closing_the_last_window_ends_the_loop_and_the_program_with_0) {
+TEST_F(ProgramLifecycle, closing_the_last_window_ends_with_0_after_the_destroy_handler) {
   Start(L"close");
   HWND window = WaitForLifecycleWindow();
   ASSERT_NE(window, nullptr) << "the start window did not appear";

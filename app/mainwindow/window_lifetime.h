@@ -18,8 +18,10 @@ bool MainWindowOpen();
 // Throws MainWindowClosed once the main window has gone.
 void StopIfMainWindowClosed();
 
-// What long work calls between its steps: processes the pending events,
-// then stops the handler (MainWindowClosed) when they closed the window.
+// What long work on the window thread calls between its steps: processes
+// the pending events, then stops the handler (MainWindowClosed) when they
+// closed the window. Not for a worker thread, whose routine has no table
+// entry to end at.
 void KeepWindowAlive();
 
 // The table entry of a handler: runs it, and ends it quietly when it

@@ -154,7 +154,7 @@ void DescribeResultButtons(WindowDescription& window) {
 
 // 进度条1 and 列表框_路径 store no property data: the defaults are what they
 // need (a horizontal segmented bar from 0 to 100 at 0; a plain list box).
-void DescribeHelpers(WindowDescription& window) {
+void DescribeProgressStopAndBackgroundUnits(WindowDescription& window) {
   window.AddUnit(type_codes::kProcessBar, 进度条1, T(texts::kUnitProgressBar1)).At(306, 440, 544, 16).Visible();
   AddButton(window, 按钮_停止搜索, texts::kUnitStopButton, texts::kCaptionStopSearch)
       .At(189, 464, 81, 30).On(0, "RequestStop");
@@ -215,7 +215,7 @@ void DescribeUnits(WindowDescription& window) {
   DescribeMatchBox(window);
   DescribeNameHint(window);
   DescribeResultButtons(window);
-  DescribeHelpers(window);
+  DescribeProgressStopAndBackgroundUnits(window);
   AddButton(window, 按钮_复制到剪贴板, texts::kUnitClipboardButton, texts::kCaptionCopyCheckedToClipboard)
       .At(651, 4, 197, 30).On(0, "CopyCheckedToClipboard").On(-6, "OptionHint");
   // Never shown: its check mark is the result list's sort direction.

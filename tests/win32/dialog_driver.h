@@ -42,6 +42,12 @@ class DialogDriver {
     HWND dialog = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
     if (dialog == nullptr) return;
+    // Answer one tick after the dialog first shows, so that a dialog still
+    // filling itself (the folder browser's tree under load) is complete.
+    if (!driver->seen_) {
+      driver->seen_ = true;
+      return;
+    }
     driver->answered_ = true;
     if (driver->look_) driver->look_(dialog);
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(driver->button_, BN_CLICKED), 0);
@@ -51,6 +57,7 @@ class DialogDriver {
   int button_;
   std::function<void(HWND)> look_;
   UINT_PTR timer_ = 0;
+  bool seen_ = false;
   bool answered_ = false;
 };
 

@@ -12,7 +12,7 @@ namespace vorlix::core {
 // name (empty: one of the system libraries) and a function name ("#n" for
 // the export with ordinal n).
 struct ExternalFunctionDeclaration {
-  std::string library;
+  std::string library_file;
   std::string function;
 };
 

@@ -61,18 +61,18 @@ void ExternalFunctionTable::UnloadAll() {
 
 void ExternalFunctionTable::Resolve(Slot& slot) {
   const ExternalFunctionDeclaration& declaration = slot.declaration;
-  if (declaration.library.empty()) {
+  if (declaration.library_file.empty()) {
     ResolveInSystemLibraries(slot);
     if (slot.entry == nullptr) {
       FatalError(FillPlaces(texts::kExternalFunctionNotFoundNoLibrary, {declaration.function}));
     }
     return;
   }
-  platform::ModuleHandle module = LoadNamedLibrary(declaration.library);
+  platform::ModuleHandle module = LoadNamedLibrary(declaration.library_file);
   void* entry = module != nullptr ? FindFunction(module, declaration.function) : nullptr;
   if (entry == nullptr) {
     platform::UnloadModule(module);
-    FatalError(FillPlaces(texts::kExternalFunctionNotFound, {declaration.library, declaration.function}));
+    FatalError(FillPlaces(texts::kExternalFunctionNotFound, {declaration.library_file, declaration.function}));
   }
   slot.module = module;
   slot.entry = entry;

@@ -60,19 +60,19 @@ void ExternalFunctionTable::UnloadAll() {
 }
 
 void ExternalFunctionTable::Resolve(Slot& slot) {
-  const ExternalFunctionDeclaration& declaration = slot.declaration;
-  if (declaration.library_file.empty()) {
+  const auto& [library_file, function] = slot.declaration;
+  if (library_file.empty()) {
     ResolveInSystemLibraries(slot);
     if (slot.entry == nullptr) {
-      FatalError(FillPlaces(texts::kExternalFunctionNotFoundNoLibrary, {declaration.function}));
+      FatalError(FillPlaces(texts::kExternalFunctionNotFoundNoLibrary, {function}));
     }
     return;
   }
-  platform::ModuleHandle module = LoadNamedLibrary(declaration.library_file);
-  void* entry = module != nullptr ? FindFunction(module, declaration.function) : nullptr;
+  platform::ModuleHandle module = LoadNamedLibrary(library_file);
+  void* entry = module != nullptr ? FindFunction(module, function) : nullptr;
   if (entry == nullptr) {
     platform::UnloadModule(module);
-    FatalError(FillPlaces(texts::kExternalFunctionNotFound, {declaration.library_file, declaration.function}));
+    FatalError(FillPlaces(texts::kExternalFunctionNotFound, {library_file, function}));
   }
   slot.module = module;
   slot.entry = entry;

@@ -13,6 +13,7 @@
 #include "tests/template_data/main_window_layout.h"
 #include "tests/template_data/main_window_records.h"
 #include "tests/win32/main_window_fixture.h"
+#include "tests/win32/test_windows.h"
 
 namespace vorlix::test {
 namespace {
@@ -51,12 +52,7 @@ class MainWindowBuilt : public MainWindowTest {
 };
 
 TEST_F(MainWindowBuilt, opens_centred_with_its_outer_size_caption_and_fixed_frame) {
-  RECT rect;
-  GetWindowRect(Frame(), &rect);
-  EXPECT_EQ(rect.right - rect.left, 859);
-  EXPECT_EQ(rect.bottom - rect.top, 543);
-  EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - 859) / 2);
-  EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - 543) / 2);
+  vorlix::testing::ExpectCentredWithOuterSize(Frame(), 859, 543);
   EXPECT_EQ(TextOf(Frame()), u"VorlixV5.2");
   const LONG style = Style(Frame());
   EXPECT_TRUE(style & WS_VISIBLE);

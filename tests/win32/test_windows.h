@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <gtest/gtest.h>
+
 namespace vorlix::testing {
 
 inline const wchar_t* TestWindowClass() {
@@ -60,6 +62,16 @@ inline void PumpMessages() {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+}
+
+// A top-level window has this outer size and sits centred on the screen.
+inline void ExpectCentredWithOuterSize(HWND window, int width, int height) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  EXPECT_EQ(rect.right - rect.left, width);
+  EXPECT_EQ(rect.bottom - rect.top, height);
+  EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+  EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
 }
 
 }  // namespace vorlix::testing

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/win32/window_test_support.h"
+#include "tests/win32/window_test_support.h"  // first: it undoes windows.h's FindWindow macro
 #include <commctrl.h>
 
 #include <algorithm>
@@ -13,7 +13,7 @@
 #include "runtime/core/template_loader.h"
 #include "runtime/core/unit_property_numbers.h"
 #include "tests/win32/sample_window.h"
-#include "tests/win32/window_test_support.h"
+#include "tests/win32/test_windows.h"
 
 namespace vorlix::test {
 namespace {
@@ -98,12 +98,7 @@ TEST_F(WindowBuilding, visibility_and_disabled_state_come_from_the_record) {
 TEST_F(WindowBuilding, window_with_a_fixed_frame_opens_centred_without_maximise_box) {
   Load();
   ASSERT_TRUE(BuildWindow({kSampleWindow}));
-  RECT frame;
-  GetWindowRect(Frame(), &frame);
-  EXPECT_EQ(frame.right - frame.left, 560);
-  EXPECT_EQ(frame.bottom - frame.top, 420);
-  EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - 560) / 2);
-  EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - 420) / 2);
+  vorlix::testing::ExpectCentredWithOuterSize(Frame(), 560, 420);
   const LONG style = GetWindowLongW(Frame(), GWL_STYLE);
   EXPECT_FALSE(style & WS_THICKFRAME);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);

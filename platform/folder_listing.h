@@ -48,4 +48,7 @@ bool ListFolder(std::string_view folder, FolderEntryVisitor& visitor);
 // opened.
 std::optional<FolderIdentity> IdentifyFolder(std::string_view path);
 
+// Whether `path` names an existing folder (links followed).
+bool IsFolder(std::string_view path);
+
 }  // namespace vorlix::platform

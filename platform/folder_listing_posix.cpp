@@ -73,4 +73,9 @@ std::optional<FolderIdentity> IdentifyFolder(std::string_view path) {
   return FolderIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
 }
 
+bool IsFolder(std::string_view path) {
+  struct stat info {};
+  return stat(std::string(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 }  // namespace vorlix::platform

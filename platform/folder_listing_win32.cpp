@@ -61,4 +61,9 @@ std::optional<FolderIdentity> IdentifyFolder(std::string_view path) {
                         (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
 }
 
+bool IsFolder(std::string_view path) {
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 }  // namespace vorlix::platform

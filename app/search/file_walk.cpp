@@ -1,11 +1,13 @@
 #include "app/search/file_walk.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
 
 #include "app/search/folder_queue.h"
 #include "app/search/folder_reading.h"
+#include "app/search/listing_ahead.h"
 
 namespace vorlix::app {
 namespace {
@@ -19,19 +21,35 @@ std::string WalkedRoot(std::string_view root, const FolderLister& lister) {
 class BreadthFirstWalk {
  public:
   BreadthFirstWalk(std::string_view root, const NameMatcher& matcher, const FolderLister& lister, FileWalkSink& sink)
-      : lister_(lister), sink_(sink), queue_(WalkedRoot(root, lister), lister.separator()), reader_(matcher, lister) {}
+      : matcher_(matcher), lister_(lister), sink_(sink), queue_(WalkedRoot(root, lister), lister.separator()) {}
 
-  bool Run() {
+  bool Run(unsigned listing_threads) {
     const std::function<bool()> should_stop = [this] { return sink_.ShouldStop(); };
+    if (listing_threads > 0) return RunAhead(listing_threads, should_stop);
+    FolderReader reader(matcher_, lister_);
+    FolderContents contents;
     for (std::uint32_t folder = 0; folder < queue_.size(); ++folder) {
       queue_.PathOf(folder, path_);
-      if (!reader_.Read(path_, contents_, should_stop)) return false;
-      if (!TakeIn(folder)) return false;
+      if (!reader.Read(path_, contents, should_stop)) return false;
+      if (!TakeIn(folder, contents)) return false;
     }
     return true;
   }
 
  private:
+  bool RunAhead(unsigned listing_threads, const std::function<bool()>& should_stop) {
+    ListingAhead ahead(queue_, matcher_, lister_, listing_threads);
+    ahead_ = &ahead;
+    for (std::uint32_t folder = 0; folder < queue_.size(); ++folder) {
+      const FolderContents* contents = ahead.Wait(folder, should_stop);
+      if (!contents) return false;
+      queue_.PathOf(folder, path_);
+      if (!TakeIn(folder, *contents)) return false;
+      ahead.Done(folder);
+    }
+    return true;
+  }
+
   struct KnownIdentity {
     bool asked = false;
     std::optional<platform::FolderIdentity> identity;
@@ -39,17 +57,22 @@ class BreadthFirstWalk {
 
   // Queues the subfolders of the folder just listed and gives the rows of
   // its matched files. False when stopped.
-  bool TakeIn(std::uint32_t folder) {
-    for (const auto& subfolder : contents_.subfolders) {
-      const std::string_view name = contents_.Name(subfolder.name_at, subfolder.name_size);
+  bool TakeIn(std::uint32_t folder, const FolderContents& contents) {
+    for (const auto& subfolder : contents.subfolders) {
+      const std::string_view name = contents.Name(subfolder.name_at, subfolder.name_size);
       if (subfolder.is_link && LeadsBackToAncestor(folder, name)) continue;
-      queue_.Add(folder, name);
+      if (ahead_) {
+        ahead_->Add(folder, name);
+      } else {
+        queue_.Add(folder, name);
+      }
     }
+    if (ahead_) ahead_->Publish();
     if (sink_.ShouldStop()) return false;
     std::uint32_t keyword = 0;
-    for (const auto& file : contents_.files) {
-      const std::string_view name = contents_.Name(file.name_at, file.name_size);
-      for (; keyword < file.keywords_end; ++keyword) sink_.OnRow(path_, name, contents_.keywords[keyword]);
+    for (const auto& file : contents.files) {
+      const std::string_view name = contents.Name(file.name_at, file.name_size);
+      for (; keyword < file.keywords_end; ++keyword) sink_.OnRow(path_, name, contents.keywords[keyword]);
       if (sink_.ShouldStop()) return false;
     }
     return true;
@@ -76,11 +99,11 @@ class BreadthFirstWalk {
     return known.identity;
   }
 
+  const NameMatcher& matcher_;
   const FolderLister& lister_;
   FileWalkSink& sink_;
   FolderQueue queue_;
-  FolderReader reader_;
-  FolderContents contents_;
+  ListingAhead* ahead_ = nullptr;
   std::string path_;
   std::unordered_map<std::uint32_t, KnownIdentity> identities_;
 };
@@ -88,8 +111,8 @@ class BreadthFirstWalk {
 }  // namespace
 
 bool WalkFiles(std::string_view root, const NameMatcher& matcher, const FolderLister& lister, FileWalkSink& sink,
-               const FileWalkOptions&) {
-  return BreadthFirstWalk(root, matcher, lister, sink).Run();
+               const FileWalkOptions& options) {
+  return BreadthFirstWalk(root, matcher, lister, sink).Run(options.listing_threads);
 }
 
 }  // namespace vorlix::app

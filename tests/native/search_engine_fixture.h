@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,7 +17,7 @@ namespace vorlix::testing {
 // A folder tree held in memory: a listed folder is a path ending with the
 // separator; a path missing from the tree cannot be listed. Identities are
 // given per path, with or without the closing separator, and every request
-// for one is counted.
+// for one is counted. Safe to list from several threads.
 class FakeLister final : public app::FolderLister {
  public:
   struct Entry {
@@ -31,12 +32,18 @@ class FakeLister final : public app::FolderLister {
   void AddFolder(const std::string& folder, std::vector<Entry> entries) { folders_[folder] = std::move(entries); }
   void SetIdentity(const std::string& path, std::uint64_t id) { identities_[Trimmed(path)] = id; }
   int identity_requests() const { return identity_requests_; }
-  const std::vector<std::string>& listed() const { return listed_; }
+  std::vector<std::string> listed() const {
+    const std::lock_guard lock(mutex_);
+    return listed_;
+  }
 
   char separator() const override { return separator_; }
   app::NameEncoding encoding() const override { return encoding_; }
   bool List(std::string_view folder, platform::FolderEntryVisitor& visitor) const override {
-    listed_.emplace_back(folder);
+    {
+      const std::lock_guard lock(mutex_);
+      listed_.emplace_back(folder);
+    }
     const auto found = folders_.find(std::string(folder));
     if (found == folders_.end()) return false;
     for (const Entry& entry : found->second) {
@@ -61,6 +68,7 @@ class FakeLister final : public app::FolderLister {
   app::NameEncoding encoding_;
   std::map<std::string, std::vector<Entry>> folders_;
   std::map<std::string, std::uint64_t> identities_;
+  mutable std::mutex mutex_;
   mutable int identity_requests_ = 0;
   mutable std::vector<std::string> listed_;
 };

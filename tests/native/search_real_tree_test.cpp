@@ -48,10 +48,10 @@ class RealTree : public ::testing::Test {
   void MakeFile(const std::string& path) { tree_.Write(path, "x"); }
   void Link(const std::string& target, const std::string& link) { fs::create_directory_symlink(target, tree_.Path(link)); }
 
-  Rows Walk(const std::string& root, const std::vector<std::string>& keywords) {
+  Rows Walk(const std::string& root, const std::vector<std::string>& keywords, unsigned listing_threads = 0) {
     const NameMatcher matcher(keywords, MatchRule::kContains, NameEncoding::kUtf8);
     testing::RowRecorder recorder;
-    EXPECT_TRUE(WalkFiles(root, matcher, SystemFolderLister(), recorder));
+    EXPECT_TRUE(WalkFiles(root, matcher, SystemFolderLister(), recorder, {listing_threads}));
     Rows rows;
     for (const std::string& row : recorder.rows) {
       const auto bar = row.find('|');
@@ -88,6 +88,7 @@ TEST_F(RealTree, walk_gives_the_rows_of_the_double_listing_in_its_order) {
   const Rows expected = ReferenceWalk(trimmed, keywords);
   EXPECT_EQ(expected.size(), 18u);
   EXPECT_EQ(Walk(trimmed, keywords), expected);
+  EXPECT_EQ(Walk(trimmed, keywords, 2), expected);
 }
 
 TEST_F(RealTree, walk_follows_a_link_elsewhere_but_not_one_back_to_an_ancestor) {

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "app/search/folder_queue.h"
+#include "app/search/folder_reading.h"
+
+namespace vorlix::app {
+
+// Worker threads that list the queued folders of a walk ahead of the
+// thread that takes them in, so listing overlaps with giving rows while
+// the rows keep their order: folders are taken in strictly in queue order.
+// At most kAhead folders are listed and not yet taken in. Only the taking
+// thread adds to the queue, through Add.
+class ListingAhead {
+ public:
+  static constexpr std::uint32_t kAhead = 256;
+
+  ListingAhead(FolderQueue& queue, const NameMatcher& matcher, const FolderLister& lister, unsigned threads);
+  ~ListingAhead();
+  ListingAhead(const ListingAhead&) = delete;
+  ListingAhead& operator=(const ListingAhead&) = delete;
+
+  // The contents of `folder` once a worker has listed them; nullptr when
+  // `should_stop` (polled every few milliseconds of waiting) said stop.
+  const FolderContents* Wait(std::uint32_t folder, const std::function<bool()>& should_stop);
+  void Add(std::uint32_t parent, std::string_view name);
+  // Lets the workers see the folders added since the last call.
+  void Publish();
+  // `folder` is taken in; its contents may be reused.
+  void Done(std::uint32_t folder);
+
+ private:
+  struct Slot {
+    std::uint32_t folder = UINT32_MAX;
+    bool ready = false;
+    FolderContents contents;
+  };
+
+  void Work(const NameMatcher& matcher, const FolderLister& lister);
+  bool HasWork() const { return next_ < queue_.size() && next_ < taken_in_ + kAhead; }
+
+  FolderQueue& queue_;
+  std::mutex mutex_;
+  std::condition_variable work_ready_;
+  std::condition_variable contents_ready_;
+  std::vector<Slot> slots_;
+  std::uint32_t next_ = 0;      // the next folder a worker lists
+  std::uint32_t taken_in_ = 0;  // folders before this one are taken in
+  std::atomic<bool> stopping_ = false;
+  std::vector<std::thread> workers_;
+};
+
+}  // namespace vorlix::app

@@ -1,0 +1,18 @@
+#include <algorithm>
+#include <thread>
+
+#include "app/vorlix_find/find_platform_rules.h"
+#include "platform/folder_listing.h"
+
+namespace vorlix::app {
+
+std::vector<std::string> DefaultFindRoots() { return {"/"}; }
+
+// Linux lists folders in parallel well: one thread per core.
+unsigned FindListingThreads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 8u); }
+
+FolderRootUse UseOfFindFolderRoot(std::string& root) {
+  return platform::IsFolder(root) ? FolderRootUse::kWalked : FolderRootUse::kRefused;
+}
+
+}  // namespace vorlix::app

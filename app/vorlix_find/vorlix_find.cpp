@@ -1,0 +1,160 @@
+#include "app/vorlix_find/vorlix_find.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "app/search/file_walk.h"
+#include "app/search/folder_collection.h"
+#include "app/search/folder_name_matches.h"
+#include "app/vorlix_find/find_arguments.h"
+#include "app/vorlix_find/find_platform_rules.h"
+#include "app/vorlix_find/names_list.h"
+#include "app/vorlix_find/output_buffer.h"
+#include "platform/standard_streams.h"
+#include "platform/whole_file.h"
+
+namespace vorlix::app {
+namespace {
+
+constexpr int kRan = 0;
+constexpr int kOutputFailed = 1;
+constexpr int kBadRequest = 2;
+
+// Rows go out, or, for --not-found, only mark their keyword as found: a
+// row exists exactly when its own name matched its keyword under the
+// search's rule, which is what counts a name as found.
+class RowOutput {
+ public:
+  RowOutput(OutputBuffer& output, std::size_t keyword_count, bool only_found)
+      : output_(output), found_(only_found ? keyword_count : 0, false), only_found_(only_found) {}
+
+  void Row(std::string_view column_0_folder, std::string_view column_0_name, std::string_view column_1,
+           std::uint32_t keyword) {
+    if (only_found_) {
+      found_[keyword] = true;
+      return;
+    }
+    std::string& line = output_.line();
+    line += column_0_folder;
+    line += column_0_name;
+    line += '\t';
+    line += column_1;
+    line += '\n';
+    output_.LineDone();
+  }
+
+  bool ShouldStop() {
+    output_.FlushIfOld();
+    return output_.failed();
+  }
+
+  void NotFound(const std::vector<std::string>& keywords) {
+    for (std::size_t keyword = 0; keyword < keywords.size(); ++keyword) {
+      if (found_[keyword]) continue;
+      output_.line() += keywords[keyword];
+      output_.line() += '\n';
+      output_.LineDone();
+    }
+  }
+
+ private:
+  OutputBuffer& output_;
+  std::vector<bool> found_;
+  bool only_found_;
+};
+
+class FileRows final : public FileWalkSink {
+ public:
+  explicit FileRows(RowOutput& rows) : rows_(rows) {}
+  void OnRow(std::string_view folder, std::string_view name, std::uint32_t keyword) override {
+    rows_.Row(folder, name, name, keyword);
+  }
+  bool ShouldStop() override { return rows_.ShouldStop(); }
+
+ private:
+  RowOutput& rows_;
+};
+
+class FolderRows final : public FolderCollectionSink {
+ public:
+  FolderRows(RowOutput& rows, FolderNameMatches& matches) : rows_(rows), matches_(matches) {}
+  void OnFolder(std::string_view path) override { matches_.Add(path); }
+  bool ShouldStop() override { return rows_.ShouldStop(); }
+
+ private:
+  RowOutput& rows_;
+  FolderNameMatches& matches_;
+};
+
+void SearchFiles(const std::vector<std::string>& roots, const NameMatcher& matcher, const FolderLister& lister,
+                 RowOutput& rows) {
+  FileRows sink(rows);
+  for (const std::string& root : roots) {
+    if (!WalkFiles(root, matcher, lister, sink, {FindListingThreads()})) return;
+  }
+}
+
+void SearchFolderNames(const std::vector<std::string>& roots, const NameMatcher& matcher, const FolderLister& lister,
+                       RowOutput& rows) {
+  FolderNameMatches matches(matcher, lister.separator());
+  FolderRows sink(rows, matches);
+  for (std::string root : roots) {
+    const FolderRootUse use = UseOfFindFolderRoot(root);
+    if (use == FolderRootUse::kAlone) matches.Add(root);
+    if (use == FolderRootUse::kWalked && !CollectFolders(root, lister, sink)) return;
+    matches.ForEachRow([&](std::uint32_t keyword, std::string_view folder) { rows.Row(folder, {}, {}, keyword); });
+    matches.Clear();
+  }
+}
+
+std::optional<std::string> ReadNames(const std::string& file, const FindStreams& streams) {
+  if (file == "-") return streams.read_input();
+  platform::FileContent content = platform::ReadWholeFile(file, platform::ReadSharing::kEveryone);
+  if (content.status != platform::FileContent::Status::kRead) return std::nullopt;
+  return std::string(content.bytes.begin(), content.bytes.end());
+}
+
+MatchRule RuleOf(const FindArguments& arguments) {
+  if (arguments.fuzzy) return MatchRule::kContains;
+  return arguments.folders ? MatchRule::kExactWhole : MatchRule::kExactFile;
+}
+
+int Refuse(const FindStreams& streams, const std::string& reason) {
+  streams.write_error("vorlix-find: " + reason + "\n");
+  return kBadRequest;
+}
+
+}  // namespace
+
+FindStreams StandardFindStreams() {
+  return {platform::WriteStandardOutput, platform::WriteStandardError, platform::ReadStandardInput};
+}
+
+int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& lister, const FindStreams& streams) {
+  std::string error;
+  const std::optional<FindArguments> parsed = ParseFindArguments(arguments, error);
+  if (!parsed) return Refuse(streams, error + " (" + kFindUsage + ")");
+  if (parsed->help) return streams.write_output(std::string(kFindUsage) + "\n") ? kRan : kOutputFailed;
+  const std::optional<std::string> names = ReadNames(parsed->names_file, streams);
+  if (!names) return Refuse(streams, "cannot read the names file " + parsed->names_file);
+  const std::vector<std::string> keywords = KeywordsOfNamesFile(*names, lister.encoding());
+  if (keywords.empty()) return Refuse(streams, "the names file " + parsed->names_file + " holds no name");
+
+  const NameMatcher matcher(keywords, RuleOf(*parsed), lister.encoding());
+  const std::vector<std::string> roots = parsed->roots.empty() ? DefaultFindRoots() : parsed->roots;
+  OutputBuffer output(streams.write_output);
+  RowOutput rows(output, keywords.size(), parsed->not_found);
+  if (parsed->folders) {
+    SearchFolderNames(roots, matcher, lister, rows);
+  } else {
+    SearchFiles(roots, matcher, lister, rows);
+  }
+  if (parsed->not_found && !output.failed()) rows.NotFound(keywords);
+  if (!output.Finish()) {
+    streams.write_error("vorlix-find: cannot write the output\n");
+    return kOutputFailed;
+  }
+  return kRan;
+}
+
+}  // namespace vorlix::app

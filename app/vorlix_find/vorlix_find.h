@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/search/folder_lister.h"
+
+namespace vorlix::app {
+
+// What vorlix-find reads and writes besides the folders; tests give their own.
+struct FindStreams {
+  std::function<bool(std::string_view)> write_output;
+  std::function<void(std::string_view)> write_error;
+  std::function<std::optional<std::string>()> read_input;
+};
+
+FindStreams StandardFindStreams();
+
+// Runs vorlix-find with the arguments after its name and gives its exit
+// status: 0 when it ran, 1 when its output could not be written, 2 on bad
+// arguments or a names file that cannot be read or holds no name (with a
+// one-line message on the error stream). Rows go out as the engine finds
+// them: a file row is the folder as walked and the lowered name, a tab, and
+// the lowered name; a folder row is the folder's path and a tab. With
+// --not-found, the keywords no row matched go out instead, in their order.
+int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& lister, const FindStreams& streams);
+
+}  // namespace vorlix::app

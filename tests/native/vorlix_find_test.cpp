@@ -1,0 +1,163 @@
+#include "app/vorlix_find/vorlix_find.h"
+
+#include <gtest/gtest.h>
+
+#include "search_engine_fixture.h"
+#include "temporary_folder.h"
+
+namespace vorlix::app {
+namespace {
+
+using testing::FakeLister;
+using testing::File;
+using testing::Folder;
+
+struct Outcome {
+  int status;
+  std::string output;
+  std::string error;
+};
+
+class VorlixFind : public ::testing::Test {
+ protected:
+  // The tree hangs below a real folder, since the folder-name search asks
+  // the system whether a root is a folder; its contents are the fake's.
+  VorlixFind() : root_(home_.Path("r")) {
+    std::filesystem::create_directories(root_);
+    lister_.AddFolder(root_ + "/", {File("Report.DOC"), Folder("Docs"), File("report.doc.bak"), Folder("old")});
+    lister_.AddFolder(root_ + "/Docs/", {File("report"), Folder("Report"), File("notes.txt")});
+    lister_.AddFolder(root_ + "/Docs/Report/", {File("a.REPORT")});
+    lister_.AddFolder(root_ + "/old/", {File("myreport.doc")});
+  }
+
+  Outcome Run(std::vector<std::string> arguments, std::string names = "report\nnotes\nmissing\n") {
+    Outcome outcome{0, "", ""};
+    const FindStreams streams{
+        [&](std::string_view text) {
+          outcome.output += text;
+          return true;
+        },
+        [&](std::string_view text) { outcome.error += text; }, [&] { return std::optional<std::string>(names); }};
+    outcome.status = RunVorlixFind(arguments, lister_, streams);
+    return outcome;
+  }
+
+  testing::TemporaryFolder home_;
+  std::string root_;
+  FakeLister lister_;
+};
+
+TEST_F(VorlixFind, exact_file_search_gives_folder_and_lowered_name_in_walk_order) {
+  const Outcome found = Run({"--names", "-", root_});
+  EXPECT_EQ(found.status, 0);
+  EXPECT_EQ(found.error, "");
+  EXPECT_EQ(found.output, root_ + "/report.doc\treport.doc\n" +   //
+                              root_ + "/Docs/report\treport\n" +  //
+                              root_ + "/Docs/notes.txt\tnotes.txt\n");
+}
+
+TEST_F(VorlixFind, fuzzy_file_search_gives_a_row_per_matching_keyword) {
+  EXPECT_EQ(Run({"--fuzzy", "--names", "-", root_}).output,
+            root_ + "/report.doc\treport.doc\n" + root_ + "/report.doc.bak\treport.doc.bak\n" +  //
+                root_ + "/Docs/report\treport\n" + root_ + "/Docs/notes.txt\tnotes.txt\n" +     //
+                root_ + "/old/myreport.doc\tmyreport.doc\n" + root_ + "/Docs/Report/a.report\ta.report\n");
+}
+
+TEST_F(VorlixFind, folder_search_gives_folders_keyword_by_keyword_with_an_empty_second_column) {
+  EXPECT_EQ(Run({"--folders", "--names", "-", root_}).output, root_ + "/Docs/Report\t\n");
+  EXPECT_EQ(Run({"--folders", "--fuzzy", "--names", "-", root_}, "o\nr\n").output,
+            root_ + "/Docs/Report\t\n" + root_ + "/Docs\t\n" + root_ + "/old\t\n" +  //
+                root_ + "\t\n" + root_ + "/Docs/Report\t\n");
+}
+
+TEST_F(VorlixFind, not_found_gives_the_keywords_no_row_matched_in_their_order) {
+  EXPECT_EQ(Run({"--not-found", "--names", "-", root_}, "missing\nreport\nrep\nnotes\nrep\n").output, "missing\nrep\nrep\n");
+  EXPECT_EQ(Run({"--not-found", "--fuzzy", "--names", "-", root_}, "missing\nrep\n").output, "missing\n");
+  EXPECT_EQ(Run({"--not-found", "--folders", "--names", "-", root_}, "report\ndocs\nold\nx\n").output, "x\n");
+}
+
+TEST_F(VorlixFind, roots_are_searched_in_the_order_given_and_each_gives_its_rows) {
+  EXPECT_EQ(Run({"--names", "-", root_ + "/old", root_ + "/Docs/", root_ + "/old"}, "myreport\na\n").output,
+            root_ + "/old/myreport.doc\tmyreport.doc\n" + root_ + "/Docs/Report/a.report\ta.report\n" +
+                root_ + "/old/myreport.doc\tmyreport.doc\n");
+}
+
+TEST_F(VorlixFind, names_file_lines_lose_a_closing_cr_and_blank_lines_only) {
+  // The blank lines hold ASCII spaces and a full-width space; the tab line is a keyword.
+  EXPECT_EQ(Run({"--not-found", "--names", "-", root_},
+                "\xEF\xBB\xBFreport\r\n \r\n\xE3\x80\x80 \n\t\n notes\nnotes \r\nlast").output,
+            "\t\n notes\nnotes \nlast\n");
+}
+
+TEST_F(VorlixFind, reads_the_names_from_a_file) {
+  home_.Write("names.txt", "notes\n");
+  EXPECT_EQ(Run({"--names=" + home_.Path("names.txt"), root_}).output, root_ + "/Docs/notes.txt\tnotes.txt\n");
+}
+
+struct BadCall {
+  std::vector<std::string> arguments;
+  std::string message;
+};
+
+class VorlixFindRefuses : public VorlixFind, public ::testing::WithParamInterface<BadCall> {};
+
+TEST_P(VorlixFindRefuses, with_status_2_and_one_line_that_says_why) {
+  std::vector<std::string> arguments = GetParam().arguments;
+  for (std::string& argument : arguments) {
+    if (argument == "MISSING") argument = home_.Path("no such file");
+  }
+  const Outcome refused = Run(arguments, " \n\n");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.output, "");
+  EXPECT_TRUE(refused.error.starts_with("vorlix-find: " + GetParam().message)) << refused.error;
+  EXPECT_EQ(refused.error.find('\n'), refused.error.size() - 1) << refused.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadCalls, VorlixFindRefuses,
+    ::testing::Values(BadCall{{}, "--names FILE is missing"}, BadCall{{"--fuzzy", "/"}, "--names FILE is missing"},
+                      BadCall{{"--names"}, "--names needs a FILE"}, BadCall{{"--names="}, "--names needs a FILE"},
+                      BadCall{{"--names", "a", "--names", "b"}, "--names is given more than once"},
+                      BadCall{{"--exact", "--names", "a"}, "unknown option --exact"},
+                      BadCall{{"--names", "a", ""}, "an empty ROOT names no folder"},
+                      BadCall{{"--names", "MISSING"}, "cannot read the names file"},
+                      BadCall{{"--names", "-", "/"}, "the names file - holds no name"}));
+
+TEST_F(VorlixFind, help_prints_the_usage) {
+  const Outcome help = Run({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_TRUE(help.output.starts_with("usage: vorlix-find")) << help.output;
+}
+
+TEST_F(VorlixFind, a_root_after_the_end_of_options_may_start_with_a_dash) {
+  lister_.AddFolder("-r/", {File("notes.txt")});
+  EXPECT_EQ(Run({"--names", "-", "--", "-r"}).output, "-r/notes.txt\tnotes.txt\n");
+}
+
+TEST_F(VorlixFind, output_that_cannot_be_written_ends_with_status_1) {
+  const FindStreams streams{[](std::string_view) { return false; }, [](std::string_view) {},
+                            [] { return std::optional<std::string>("report\n"); }};
+  EXPECT_EQ(RunVorlixFind(std::vector<std::string>{"--names", "-", root_}, lister_, streams), 1);
+}
+
+TEST(VorlixFindOnDisk, finds_chinese_names_with_chinese_keywords_and_lists_names_that_are_not_utf8) {
+  testing::TemporaryFolder tree;
+  tree.Write("\xE6\x8A\xA5\xE5\x91\x8A.TXT", "x");
+  tree.Write("bad\xFF.txt", "x");
+  std::string root = tree.Path("");
+  root.pop_back();
+  std::string output;
+  const FindStreams streams{[&](std::string_view text) {
+                              output += text;
+                              return true;
+                            },
+                            [](std::string_view) {},
+                            [] { return std::optional<std::string>("\xE6\x8A\xA5\xE5\x91\x8A\nBAD\xFF\n"); }};
+  EXPECT_EQ(RunVorlixFind(std::vector<std::string>{"--names", "-", root}, SystemFolderLister(), streams), 0);
+  const std::string chinese = root + "/\xE6\x8A\xA5\xE5\x91\x8A.txt\t\xE6\x8A\xA5\xE5\x91\x8A.txt\n";
+  const std::string bad = root + "/bad\xFF.txt\tbad\xFF.txt\n";
+  EXPECT_TRUE(output == chinese + bad || output == bad + chinese) << output;
+}
+
+}  // namespace
+}  // namespace vorlix::app

@@ -46,13 +46,6 @@ void KeywordAutomaton::BuildTrie(std::span<const std::string_view> patterns) {
   for (std::uint32_t edge = first_edge_[0]; edge < first_edge_[1]; ++edge) root_next_[edge_byte_[edge]] = edge_target_[edge];
 }
 
-std::uint32_t KeywordAutomaton::Child(std::uint32_t state, unsigned char byte) const {
-  for (std::uint32_t edge = first_edge_[state]; edge < first_edge_[state + 1]; ++edge) {
-    if (edge_byte_[edge] == byte) return edge_target_[edge];
-  }
-  return kNone;
-}
-
 // A state's failure link is the longest proper suffix of its path that is
 // also a path of the trie; states are handled shallow first, so that link
 // is always known before it is needed.
@@ -78,26 +71,19 @@ void KeywordAutomaton::BuildFailureLinks(std::vector<std::uint32_t>& breadth_fir
 }
 
 void KeywordAutomaton::BuildDenseTable(const std::vector<std::uint32_t>& breadth_first, std::size_t limit_bytes) {
-  std::vector<unsigned char> class_byte(1, 0);
   for (const unsigned char byte : edge_byte_) {
-    if (byte_class_[byte] != 0) continue;
-    byte_class_[byte] = static_cast<std::uint16_t>(class_byte.size());
-    class_byte.push_back(byte);
+    if (byte_class_[byte] == 0) byte_class_[byte] = static_cast<std::uint16_t>(class_count_++);
   }
-  class_count_ = class_byte.size();
   const std::size_t states = output_.size();
   if (states * class_count_ * sizeof(std::uint32_t) > limit_bytes) return;
   dense_.assign(states * class_count_, 0);
+  // A state goes where its failure state goes, except along its own edges.
+  // Class 0 holds the bytes no pattern uses: they always lead to the root.
   for (const std::uint32_t state : breadth_first) {
-    // Class 0 holds the bytes no pattern uses: they always lead back to the root.
-    for (std::size_t byte_class = 1; byte_class < class_count_; ++byte_class) {
-      const std::uint32_t child = Child(state, class_byte[byte_class]);
-      std::uint32_t& next = dense_[state * class_count_ + byte_class];
-      if (child != kNone) {
-        next = child;
-      } else if (state != 0) {
-        next = dense_[fail_[state] * class_count_ + byte_class];
-      }
+    std::uint32_t* row = &dense_[state * class_count_];
+    if (state != 0) std::copy_n(&dense_[fail_[state] * class_count_], class_count_, row);
+    for (std::uint32_t edge = first_edge_[state]; edge < first_edge_[state + 1]; ++edge) {
+      row[byte_class_[edge_byte_[edge]]] = edge_target_[edge];
     }
   }
 }

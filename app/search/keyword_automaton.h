@@ -66,7 +66,6 @@ class KeywordAutomaton {
   void BuildTrie(std::span<const std::string_view> patterns);
   void BuildFailureLinks(std::vector<std::uint32_t>& breadth_first);
   void BuildDenseTable(const std::vector<std::uint32_t>& breadth_first, std::size_t limit_bytes);
-  std::uint32_t Child(std::uint32_t state, unsigned char byte) const;
 
   // Per state.
   std::vector<std::uint32_t> first_edge_;  // edges of state s: [first_edge_[s], first_edge_[s + 1])

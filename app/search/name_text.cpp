@@ -49,8 +49,9 @@ bool LoweredName::StartsCharacter(std::size_t at) const {
   return is_trail_[at] == 0;
 }
 
+// A dot at the start leaves an empty text, which no keyword equals.
 std::string_view LoweredName::WithoutLastExtension() const {
-  if (last_dot_ == std::string_view::npos || last_dot_ == 0) return {};
+  if (last_dot_ == std::string_view::npos) return {};
   return std::string_view(text_).substr(0, last_dot_);
 }
 

@@ -39,14 +39,15 @@ TEST_F(SavedState, the_name_box_comes_back_byte_for_byte_after_a_restart) {
 }
 
 TEST_F(SavedState, the_folder_list_comes_back_with_its_check_marks_after_a_restart) {
-  std::vector<FolderRow> many;
-  for (int i = 0; i < 300; ++i) many.push_back({"D:\\" + std::string(60, 'a') + std::to_string(i), i % 2 == 0});
+  // Longer in all than ReadSettingsItem's buffer.
+  FolderRows long_rows;
+  for (int i = 0; i < 40; ++i) long_rows.push_back({"D:\\" + std::string(280, 'a') + std::to_string(i), i % 2 == 0});
   const FolderRows lists[] = {
       {},
       {Row(u"D:\\photos", true), Row(u"E:\\docs", false), Row(u"F:\\scans", true)},
       {Row(u"D:\\a,b", true), Row(u"E:\\c", false), Row(u"F:\\d,", true)},
       {Row(u"D:\\照片", false), Row(u"D:\\ก\U00020000", true)},
-      many,
+      long_rows,
   };
   Start();
   Click(u"选择框_保存路径");
@@ -111,6 +112,35 @@ TEST_F(SavedState, only_the_options_checked_at_close_write_their_files) {
   Close();
   EXPECT_EQ(SavedFolders("bxjl"), "D:\\new,");
   EXPECT_EQ(folder_.Read("filemame.txt"), "old names");
+}
+
+// The file's identity on its volume: a file written in place keeps it.
+ULONGLONG FileIdentity(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  BY_HANDLE_FILE_INFORMATION info{};
+  GetFileInformationByHandle(file, &info);
+  CloseHandle(file);
+  return (ULONGLONG{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+}
+
+// A failure halfway through (a full disk, the program killed) can then
+// leave only the old file or the new one, never a part of either.
+TEST_F(SavedState, saving_puts_new_files_in_the_place_of_the_old_ones) {
+  StoreOption(texts::kKeySaveKeywords, texts::kTrue);
+  StoreOption(texts::kKeySaveFolders, texts::kTrue);
+  folder_.Write("gxbx.ini", "[lb]\r\nbxjl=D:\\a,\r\ngxbx=0\r\n");
+  folder_.Write("filemame.txt", "a.jpg");
+  const ULONGLONG folders_before = FileIdentity(folder_.WidePath("gxbx.ini"));
+  const ULONGLONG names_before = FileIdentity(folder_.WidePath("filemame.txt"));
+  Start();
+  SetRows({Row(u"D:\\b", false)});
+  SetNameBoxText(L"b.jpg");
+  Close();
+  EXPECT_EQ(folder_.Read("gxbx.ini"), "[lb]\r\nbxjl=D:\\b,\r\ngxbx=-1\r\n");
+  EXPECT_EQ(folder_.Read("filemame.txt"), "b.jpg");
+  EXPECT_NE(FileIdentity(folder_.WidePath("gxbx.ini")), folders_before);
+  EXPECT_NE(FileIdentity(folder_.WidePath("filemame.txt")), names_before);
 }
 
 // Wine run as root writes past read-only attributes and folder rights, so

@@ -1,0 +1,234 @@
+#include "platform/list_view_binding_win32.h"
+
+#include <commctrl.h>
+
+#include <unordered_map>
+
+#include "platform/list_view_item_messages_win32.h"
+#include "platform/wide_text.h"
+#include "platform/window_notices_win32.h"
+
+namespace vorlix::platform {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x56524F57;   // its own, beside the runtime's watch of every control
+constexpr UINT_PTR kCountTimerId = 0x56524F57;  // clear of the control's own timers
+constexpr UINT kCountPeriodMs = 100;
+
+// Bindings by window, per thread: a window's binding is only ever touched on
+// the thread that made the window.
+thread_local std::unordered_map<HWND, ListViewBinding*> bindings;
+
+UINT CallMessage() {
+  static const UINT message = RegisterWindowMessageW(L"VorlixListViewCall");
+  return message;
+}
+
+struct Quiet {
+  explicit Quiet(ListViewBinding& binding) : binding(binding) { ++binding.quiet; }
+  ~Quiet() { --binding.quiet; }
+  ListViewBinding& binding;
+};
+
+void StopTimer(ListViewBinding& binding) {
+  if (!binding.timer_running) return;
+  KillTimer(binding.list, kCountTimerId);
+  binding.timer_running = false;
+}
+
+void SetControlState(ListViewBinding& binding, int index, UINT mask, UINT state) {
+  LVITEMW item{};
+  item.stateMask = mask;
+  item.state = state;
+  SendQuietly(binding, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
+// Selecting or deselecting all is one message, so the control gets whichever
+// of the selected and the unselected rows are fewer, one by one.
+void CopySelectionToControl(ListViewBinding& binding) {
+  const ListViewRows& rows = binding.rows;
+  if (rows.SelectedCount() * 2 > rows.Count()) {
+    SetControlState(binding, -1, LVIS_SELECTED, LVIS_SELECTED);
+    for (int i = 0; i < rows.Count(); ++i) {
+      if (!rows.IsSelected(i)) SetControlState(binding, i, LVIS_SELECTED, 0);
+    }
+  } else {
+    SetControlState(binding, -1, LVIS_SELECTED, 0);
+    rows.ForEachSelected([&](int i) { SetControlState(binding, i, LVIS_SELECTED, LVIS_SELECTED); });
+  }
+  const int focused = rows.Focused();
+  if (focused >= 0) {
+    SetControlState(binding, focused, LVIS_FOCUSED, LVIS_FOCUSED);
+  } else {
+    const auto shown = static_cast<int>(
+        SendQuietly(binding, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0)));
+    if (shown >= 0) SetControlState(binding, shown, LVIS_FOCUSED, 0);
+  }
+  // Shift+click selects from here.
+  SendQuietly(binding, LVM_SETSELECTIONMARK, 0, focused);
+}
+
+int CompareTexts(std::string_view left, std::string_view right) {
+  const std::wstring a = Wide(left);
+  const std::wstring b = Wide(right);
+  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                        static_cast<int>(b.size())) -
+         CSTR_EQUAL;
+}
+
+// After the rows of equal text, so that equal rows keep the order they came in.
+int SortedPlace(const ListViewBinding& binding, std::string_view text) {
+  const int sign = binding.auto_sort == 1 ? 1 : -1;
+  int low = 0;
+  int high = binding.rows.Count();
+  while (low < high) {
+    const int middle = low + (high - low) / 2;
+    if (sign * CompareTexts(text, binding.rows.Text(middle, 0)) < 0) {
+      high = middle;
+    } else {
+      low = middle + 1;
+    }
+  }
+  return low;
+}
+
+void Unbind(ListViewBinding* binding);
+
+LRESULT CALLBACK ListViewProcedure(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                   DWORD_PTR data) {
+  auto& binding = *reinterpret_cast<ListViewBinding*>(data);
+  if (message == CallMessage()) {
+    (*reinterpret_cast<const std::function<void(ListViewBinding&)>*>(lparam))(binding);
+    return 0;
+  }
+  if (message == WM_TIMER && wparam == kCountTimerId) {
+    CatchUp(binding);
+    return 0;
+  }
+  if (message == WM_NCDESTROY) {
+    Unbind(&binding);
+    return DefSubclassProc(list, message, wparam, lparam);
+  }
+  if (message >= LVM_FIRST && message < LVM_FIRST + 0x100 && binding.quiet == 0) {
+    if (auto answer = AnswerItemMessage(binding, message, wparam, lparam)) return *answer;
+    // A message from outside that names items by index finds them where the
+    // rows are now.
+    if (message != LVM_GETITEMCOUNT) CatchUp(binding);
+  }
+  return DefSubclassProc(list, message, wparam, lparam);
+}
+
+void Unbind(ListViewBinding* binding) {
+  RemoveWindowSubclass(binding->list, ListViewProcedure, kSubclassId);
+  bindings.erase(binding->list);
+  delete binding;
+}
+
+}  // namespace
+
+ListViewBinding& BindListView(HWND list) {
+  auto* binding = new ListViewBinding;
+  binding->list = list;
+  bindings[list] = binding;
+  SetWindowSubclass(list, ListViewProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(binding));
+  return *binding;
+}
+
+ListViewBinding* ListViewBindingOf(HWND list) {
+  const auto found = bindings.find(list);
+  return found == bindings.end() ? nullptr : found->second;
+}
+
+LRESULT SendQuietly(ListViewBinding& binding, UINT message, WPARAM wparam, LPARAM lparam) {
+  Quiet quiet(binding);
+  return SendMessageW(binding.list, message, wparam, lparam);
+}
+
+void CatchUp(ListViewBinding& binding) {
+  StopTimer(binding);
+  const int count = binding.rows.Count();
+  if (count == binding.shown_count && !binding.rows_moved) return;
+  if (count != binding.shown_count) {
+    // Keeps the scroll position; the new count repaints every row.
+    SendQuietly(binding, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
+    binding.shown_count = count;
+  } else {
+    InvalidateRect(binding.list, nullptr, FALSE);
+  }
+  if (binding.rows_moved) {
+    binding.rows_moved = false;
+    CopySelectionToControl(binding);
+  }
+}
+
+void CatchUpSoon(ListViewBinding& binding) {
+  if (binding.timer_running) return;
+  binding.timer_running = SetTimer(binding.list, kCountTimerId, kCountPeriodMs, nullptr) != 0;
+  // Without a timer the count must follow at once.
+  if (!binding.timer_running) CatchUp(binding);
+}
+
+void RedrawRow(ListViewBinding& binding, int index) {
+  if (index < 0 || index >= binding.shown_count) return;
+  const auto top = static_cast<int>(SendQuietly(binding, LVM_GETTOPINDEX, 0, 0));
+  const auto page = static_cast<int>(SendQuietly(binding, LVM_GETCOUNTPERPAGE, 0, 0));
+  if (index < top || index > top + page) return;
+  SendQuietly(binding, LVM_REDRAWITEMS, static_cast<WPARAM>(index), index);
+}
+
+void ChangeStateImage(ListViewBinding& binding, int index, int image) {
+  const int before = binding.rows.StateImage(index);
+  binding.rows.SetStateImage(index, image);
+  const int after = binding.rows.StateImage(index);
+  if (after == before) return;
+  RedrawRow(binding, index);
+  // A row that gets its first image is not a change of its check.
+  if (before != 0) Report(NoticeKind::kCheckChanged, binding.list, index, after - 1);
+}
+
+void ToggleCheck(ListViewBinding& binding, int index) {
+  const int image = binding.rows.StateImage(index);
+  if (image == 1 || image == 2) ChangeStateImage(binding, index, 3 - image);
+}
+
+int InsertRow(ListViewBinding& binding, int index, const ListViewItemSpec& item) {
+  if (binding.auto_sort != 0) index = SortedPlace(binding, item.text);
+  const int inserted = binding.rows.Insert(index, item);
+  if (inserted < binding.rows.Count() - 1) binding.rows_moved = true;
+  CatchUpSoon(binding);
+  return inserted;
+}
+
+bool DeleteRow(ListViewBinding& binding, int index) {
+  if (!binding.rows.Exists(index)) return false;
+  binding.rows.Erase(index);
+  RowsMoved(binding);
+  return true;
+}
+
+void DeleteAllRows(ListViewBinding& binding) {
+  binding.rows.Clear();
+  RowsMoved(binding);
+}
+
+void SetRowText(ListViewBinding& binding, int index, int column, std::string_view text) {
+  if (!binding.rows.Exists(index)) return;
+  if (column > 0) {
+    auto header = reinterpret_cast<HWND>(SendQuietly(binding, LVM_GETHEADER, 0, 0));
+    if (header == nullptr || column >= static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0))) return;
+  }
+  binding.rows.SetText(index, column, text);
+  RedrawRow(binding, index);
+}
+
+void RowsMoved(ListViewBinding& binding) {
+  binding.rows_moved = true;
+  CatchUp(binding);
+}
+
+void RunOnListViewThread(HWND list, const std::function<void(ListViewBinding&)>& call) {
+  if (!IsWindow(list) || GetWindowThreadProcessId(list, nullptr) == GetCurrentThreadId()) return;
+  SendMessageW(list, CallMessage(), 0, reinterpret_cast<LPARAM>(&call));
+}
+
+}  // namespace vorlix::platform

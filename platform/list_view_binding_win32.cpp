@@ -15,9 +15,12 @@ constexpr UINT_PTR kSubclassId = 0x56524F57;   // its own, beside the runtime's 
 constexpr UINT_PTR kCountTimerId = 0x56524F57;  // clear of the control's own timers
 constexpr UINT kCountPeriodMs = 100;
 
-// Bindings by window, per thread: a window's binding is only ever touched on
-// the thread that made the window.
-thread_local std::unordered_map<HWND, ListViewBinding*> bindings;
+// Every binding by its window. A binding is only ever used on the thread that
+// made its window; the lock covers the map alone. (Not a thread_local map:
+// under mingw such an object, once a worker thread had touched it, corrupted
+// the heap when that thread ended.)
+SRWLOCK bindings_lock = SRWLOCK_INIT;
+std::unordered_map<HWND, ListViewBinding*> bindings;
 
 UINT CallMessage() {
   static const UINT message = RegisterWindowMessageW(L"VorlixListViewCall");
@@ -120,7 +123,9 @@ LRESULT CALLBACK ListViewProcedure(HWND list, UINT message, WPARAM wparam, LPARA
 
 void Unbind(ListViewBinding* binding) {
   RemoveWindowSubclass(binding->list, ListViewProcedure, kSubclassId);
+  AcquireSRWLockExclusive(&bindings_lock);
   bindings.erase(binding->list);
+  ReleaseSRWLockExclusive(&bindings_lock);
   delete binding;
 }
 
@@ -129,14 +134,20 @@ void Unbind(ListViewBinding* binding) {
 ListViewBinding& BindListView(HWND list) {
   auto* binding = new ListViewBinding;
   binding->list = list;
+  binding->thread = GetCurrentThreadId();
+  AcquireSRWLockExclusive(&bindings_lock);
   bindings[list] = binding;
+  ReleaseSRWLockExclusive(&bindings_lock);
   SetWindowSubclass(list, ListViewProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(binding));
   return *binding;
 }
 
 ListViewBinding* ListViewBindingOf(HWND list) {
+  AcquireSRWLockShared(&bindings_lock);
   const auto found = bindings.find(list);
-  return found == bindings.end() ? nullptr : found->second;
+  ListViewBinding* binding = found == bindings.end() ? nullptr : found->second;
+  ReleaseSRWLockShared(&bindings_lock);
+  return binding != nullptr && binding->thread == GetCurrentThreadId() ? binding : nullptr;
 }
 
 LRESULT SendQuietly(ListViewBinding& binding, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -15,6 +15,7 @@ namespace vorlix::platform {
 
 struct ListViewBinding {
   HWND list = nullptr;
+  DWORD thread = 0;  // the control's
   ListViewRows rows;
   int auto_sort = 0;  // 0 none, 1 ascending, 2 descending
   // The item count the control was last given; it catches up on a timer.

@@ -95,6 +95,14 @@ int SortedPlace(const ListViewBinding& binding, std::string_view text) {
   return low;
 }
 
+int ColumnCount(ListViewBinding& binding) {
+  if (binding.column_count < 0) {
+    auto header = reinterpret_cast<HWND>(SendQuietly(binding, LVM_GETHEADER, 0, 0));
+    binding.column_count = header == nullptr ? 0 : static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+  }
+  return binding.column_count;
+}
+
 void Unbind(ListViewBinding* binding);
 
 LRESULT CALLBACK ListViewProcedure(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
@@ -107,6 +115,9 @@ LRESULT CALLBACK ListViewProcedure(HWND list, UINT message, WPARAM wparam, LPARA
   if (message == WM_TIMER && wparam == kCountTimerId) {
     CatchUp(binding);
     return 0;
+  }
+  if (message == LVM_INSERTCOLUMNW || message == LVM_INSERTCOLUMNA || message == LVM_DELETECOLUMN) {
+    binding.column_count = -1;
   }
   if (message == WM_NCDESTROY) {
     Unbind(&binding);
@@ -158,7 +169,7 @@ LRESULT SendQuietly(ListViewBinding& binding, UINT message, WPARAM wparam, LPARA
 void CatchUp(ListViewBinding& binding) {
   StopTimer(binding);
   const int count = binding.rows.Count();
-  if (count == binding.shown_count && !binding.rows_moved) return;
+  if (count == binding.shown_count && !binding.rows_moved && !binding.repaint_pending) return;
   if (count != binding.shown_count) {
     // Keeps the scroll position; the new count repaints every row.
     SendQuietly(binding, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
@@ -166,6 +177,7 @@ void CatchUp(ListViewBinding& binding) {
   } else {
     InvalidateRect(binding.list, nullptr, FALSE);
   }
+  binding.repaint_pending = false;
   if (binding.rows_moved) {
     binding.rows_moved = false;
     CopySelectionToControl(binding);
@@ -179,27 +191,22 @@ void CatchUpSoon(ListViewBinding& binding) {
   if (!binding.timer_running) CatchUp(binding);
 }
 
-void RedrawRow(ListViewBinding& binding, int index) {
-  if (index < 0 || index >= binding.shown_count) return;
-  const auto top = static_cast<int>(SendQuietly(binding, LVM_GETTOPINDEX, 0, 0));
-  const auto page = static_cast<int>(SendQuietly(binding, LVM_GETCOUNTPERPAGE, 0, 0));
-  if (index < top || index > top + page) return;
-  SendQuietly(binding, LVM_REDRAWITEMS, static_cast<WPARAM>(index), index);
-}
-
 void ChangeStateImage(ListViewBinding& binding, int index, int image) {
   const int before = binding.rows.StateImage(index);
   binding.rows.SetStateImage(index, image);
   const int after = binding.rows.StateImage(index);
   if (after == before) return;
-  RedrawRow(binding, index);
+  binding.repaint_pending = true;
+  CatchUpSoon(binding);
   // A row that gets its first image is not a change of its check.
   if (before != 0) Report(NoticeKind::kCheckChanged, binding.list, index, after - 1);
 }
 
 void ToggleCheck(ListViewBinding& binding, int index) {
   const int image = binding.rows.StateImage(index);
-  if (image == 1 || image == 2) ChangeStateImage(binding, index, 3 - image);
+  if (image != 1 && image != 2) return;
+  ChangeStateImage(binding, index, 3 - image);
+  if (index < binding.shown_count) SendQuietly(binding, LVM_REDRAWITEMS, static_cast<WPARAM>(index), index);
 }
 
 int InsertRow(ListViewBinding& binding, int index, const ListViewItemSpec& item) {
@@ -224,12 +231,10 @@ void DeleteAllRows(ListViewBinding& binding) {
 
 void SetRowText(ListViewBinding& binding, int index, int column, std::string_view text) {
   if (!binding.rows.Exists(index)) return;
-  if (column > 0) {
-    auto header = reinterpret_cast<HWND>(SendQuietly(binding, LVM_GETHEADER, 0, 0));
-    if (header == nullptr || column >= static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0))) return;
-  }
+  if (column > 0 && column >= ColumnCount(binding)) return;
   binding.rows.SetText(index, column, text);
-  RedrawRow(binding, index);
+  binding.repaint_pending = true;
+  CatchUpSoon(binding);
 }
 
 void RowsMoved(ListViewBinding& binding) {

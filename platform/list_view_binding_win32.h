@@ -23,7 +23,11 @@ struct ListViewBinding {
   // Rows moved under the control's own selection and focus, which only the
   // next catch-up puts right.
   bool rows_moved = false;
+  // Rows changed in place; painted again at the next catch-up, since every
+  // message to the control costs a round trip to the window server here.
+  bool repaint_pending = false;
   bool timer_running = false;
+  int column_count = -1;  // the header's, -1 until asked
   // Above 0 while the runtime itself sends the control messages: they do not
   // make it catch up, and the notices they cause are not the user's.
   int quiet = 0;
@@ -42,15 +46,15 @@ LRESULT SendQuietly(ListViewBinding& binding, UINT message, WPARAM wparam, LPARA
 // The control shows the rows' count now, and their selection and focus when
 // rows moved.
 void CatchUp(ListViewBinding& binding);
-// After rows were added: the control catches up on its timer, so that adding
-// many rows costs one count change a tick.
+// After rows were added or changed: the control catches up on its timer, so
+// that changing many rows costs one count change and one repaint a tick.
 void CatchUpSoon(ListViewBinding& binding);
-void RedrawRow(ListViewBinding& binding, int index);
 
 // Sets a row's state image; a change of a row that had one is reported as a
 // change of its check.
 void ChangeStateImage(ListViewBinding& binding, int index, int image);
-// Checks an unchecked row and unchecks a checked one, as a click on its box.
+// Checks an unchecked row and unchecks a checked one, as a click on its box
+// does, and shows it at once.
 void ToggleCheck(ListViewBinding& binding, int index);
 
 // The row operations that the runtime's calls and the control's messages

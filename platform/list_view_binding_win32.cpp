@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "platform/list_view_item_messages_win32.h"
@@ -50,6 +51,10 @@ void SetControlState(ListViewBinding& binding, int index, UINT mask, UINT state)
 // of the selected and the unselected rows are fewer, one by one.
 void CopySelectionToControl(ListViewBinding& binding) {
   const ListViewRows& rows = binding.rows;
+  // Without painting each row on the way (switching painting back on shows a
+  // hidden window, so a hidden one is left alone).
+  const bool shown = (GetWindowLongW(binding.list, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown) SendQuietly(binding, WM_SETREDRAW, FALSE, 0);
   if (rows.SelectedCount() * 2 > rows.Count()) {
     SetControlState(binding, -1, LVIS_SELECTED, LVIS_SELECTED);
     for (int i = 0; i < rows.Count(); ++i) {
@@ -69,6 +74,10 @@ void CopySelectionToControl(ListViewBinding& binding) {
   }
   // Shift+click selects from here.
   SendQuietly(binding, LVM_SETSELECTIONMARK, 0, focused);
+  if (shown) {
+    SendQuietly(binding, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(binding.list, nullptr, FALSE);
+  }
 }
 
 int CompareTexts(std::string_view left, std::string_view right) {
@@ -146,6 +155,7 @@ ListViewBinding& BindListView(HWND list) {
   auto* binding = new ListViewBinding;
   binding->list = list;
   binding->thread = GetCurrentThreadId();
+  binding->control_procedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(list, GCLP_WNDPROC));
   AcquireSRWLockExclusive(&bindings_lock);
   bindings[list] = binding;
   ReleaseSRWLockExclusive(&bindings_lock);
@@ -161,15 +171,19 @@ ListViewBinding* ListViewBindingOf(HWND list) {
   return binding != nullptr && binding->thread == GetCurrentThreadId() ? binding : nullptr;
 }
 
+// Straight to the control's own procedure: the subclass dispatcher that every
+// message to a watched control goes through costs a window-server round trip
+// under Wine, and the runtime's subclasses have nothing to do with these.
 LRESULT SendQuietly(ListViewBinding& binding, UINT message, WPARAM wparam, LPARAM lparam) {
   Quiet quiet(binding);
-  return SendMessageW(binding.list, message, wparam, lparam);
+  return CallWindowProcW(binding.control_procedure, binding.list, message, wparam, lparam);
 }
 
 void CatchUp(ListViewBinding& binding) {
   StopTimer(binding);
   const int count = binding.rows.Count();
   if (count == binding.shown_count && !binding.rows_moved && !binding.repaint_pending) return;
+  const ULONGLONG start = GetTickCount64();
   if (count != binding.shown_count) {
     // Keeps the scroll position; the new count repaints every row.
     SendQuietly(binding, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
@@ -182,11 +196,15 @@ void CatchUp(ListViewBinding& binding) {
     binding.rows_moved = false;
     CopySelectionToControl(binding);
   }
+  binding.last_catch_up_ms = static_cast<UINT>(GetTickCount64() - start);
 }
 
+// A catch-up that grows costly (a large selection to move) comes less often,
+// so that it never takes more than a fifth of the time.
 void CatchUpSoon(ListViewBinding& binding) {
   if (binding.timer_running) return;
-  binding.timer_running = SetTimer(binding.list, kCountTimerId, kCountPeriodMs, nullptr) != 0;
+  const UINT period = std::max(kCountPeriodMs, 4 * binding.last_catch_up_ms);
+  binding.timer_running = SetTimer(binding.list, kCountTimerId, period, nullptr) != 0;
   // Without a timer the count must follow at once.
   if (!binding.timer_running) CatchUp(binding);
 }

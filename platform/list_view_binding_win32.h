@@ -16,6 +16,7 @@ namespace vorlix::platform {
 struct ListViewBinding {
   HWND list = nullptr;
   DWORD thread = 0;  // the control's
+  WNDPROC control_procedure = nullptr;  // its class's, under every subclass
   ListViewRows rows;
   int auto_sort = 0;  // 0 none, 1 ascending, 2 descending
   // The item count the control was last given; it catches up on a timer.
@@ -23,10 +24,11 @@ struct ListViewBinding {
   // Rows moved under the control's own selection and focus, which only the
   // next catch-up puts right.
   bool rows_moved = false;
-  // Rows changed in place; painted again at the next catch-up, since every
-  // message to the control costs a round trip to the window server here.
+  // Rows changed in place; painted again at the next catch-up, so that
+  // changing many rows paints once a tick.
   bool repaint_pending = false;
   bool timer_running = false;
+  UINT last_catch_up_ms = 0;
   int column_count = -1;  // the header's, -1 until asked
   // Above 0 while the runtime itself sends the control messages: they do not
   // make it catch up, and the notices they cause are not the user's.
@@ -40,7 +42,7 @@ ListViewBinding& BindListView(HWND list);
 ListViewBinding* ListViewBindingOf(HWND list);
 
 // Sends a message that is the runtime's own business, not a request to the
-// control from outside.
+// control from outside; it goes to the control's own procedure alone.
 LRESULT SendQuietly(ListViewBinding& binding, UINT message, WPARAM wparam, LPARAM lparam);
 
 // The control shows the rows' count now, and their selection and focus when

@@ -216,15 +216,16 @@ void ChangeStateImage(ListViewBinding& binding, int index, int image) {
   if (after == before) return;
   binding.repaint_pending = true;
   CatchUpSoon(binding);
-  // A row that gets its first image is not a change of its check.
+  // A row that gets its first image is not a change of its check. Last: the
+  // event's handler may do anything to the list, even destroy it.
   if (before != 0) Report(NoticeKind::kCheckChanged, binding.list, index, after - 1);
 }
 
 void ToggleCheck(ListViewBinding& binding, int index) {
   const int image = binding.rows.StateImage(index);
   if (image != 1 && image != 2) return;
-  ChangeStateImage(binding, index, 3 - image);
   if (index < binding.shown_count) SendQuietly(binding, LVM_REDRAWITEMS, static_cast<WPARAM>(index), index);
+  ChangeStateImage(binding, index, 3 - image);
 }
 
 int InsertRow(ListViewBinding& binding, int index, const ListViewItemSpec& item) {

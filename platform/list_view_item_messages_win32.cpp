@@ -31,15 +31,16 @@ std::optional<LRESULT> SetStateFromMessage(ListViewBinding& binding, int index, 
   if ((item.stateMask & LVIS_STATEIMAGEMASK) == 0) return std::nullopt;
   if (index != -1 && !binding.rows.Exists(index)) return FALSE;
   const int image = StateImageOf(item.state);
-  if (index == -1) {
-    for (int i = 0; i < binding.rows.Count(); ++i) ChangeStateImage(binding, i, image);
-  } else {
-    ChangeStateImage(binding, index, image);
+  HWND list = binding.list;
+  if (index != -1) ChangeStateImage(binding, index, image);
+  // Each change is reported, and the handler of one may even destroy the list.
+  for (int i = 0; index == -1 && ListViewBindingOf(list) != nullptr && i < binding.rows.Count(); ++i) {
+    ChangeStateImage(binding, i, image);
   }
   LVITEMW rest = item;
   rest.stateMask &= ~LVIS_STATEIMAGEMASK;
   if (rest.stateMask == 0) return TRUE;
-  return SendMessageW(binding.list, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rest));
+  return SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rest));
 }
 
 }  // namespace

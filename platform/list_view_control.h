@@ -62,6 +62,7 @@ void DeleteAllListViewColumns(WindowHandle list);
 int InsertListViewItem(WindowHandle list, int index, const ListViewItemSpec& item);
 // The item's column-0 text, images, indent and data.
 ListViewItemSpec ListViewItemAt(WindowHandle list, int index);
+// The rows' count, which the control may show a moment later.
 int ListViewItemCount(WindowHandle list);
 void DeleteListViewItem(WindowHandle list, int index);
 void DeleteAllListViewItems(WindowHandle list);
@@ -72,6 +73,8 @@ void SetListViewItemText(WindowHandle list, int index, int column, std::string_v
 
 // The state image index; with check boxes 1 is unchecked and 2 checked.
 int ListViewStateImage(WindowHandle list, int index);
+// A change of a row that had an image is reported as a check change, as a
+// click on its box is.
 void SetListViewStateImage(WindowHandle list, int index, int image);
 
 bool IsListViewItemSelected(WindowHandle list, int index);

@@ -75,7 +75,8 @@ void KeywordAutomaton::BuildDenseTable(const std::vector<std::uint32_t>& breadth
     if (byte_class_[byte] == 0) byte_class_[byte] = static_cast<std::uint16_t>(class_count_++);
   }
   const std::size_t states = output_.size();
-  if (states * class_count_ * sizeof(std::uint32_t) > limit_bytes) return;
+  // Counted in 64 bits: a 32-bit size_t could wrap and let a huge table through.
+  if (std::uint64_t{states} * class_count_ * sizeof(std::uint32_t) > limit_bytes) return;
   dense_.assign(states * class_count_, 0);
   // A state goes where its failure state goes, except along its own edges.
   // Class 0 holds the bytes no pattern uses: they always lead to the root.

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/search/folder_search_root.h"
+#include "app/search/folder_collection.h"
 
 namespace vorlix::app {
 
@@ -14,9 +14,9 @@ std::vector<std::string> DefaultFindRoots();
 // How many threads list folders ahead of the rows.
 unsigned FindListingThreads();
 
-// How the folder-name search uses a root: the drive-letter rule on
-// Windows; elsewhere an existing folder is walked and anything else
-// refused. May complete the root (C becomes C:).
-FolderRootUse UseOfFindFolderRoot(std::string& root);
+// The folders of one root of the folder-name search: on Windows with the
+// window's drive-letter rule; elsewhere an existing folder is collected
+// and anything else gives nothing. False when stopped.
+bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink);
 
 }  // namespace vorlix::app

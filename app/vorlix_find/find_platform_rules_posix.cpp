@@ -11,8 +11,8 @@ std::vector<std::string> DefaultFindRoots() { return {"/"}; }
 // Linux lists folders in parallel well: one thread per core.
 unsigned FindListingThreads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 8u); }
 
-FolderRootUse UseOfFindFolderRoot(std::string& root) {
-  return platform::IsFolder(root) ? FolderRootUse::kWalked : FolderRootUse::kRefused;
+bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink) {
+  return !platform::IsFolder(root) || CollectFolders(root, lister, sink);
 }
 
 }  // namespace vorlix::app

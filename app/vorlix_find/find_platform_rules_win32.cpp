@@ -1,3 +1,4 @@
+#include "app/search/folder_roots.h"
 #include "app/vorlix_find/find_platform_rules.h"
 #include "platform/folder_listing.h"
 #include "runtime/commands/drive_commands.h"
@@ -10,6 +11,8 @@ std::vector<std::string> DefaultFindRoots() { return commands::GetDriveList(1); 
 // ahead still overlaps listing with matching and writing.
 unsigned FindListingThreads() { return 1; }
 
-FolderRootUse UseOfFindFolderRoot(std::string& root) { return UseOfWindowsFolderRoot(root, platform::IsFolder); }
+bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink) {
+  return CollectRootFolders(root, [](const core::Text& path) { return platform::IsFolder(path); }, lister, sink);
+}
 
 }  // namespace vorlix::app

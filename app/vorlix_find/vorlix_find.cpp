@@ -98,10 +98,8 @@ void SearchFolderNames(const std::vector<std::string>& roots, const NameMatcher&
                        RowOutput& rows) {
   FolderNameMatches matches(matcher, lister.separator());
   FolderRows sink(rows, matches);
-  for (std::string root : roots) {
-    const FolderRootUse use = UseOfFindFolderRoot(root);
-    if (use == FolderRootUse::kAlone) matches.Add(root);
-    if (use == FolderRootUse::kWalked && !CollectFolders(root, lister, sink)) return;
+  for (const std::string& root : roots) {
+    if (!CollectFindRootFolders(root, lister, sink)) return;
     matches.ForEachRow([&](std::uint32_t keyword, std::string_view folder) { rows.Row(folder, {}, {}, keyword); });
     matches.Clear();
   }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "runtime/core/identifiers.h"
+#include "runtime/core/value.h"
+
+// Reading and writing the main window's units by their ids, through unit
+// properties, for handlers that work on several of them.
+namespace vorlix::app {
+
+// A reference to a list view of the main window, for the list view commands.
+core::UnitReference MainWindowList(core::UnitId list);
+
+bool IsChecked(core::UnitId box);
+void SetChecked(core::UnitId box, bool checked);
+
+core::Text EditBoxContent(core::UnitId edit_box);
+void SetEditBoxContent(core::UnitId edit_box, const core::Text& content);
+
+core::Text ButtonCaption(core::UnitId button);
+void SetButtonCaption(core::UnitId button, const core::Text& caption);
+void SetLabelCaption(core::UnitId label, const core::Text& caption);
+
+void SetEnabled(core::UnitId unit, bool enabled);
+
+}  // namespace vorlix::app

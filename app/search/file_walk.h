@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "app/search/folder_lister.h"
+#include "app/search/name_matcher.h"
+
+namespace vorlix::app {
+
+// Where the rows of a file walk go, and who decides that it stops.
+class FileWalkSink {
+ public:
+  // One row: the folder as walked (ending with the separator), the file's
+  // lowered name, and the index of the keyword it matched.
+  virtual void OnRow(std::string_view folder, std::string_view name, std::uint32_t keyword) = 0;
+  // Polled at every file, every folder and every row, and every few
+  // milliseconds while waiting for a listing; true ends the walk at once.
+  // Keep it cheap: it is where a window processes its events on a budget.
+  virtual bool ShouldStop() = 0;
+
+ protected:
+  ~FileWalkSink() = default;
+};
+
+struct FileWalkOptions {
+  // Threads that list folders ahead of the rows; 0 lists on the calling
+  // thread. The rows and their order are the same either way.
+  unsigned listing_threads = 0;
+};
+
+// Walks the folders below `root` breadth first: the root (with the
+// separator added when it does not end with one), then its subfolders in
+// listing order, then theirs, level by level. Each folder is listed once;
+// its subfolders join the queue before its files are compared, in listing
+// order, and a file gives one row per keyword it matches, in keyword order.
+// Hidden and system entries count; a folder that cannot be listed is
+// skipped. A link to a folder that leads back to one of its own ancestors
+// is not followed; links that lead elsewhere are. False when stopped.
+bool WalkFiles(std::string_view root, const NameMatcher& matcher, const FolderLister& lister, FileWalkSink& sink,
+               const FileWalkOptions& options = {});
+
+}  // namespace vorlix::app

@@ -1,0 +1,108 @@
+#include "app/search/folder_collection.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorlix::app {
+namespace {
+
+// A folder on the way down, with its subfolders still to be entered.
+struct Level {
+  std::string path;  // as given, without a closing separator added
+  std::string listed_as;  // the path with the separator, as listed
+  std::vector<std::string> subfolders;
+  std::vector<bool> subfolder_is_link;
+  std::size_t next = 0;
+  bool identity_asked = false;
+  std::optional<platform::FolderIdentity> identity;
+};
+
+class SubfolderList final : public platform::FolderEntryVisitor {
+ public:
+  SubfolderList(Level& level, FolderCollectionSink& sink) : level_(level), sink_(sink) {}
+  bool stopped() const { return stopped_; }
+
+ private:
+  bool Visit(const platform::FolderEntry& entry) override {
+    if (sink_.ShouldStop()) {
+      stopped_ = true;
+      return false;
+    }
+    if (entry.is_folder) {
+      level_.subfolders.emplace_back(entry.name);
+      level_.subfolder_is_link.push_back(entry.is_link);
+    }
+    return true;
+  }
+
+  Level& level_;
+  FolderCollectionSink& sink_;
+  bool stopped_ = false;
+};
+
+class DepthFirstCollection {
+ public:
+  DepthFirstCollection(const FolderLister& lister, FolderCollectionSink& sink) : lister_(lister), sink_(sink) {}
+
+  bool Run(std::string_view root) {
+    sink_.OnFolder(root);
+    if (!Enter(std::string(root))) return false;
+    while (!levels_.empty()) {
+      Level& level = levels_.back();
+      if (level.next == level.subfolders.size()) {
+        const std::string finished = std::move(level.path);
+        levels_.pop_back();
+        if (!levels_.empty()) sink_.OnFolder(finished);
+        continue;
+      }
+      const std::size_t at = level.next++;
+      std::string path = level.listed_as + level.subfolders[at];
+      if (level.subfolder_is_link[at] && LeadsBackToAncestor(path)) {
+        sink_.OnFolder(path);
+      } else if (!Enter(std::move(path))) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+ private:
+  // Lists a folder and makes it the deepest level. False when stopped.
+  bool Enter(std::string path) {
+    if (sink_.ShouldStop()) return false;
+    Level& level = levels_.emplace_back();
+    level.path = std::move(path);
+    level.listed_as = level.path;
+    if (!EndsWithSeparator(level.listed_as, lister_.separator(), lister_.encoding())) level.listed_as += lister_.separator();
+    SubfolderList subfolders(level, sink_);
+    lister_.List(level.listed_as, subfolders);
+    return !subfolders.stopped();
+  }
+
+  bool LeadsBackToAncestor(const std::string& link) {
+    const auto target = lister_.Identify(link);
+    if (!target) return false;
+    for (Level& ancestor : levels_) {
+      if (!ancestor.identity_asked) {
+        ancestor.identity = lister_.Identify(ancestor.listed_as);
+        ancestor.identity_asked = true;
+      }
+      if (ancestor.identity == target) return true;
+    }
+    return false;
+  }
+
+  const FolderLister& lister_;
+  FolderCollectionSink& sink_;
+  std::vector<Level> levels_;
+};
+
+}  // namespace
+
+bool CollectFolders(std::string_view root, const FolderLister& lister, FolderCollectionSink& sink) {
+  return DepthFirstCollection(lister, sink).Run(root);
+}
+
+}  // namespace vorlix::app

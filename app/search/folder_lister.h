@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "app/search/name_text.h"
+#include "platform/folder_listing.h"
+
+namespace vorlix::app {
+
+// Where the search gets its folder listings: the system's, or a test's
+// own. Shared by the threads of one walk, so it keeps no state of a listing.
+class FolderLister {
+ public:
+  virtual ~FolderLister() = default;
+
+  virtual char separator() const = 0;
+  virtual NameEncoding encoding() const = 0;
+  // Visits the entries of `folder` (a path ending with the separator),
+  // "." and ".." left out; false when it cannot be listed.
+  virtual bool List(std::string_view folder, platform::FolderEntryVisitor& visitor) const = 0;
+  // Which folder `path` leads to, links followed; nothing when unknown.
+  virtual std::optional<platform::FolderIdentity> Identify(std::string_view path) const = 0;
+};
+
+// The system's listing: '\' and GBK names on Windows, '/' and the file
+// system's bytes (taken as UTF-8) elsewhere.
+const FolderLister& SystemFolderLister();
+
+}  // namespace vorlix::app

@@ -1,0 +1,45 @@
+#include "app/search/folder_reading.h"
+
+namespace vorlix::app {
+
+void FolderContents::Clear() {
+  names.clear();
+  subfolders.clear();
+  files.clear();
+  keywords.clear();
+}
+
+bool FolderReader::Read(std::string_view folder, FolderContents& contents, const std::function<bool()>& should_stop) {
+  contents.Clear();
+  contents_ = &contents;
+  should_stop_ = &should_stop;
+  stopped_ = false;
+  lister_.List(folder, *this);
+  return !stopped_;
+}
+
+bool FolderReader::Visit(const platform::FolderEntry& entry) {
+  if ((*should_stop_)()) {
+    stopped_ = true;
+    return false;
+  }
+  if (entry.is_folder) {
+    contents_->subfolders.push_back({AddName(entry.name), static_cast<std::uint32_t>(entry.name.size()), entry.is_link});
+    return true;
+  }
+  lowered_.Assign(entry.name, matcher_.encoding());
+  matcher_.Match(lowered_, scratch_, matched_);
+  if (matched_.empty()) return true;
+  contents_->keywords.insert(contents_->keywords.end(), matched_.begin(), matched_.end());
+  contents_->files.push_back({AddName(lowered_.text()), static_cast<std::uint32_t>(entry.name.size()),
+                              static_cast<std::uint32_t>(contents_->keywords.size())});
+  return true;
+}
+
+std::uint32_t FolderReader::AddName(std::string_view name) {
+  const auto at = static_cast<std::uint32_t>(contents_->names.size());
+  contents_->names.append(name);
+  return at;
+}
+
+}  // namespace vorlix::app

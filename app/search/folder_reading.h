@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/search/folder_lister.h"
+#include "app/search/name_matcher.h"
+
+namespace vorlix::app {
+
+// What one listing of a folder gives a file walk: its subfolders, and those
+// of its files that matched, lowered, with their keywords. Files that match
+// nothing are not kept.
+struct FolderContents {
+  struct Subfolder {
+    std::uint32_t name_at;
+    std::uint32_t name_size;
+    bool is_link;
+  };
+  struct MatchedFile {
+    std::uint32_t name_at;
+    std::uint32_t name_size;
+    std::uint32_t keywords_end;  // its keywords end here in `keywords`; the previous file's end is where they start
+  };
+
+  void Clear();
+  std::string_view Name(std::uint32_t at, std::uint32_t size) const { return std::string_view(names).substr(at, size); }
+
+  std::string names;
+  std::vector<Subfolder> subfolders;
+  std::vector<MatchedFile> files;
+  std::vector<std::uint32_t> keywords;
+};
+
+// Lists folders into FolderContents, lowering and matching each file name
+// as it comes. One per thread.
+class FolderReader final : private platform::FolderEntryVisitor {
+ public:
+  FolderReader(const NameMatcher& matcher, const FolderLister& lister) : matcher_(matcher), lister_(lister) {}
+
+  // Replaces `contents` with the listing of `folder`. `should_stop` is
+  // polled at every entry; false when it said stop.
+  bool Read(std::string_view folder, FolderContents& contents, const std::function<bool()>& should_stop);
+
+ private:
+  bool Visit(const platform::FolderEntry& entry) override;
+  std::uint32_t AddName(std::string_view name);
+
+  const NameMatcher& matcher_;
+  const FolderLister& lister_;
+  NameMatcher::Scratch scratch_;
+  LoweredName lowered_;
+  std::vector<std::uint32_t> matched_;
+  FolderContents* contents_ = nullptr;
+  const std::function<bool()>* should_stop_ = nullptr;
+  bool stopped_ = false;
+};
+
+}  // namespace vorlix::app

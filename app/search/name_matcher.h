@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "app/search/keyword_automaton.h"
+#include "app/search/name_text.h"
+
+namespace vorlix::app {
+
+// How a lowered name is compared with the lowered keywords.
+enum class MatchRule {
+  // Exact file search: the keyword equals the whole name or the name
+  // without its last extension.
+  kExactFile,
+  // Exact folder-name search: the keyword equals the whole name.
+  kExactWhole,
+  // Fuzzy search: the keyword occurs in the name, starting at a character.
+  kContains,
+};
+
+// The keywords of one search, ready to be compared with many names at a
+// cost that does not grow with their number: exact rules look the name up
+// in a hash table, the contains rule runs one automaton over it.
+// Immutable once built, so threads may share it, each with its own Scratch.
+class NameMatcher {
+ public:
+  // Keywords are lowered here; an empty keyword matches nothing.
+  NameMatcher(std::span<const std::string> keywords, MatchRule rule, NameEncoding encoding);
+
+  // Working memory of Match for one thread.
+  class Scratch {
+    friend class NameMatcher;
+    std::vector<std::uint32_t> seen_in_round_;
+    std::uint32_t round_ = 0;
+    std::vector<std::uint32_t> patterns_;
+  };
+
+  // Replaces `keywords` with the indices of the keywords that `name`
+  // matches, ascending. Each keyword comes once, and each copy of a keyword
+  // typed twice comes with its own index.
+  void Match(const LoweredName& name, Scratch& scratch, std::vector<std::uint32_t>& keywords) const;
+
+  MatchRule rule() const { return rule_; }
+  NameEncoding encoding() const { return encoding_; }
+  std::size_t keyword_count() const { return keyword_count_; }
+
+ private:
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
+
+  std::optional<std::uint32_t> PatternOf(std::string_view lowered) const;
+  void AppendKeywordsOf(std::uint32_t pattern, std::vector<std::uint32_t>& keywords) const;
+  void MatchContained(const LoweredName& name, Scratch& scratch, std::vector<std::uint32_t>& keywords) const;
+
+  MatchRule rule_;
+  NameEncoding encoding_;
+  std::size_t keyword_count_;
+  // Distinct lowered keywords ("patterns") and the keyword indices of each:
+  // [first_keyword_[p], first_keyword_[p + 1]) in keyword_of_pattern_.
+  std::unordered_map<std::string, std::uint32_t, TextHash, std::equal_to<>> pattern_of_text_;
+  std::vector<std::uint32_t> first_keyword_;
+  std::vector<std::uint32_t> keyword_of_pattern_;
+  std::optional<KeywordAutomaton> automaton_;
+};
+
+}  // namespace vorlix::app

@@ -1,0 +1,31 @@
+#include "app/search/folder_lister.h"
+
+namespace vorlix::app {
+namespace {
+
+class SystemLister final : public FolderLister {
+ public:
+  char separator() const override { return platform::kFolderSeparator; }
+  NameEncoding encoding() const override {
+#ifdef _WIN32
+    return NameEncoding::kGbk;
+#else
+    return NameEncoding::kUtf8;
+#endif
+  }
+  bool List(std::string_view folder, platform::FolderEntryVisitor& visitor) const override {
+    return platform::ListFolder(folder, visitor);
+  }
+  std::optional<platform::FolderIdentity> Identify(std::string_view path) const override {
+    return platform::IdentifyFolder(path);
+  }
+};
+
+}  // namespace
+
+const FolderLister& SystemFolderLister() {
+  static const SystemLister lister;
+  return lister;
+}
+
+}  // namespace vorlix::app

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/search/file_walk.h"
+#include "app/search/folder_collection.h"
+#include "app/search/folder_lister.h"
+
+namespace vorlix::testing {
+
+// A folder tree held in memory: a listed folder is a path ending with the
+// separator; a path missing from the tree cannot be listed. Identities are
+// given per path, with or without the closing separator, and every request
+// for one is counted.
+class FakeLister final : public app::FolderLister {
+ public:
+  struct Entry {
+    std::string name;
+    bool is_folder = false;
+    bool is_link = false;
+  };
+
+  explicit FakeLister(char separator = '/', app::NameEncoding encoding = app::NameEncoding::kUtf8)
+      : separator_(separator), encoding_(encoding) {}
+
+  void AddFolder(const std::string& folder, std::vector<Entry> entries) { folders_[folder] = std::move(entries); }
+  void SetIdentity(const std::string& path, std::uint64_t id) { identities_[Trimmed(path)] = id; }
+  int identity_requests() const { return identity_requests_; }
+  const std::vector<std::string>& listed() const { return listed_; }
+
+  char separator() const override { return separator_; }
+  app::NameEncoding encoding() const override { return encoding_; }
+  bool List(std::string_view folder, platform::FolderEntryVisitor& visitor) const override {
+    listed_.emplace_back(folder);
+    const auto found = folders_.find(std::string(folder));
+    if (found == folders_.end()) return false;
+    for (const Entry& entry : found->second) {
+      if (!visitor.Visit({entry.name, entry.is_folder, entry.is_link})) break;
+    }
+    return true;
+  }
+  std::optional<platform::FolderIdentity> Identify(std::string_view path) const override {
+    ++identity_requests_;
+    const auto found = identities_.find(Trimmed(std::string(path)));
+    if (found == identities_.end()) return std::nullopt;
+    return platform::FolderIdentity{1, found->second};
+  }
+
+ private:
+  std::string Trimmed(std::string path) const {
+    if (path.size() > 1 && path.back() == separator_) path.pop_back();
+    return path;
+  }
+
+  char separator_;
+  app::NameEncoding encoding_;
+  std::map<std::string, std::vector<Entry>> folders_;
+  std::map<std::string, std::uint64_t> identities_;
+  mutable int identity_requests_ = 0;
+  mutable std::vector<std::string> listed_;
+};
+
+inline FakeLister::Entry File(std::string name) { return {std::move(name), false, false}; }
+inline FakeLister::Entry Folder(std::string name) { return {std::move(name), true, false}; }
+inline FakeLister::Entry FolderLink(std::string name) { return {std::move(name), true, true}; }
+
+// Keeps every row as "folder|name|keyword" and stops after a given number
+// of polls.
+class RowRecorder final : public app::FileWalkSink {
+ public:
+  explicit RowRecorder(long polls_before_stop = -1) : polls_left_(polls_before_stop) {}
+
+  void OnRow(std::string_view folder, std::string_view name, std::uint32_t keyword) override {
+    rows.push_back(std::string(folder) + "|" + std::string(name) + "|" + std::to_string(keyword));
+  }
+  bool ShouldStop() override {
+    ++polls;
+    return polls_left_ >= 0 && polls_left_-- == 0;
+  }
+
+  std::vector<std::string> rows;
+  long polls = 0;
+
+ private:
+  long polls_left_;
+};
+
+class FolderRecorder final : public app::FolderCollectionSink {
+ public:
+  explicit FolderRecorder(long polls_before_stop = -1) : polls_left_(polls_before_stop) {}
+
+  void OnFolder(std::string_view path) override { folders.emplace_back(path); }
+  bool ShouldStop() override {
+    ++polls;
+    return polls_left_ >= 0 && polls_left_-- == 0;
+  }
+
+  std::vector<std::string> folders;
+  long polls = 0;
+
+ private:
+  long polls_left_;
+};
+
+}  // namespace vorlix::testing

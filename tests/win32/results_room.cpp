@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <ole2.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <string_view>
@@ -72,7 +73,7 @@ DialogAnswers::~DialogAnswers() {
 // complete; the next one is looked for once the answered one has gone.
 void CALLBACK DialogAnswers::Tick(HWND, UINT, UINT_PTR, DWORD) {
   DialogAnswers* answers = current;
-  if (answers == nullptr || answers->next_ == answers->steps_.size()) return;
+  if (answers == nullptr) return;
   if (answers->last_ != nullptr && IsWindow(answers->last_)) return;
   HWND dialog = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), FindVisibleDialog, reinterpret_cast<LPARAM>(&dialog));
@@ -81,11 +82,21 @@ void CALLBACK DialogAnswers::Tick(HWND, UINT, UINT_PTR, DWORD) {
     answers->seen_ = true;
     return;
   }
-  const Step& step = answers->steps_[answers->next_++];
-  answers->last_ = dialog;
   answers->seen_ = false;
-  if (step.look) step.look(dialog);
+  answers->last_ = dialog;
+  if (answers->next_ == answers->steps_.size()) {
+    ++answers->unexpected_;
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    return;
+  }
+  const Step& step = answers->steps_[answers->next_];
+  if (step.look && !step.look(dialog)) {
+    answers->last_ = nullptr;
+    return;
+  }
+  ++answers->next_;
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(step.button, BN_CLICKED), 0);
+  if (step.after) step.after();
 }
 
 std::string MessageText(HWND box) {
@@ -173,6 +184,8 @@ std::string ResultsRoom::Status() {
   return text != nullptr ? *text : std::string();
 }
 
+void ResultsRoom::ClearStatus() { core::WriteUnitProperty(core::kMainWindowId, units::标签_状态, 8, core::Text()); }
+
 int ResultsRoom::ProgressMaximum() {
   const core::Value maximum = Read(units::进度条1, 12);
   return *maximum.get_if<std::int32_t>();
@@ -185,16 +198,35 @@ int ResultsRoom::ProgressPosition() {
 
 void ResultsRoom::SetAutoRename(bool on) { core::WriteUnitProperty(core::kMainWindowId, units::选择框1, 18, on); }
 
+// The dialog fills its folder tree as it goes, so the selection is asked
+// for until the tree shows the folder selected.
 DialogAnswers::Step ResultsRoom::ChooseFolder(const std::string& folder) {
   return {IDOK, [folder](HWND dialog) {
-            SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(platform::Wide(folder).c_str()));
+            const std::wstring path = platform::Wide(folder);
+            SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+            SHFILEINFOW shown{};
+            SHGetFileInfoW(path.c_str(), 0, &shown, sizeof shown, SHGFI_DISPLAYNAME);
+            HWND tree = FindWindowExW(dialog, nullptr, WC_TREEVIEWW, nullptr);
+            for (HWND child = nullptr; tree == nullptr && (child = FindWindowExW(dialog, child, nullptr, nullptr));) {
+              tree = FindWindowExW(child, nullptr, WC_TREEVIEWW, nullptr);
+            }
+            wchar_t text[MAX_PATH] = {};
+            TVITEMW item{};
+            item.mask = TVIF_TEXT;
+            item.hItem = TreeView_GetSelection(tree);
+            item.pszText = text;
+            item.cchTextMax = MAX_PATH;
+            return item.hItem != nullptr && TreeView_GetItem(tree, &item) && std::wstring_view(text) == shown.szDisplayName;
           }};
 }
 
 DialogAnswers::Step ResultsRoom::CancelDialog() { return {IDCANCEL, {}}; }
 
 DialogAnswers::Step ResultsRoom::ReadMessage(std::string& text, int button) {
-  return {button, [&text](HWND box) { text = MessageText(box); }};
+  return {button, [&text](HWND box) {
+            text = MessageText(box);
+            return true;
+          }};
 }
 
 }  // namespace vorlix::test

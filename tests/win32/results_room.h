@@ -17,12 +17,15 @@
 namespace vorlix::test {
 
 // Answers the modal dialogs of this thread one after another, from inside
-// their own message loops: each step sees its dialog, then presses a button.
+// their own message loops: each step looks at its dialog until it is ready
+// (true), then presses a button, then may post more. A dialog past the last
+// step is cancelled and counted.
 class DialogAnswers {
  public:
   struct Step {
     int button;
-    std::function<void(HWND dialog)> look;
+    std::function<bool(HWND dialog)> look;
+    std::function<void()> after = {};
   };
   explicit DialogAnswers(std::vector<Step> steps);
   ~DialogAnswers();
@@ -30,6 +33,7 @@ class DialogAnswers {
   DialogAnswers& operator=(const DialogAnswers&) = delete;
 
   std::size_t answered() const { return next_; }
+  int unexpected() const { return unexpected_; }
 
  private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
@@ -37,6 +41,7 @@ class DialogAnswers {
   std::size_t next_ = 0;
   HWND last_ = nullptr;
   bool seen_ = false;
+  int unexpected_ = 0;
   UINT_PTR timer_ = 0;
 };
 
@@ -64,6 +69,7 @@ class ResultsRoom : public MainWindowTest {
   // A click on the unit as the user makes it; its handler runs inside.
   void Click(std::u16string_view button);
   std::string Status();
+  void ClearStatus();
   int ProgressMaximum();
   int ProgressPosition();
   void SetAutoRename(bool on);

@@ -48,4 +48,8 @@ bool WriteFile(std::string_view path, std::initializer_list<ByteSetView> data) {
   return platform::WriteWholeFile(path, parts);
 }
 
+bool ReplaceFileContent(std::string_view path, ByteSetView data) {
+  return !path.empty() && platform::ReplaceWholeFile(path, data);
+}
+
 }  // namespace vorlix::commands

@@ -45,4 +45,11 @@ core::ByteSet ReadFile(std::string_view path);
 // written stays).
 bool WriteFile(std::string_view path, std::initializer_list<ByteSetView> data = {});
 
+// Gives the file the data as its whole content in one step: the data goes
+// to a new file beside it, which then takes its place, so that a failure
+// (a full disk, the program killed) leaves the old content whole and no
+// file beside it. False when the path is empty or the file cannot be
+// written or replaced.
+bool ReplaceFileContent(std::string_view path, ByteSetView data);
+
 }  // namespace vorlix::commands

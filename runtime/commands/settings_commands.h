@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "runtime/core/value.h"
@@ -30,5 +31,21 @@ core::Text ReadSettingsItem(std::string_view file, std::string_view section, std
 // key holding '=' or starting with '[' or ';').
 bool WriteSettingsItem(std::string_view file, std::string_view section, std::optional<std::string_view> key,
                        std::optional<std::string_view> value);
+
+// The item's value however long, for lists that may outgrow
+// ReadSettingsItem's buffer; none when the file, the section or the key is
+// missing. Names are taken as ReadSettingsItem takes them.
+std::optional<core::Text> ReadWholeSettingsItem(std::string_view file, std::string_view section,
+                                                std::string_view key);
+
+struct SettingsItem {
+  std::string_view key;
+  std::string_view value;
+};
+
+// Writes the items of one section in one replacement of the file, so that
+// they change together or not at all. False as WriteSettingsItem, and then
+// none is written.
+bool WriteSettingsItems(std::string_view file, std::string_view section, std::span<const SettingsItem> items);
 
 }  // namespace vorlix::commands

@@ -1,5 +1,7 @@
 #include "runtime/core/program_location.h"
 
+#include <utility>
+
 #include "platform/program_file.h"
 #include "runtime/core/gbk_chars.h"
 
@@ -15,9 +17,17 @@ ProgramLocation SplitProgramPath(std::string_view path) {
   return {std::string(path.substr(0, separator)), std::string(path.substr(separator + 1))};
 }
 
-const ProgramLocation& ThisProgram() {
-  static const ProgramLocation location = SplitProgramPath(platform::ProgramFilePath());
+namespace {
+
+ProgramLocation& Location() {
+  static ProgramLocation location = SplitProgramPath(platform::ProgramFilePath());
   return location;
 }
+
+}  // namespace
+
+const ProgramLocation& ThisProgram() { return Location(); }
+
+void SetProgramDirectory(std::string directory) { Location().directory = std::move(directory); }
 
 }  // namespace vorlix::core

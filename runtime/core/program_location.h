@@ -20,4 +20,9 @@ ProgramLocation SplitProgramPath(std::string_view path);
 // The running program's location, worked out once at first use.
 const ProgramLocation& ThisProgram();
 
+// Makes another folder the program's folder from now on. For a host that
+// runs the application's handlers inside a program file of its own (the
+// tests), so that the files kept beside the program go where it says.
+void SetProgramDirectory(std::string directory);
+
 }  // namespace vorlix::core

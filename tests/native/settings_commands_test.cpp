@@ -108,5 +108,35 @@ TEST_F(SettingsCommandsTest, a_utf8_file_with_a_mark_is_read_and_stays_utf8) {
   EXPECT_EQ(folder_.Read("config.ini"), "\xEF\xBB\xBF[s]\r\nk=\xE5\x81\x87\r\n");
 }
 
+TEST_F(SettingsCommandsTest, a_file_holding_only_a_utf8_mark_has_no_items_and_stays_utf8) {
+  folder_.Write("config.ini", "\xEF\xBB\xBF");
+  EXPECT_EQ(ReadSettingsItem(file_, "s", "k", "d"), "d");
+  ASSERT_TRUE(WriteSettingsItem(file_, "s", "k", "\xD5\xE6"));
+  EXPECT_EQ(folder_.Read("config.ini"), "\xEF\xBB\xBF[s]\r\nk=\xE7\x9C\x9F\r\n");
+}
+
+TEST_F(SettingsCommandsTest, a_quoted_empty_value_reads_as_empty_not_as_the_default) {
+  folder_.Write("config.ini", "[s]\r\nk=\"\"\r\n");
+  EXPECT_EQ(ReadSettingsItem(file_, "s", "k", "d"), "");
+}
+
+TEST_F(SettingsCommandsTest, a_whole_item_comes_back_past_the_buffer_and_a_missing_one_as_none) {
+  std::string value(20000, 'x');
+  ASSERT_TRUE(WriteSettingsItem(file_, "s", "k", value));
+  EXPECT_EQ(ReadWholeSettingsItem(file_, "s", "k"), value);
+  EXPECT_EQ(ReadWholeSettingsItem(file_, "s", "j"), std::nullopt);
+  EXPECT_EQ(ReadWholeSettingsItem(file_, "\x01s", " k"), value) << "names are taken as ReadSettingsItem takes them";
+}
+
+TEST_F(SettingsCommandsTest, several_items_are_written_in_one_replacement_or_not_at_all) {
+  folder_.Write("config.ini", "; kept\r\n[s]\r\na=old\r\n");
+  const SettingsItem items[] = {{"a", "1"}, {"b", "2"}};
+  ASSERT_TRUE(WriteSettingsItems(file_, "s", items));
+  EXPECT_EQ(folder_.Read("config.ini"), "; kept\r\n[s]\r\na=1\r\nb=2\r\n");
+  const SettingsItem refused[] = {{"a", "3"}, {"b", "line\r\nbreak"}};
+  EXPECT_FALSE(WriteSettingsItems(file_, "s", refused));
+  EXPECT_EQ(folder_.Read("config.ini"), "; kept\r\n[s]\r\na=1\r\nb=2\r\n") << "the first item is not written alone";
+}
+
 }  // namespace
 }  // namespace vorlix::commands

@@ -80,6 +80,25 @@ TEST(SettingsFileReading, a_bracket_line_without_closing_bracket_is_an_entry) {
   EXPECT_EQ(FindValue("[s]\r\n[x=1\r\nk=2\r\n", "s", "k"), "2");
 }
 
+TEST(SettingsFileReading, a_key_is_never_found_by_a_prefix_of_its_name) {
+  for (std::string_view content : {"[s]\r\nkey=1\r\nk=2\r\n", "[s]\r\nk=2\r\nkey=1\r\n"}) {
+    EXPECT_EQ(FindValue(content, "s", "k"), "2") << content;
+    EXPECT_EQ(FindValue(content, "s", "key"), "1") << content;
+    EXPECT_EQ(FindValue(content, "s", "ke"), std::nullopt) << content;
+  }
+}
+
+TEST(SettingsFileReading, a_pair_of_quotes_alone_is_an_empty_value) {
+  EXPECT_EQ(FindValue("[s]\r\nk=\"\"\r\n", "s", "k"), "");
+  EXPECT_EQ(FindValue("[s]\r\nk=''\r\n", "s", "k"), "");
+}
+
+TEST(SettingsFileReading, a_section_name_may_hold_a_closing_bracket) {
+  const std::string_view content = "[a]b]\r\nk=1\r\n[a]\r\nk=2\r\n";
+  EXPECT_EQ(FindValue(content, "a]b", "k"), "1");
+  EXPECT_EQ(FindValue(content, "a", "k"), "2");
+}
+
 TEST(SettingsFileWriting, an_empty_file_gets_the_section_and_the_entry) {
   EXPECT_EQ(SetValue("", "s", "k", "v"), "[s]\r\nk=v\r\n");
 }
@@ -129,6 +148,26 @@ TEST(SettingsFileWriting, values_the_reader_would_change_are_quoted_and_read_bac
     EXPECT_EQ(FindValue(*content, "s", "k"), value) << *content;
   }
   EXPECT_EQ(SetValue("", "s", "k", " v"), "[s]\r\nk=\" v\"\r\n");
+}
+
+TEST(SettingsFileWriting, a_key_beside_one_it_is_a_prefix_of_changes_alone) {
+  EXPECT_EQ(SetValue("[s]\r\nkey=1\r\n", "s", "k", "2"), "[s]\r\nkey=1\r\nk=2\r\n");
+  EXPECT_EQ(SetValue("[s]\r\nkey=1\r\nk=2\r\n", "s", "k", "3"), "[s]\r\nkey=1\r\nk=3\r\n");
+  EXPECT_EQ(RemoveKey("[s]\r\nkey=1\r\nk=2\r\n", "s", "k"), "[s]\r\nkey=1\r\n");
+}
+
+TEST(SettingsFileWriting, a_value_of_two_quotes_is_kept_apart_from_the_empty_value) {
+  for (std::string_view value : {"\"\"", "''", ""}) {
+    std::optional<std::string> content = SetValue("", "s", "k", value);
+    ASSERT_TRUE(content) << value;
+    EXPECT_EQ(FindValue(*content, "s", "k"), value) << *content;
+  }
+}
+
+TEST(SettingsFileWriting, a_section_named_with_a_closing_bracket_is_written_and_found) {
+  std::optional<std::string> content = SetValue("[a]\r\nk=1\r\n", "a]b", "k", "2");
+  EXPECT_EQ(content, "[a]\r\nk=1\r\n[a]b]\r\nk=2\r\n");
+  EXPECT_EQ(SetValue(*content, "a]b", "k", "3"), "[a]\r\nk=1\r\n[a]b]\r\nk=3\r\n");
 }
 
 TEST(SettingsFileWriting, items_the_layout_cannot_hold_are_refused) {

@@ -77,6 +77,20 @@ TEST_F(WholeFileTest, writing_a_chinese_file_name_creates_that_name) {
   EXPECT_EQ(folder_.Read(name), "x");
 }
 
+TEST_F(WholeFileTest, replacing_gives_the_whole_new_content_or_keeps_the_old_and_leaves_nothing_beside) {
+  folder_.Write("data.bin", "a long old content");
+  ASSERT_TRUE(ReplaceFileContent(file_, Bytes("new")));
+  EXPECT_EQ(folder_.Read("data.bin"), "new");
+  {
+    vorlix::testing::OpenedElsewhere reader(wide_file_, GENERIC_READ, FILE_SHARE_READ);
+    ASSERT_TRUE(reader.IsOpen());
+    EXPECT_FALSE(ReplaceFileContent(file_, Bytes("refused")));
+  }
+  EXPECT_EQ(folder_.Read("data.bin"), "new");
+  EXPECT_EQ(folder_.EntryCount(), 1u);
+  EXPECT_FALSE(ReplaceFileContent("", Bytes("x")));
+}
+
 TEST_F(WholeFileTest, writing_fails_for_an_empty_path_a_missing_folder_or_a_file_in_use) {
   EXPECT_FALSE(WriteFile("", {Bytes("x")}));
   EXPECT_FALSE(WriteFile(folder_.Path("none\\data.bin"), {Bytes("x")}));

@@ -1,0 +1,88 @@
+#include "app/settings/search_folders.h"
+
+#include "app/mainwindow/main_window_units.h"
+#include "app/settings/settings_units.h"
+#include "runtime/commands/folder_dialog_commands.h"
+#include "runtime/commands/list_view_commands.h"
+#include "runtime/commands/text_split.h"
+#include "runtime/commands/unit_commands.h"
+#include "runtime/core/gbk_chars.h"
+#include "runtime/core/unit_properties.h"
+#include "runtime/core/unit_property_numbers.h"
+#include "texts.h"
+
+namespace vorlix::app {
+namespace {
+
+using namespace main_window;
+using settings::FolderList;
+
+constexpr int kCurrentRow = 8 + core::list_view_props::kCurrentRow;
+
+// A '\' that is the second byte of a double-byte character is part of the
+// name, not a closing backslash.
+std::string_view WithoutClosingBackslash(std::string_view path) {
+  std::size_t last = 0;
+  for (std::size_t pos = 0; pos < path.size(); pos += core::GbkCharLengthAt(path, pos)) last = pos;
+  if (!path.empty() && last == path.size() - 1 && path.back() == '\\') path.remove_suffix(1);
+  return path;
+}
+
+void CheckEveryFolder(std::int32_t state) {
+  const std::int32_t rows = commands::ListViewGetCount(FolderList());
+  for (std::int32_t row = 0; row < rows; ++row) commands::ListViewSetCheck(FolderList(), row, state);
+}
+
+}  // namespace
+
+void AddPathRow(std::string_view path, std::int32_t position) {
+  const core::Text text(WithoutClosingBackslash(path));
+  const std::int32_t row = commands::ListViewInsertItem(FolderList(), position, text);
+  if (row >= 0) commands::ListViewSetCheck(FolderList(), row, 1);
+}
+
+core::HandlerResult AddFolderFromDialog(std::span<const core::Value>) {
+  const core::Text path = commands::BrowseForFolder(core::Text(texts::kChooseFolderTitle));
+  if (!path.empty()) AddPathRow(path);
+  return std::nullopt;
+}
+
+// Several dropped items come as one text, each path followed by CR LF; a
+// path never holds a line break, so each becomes a row of its own, the
+// first on top.
+core::HandlerResult AddDroppedItems(std::span<const core::Value> arguments) {
+  const core::Text* dropped = arguments.empty() ? nullptr : arguments[0].get_if<core::Text>();
+  if (dropped == nullptr) return std::nullopt;
+  std::int32_t position = 0;
+  for (const core::Text& path : commands::SplitText(*dropped, "\r\n")) AddPathRow(path, position++);
+  return std::nullopt;
+}
+
+core::HandlerResult ShowFolderMenu(std::span<const core::Value>) {
+  commands::PopupMenu(settings::MainWindow(), {core::kMainWindowId, menu::菜单, core::type_codes::kMenu});
+  return std::nullopt;
+}
+
+core::HandlerResult RemoveCurrentFolder(std::span<const core::Value>) {
+  const core::Value current = core::ReadUnitProperty(core::kMainWindowId, 超级列表框_路径, kCurrentRow);
+  const std::int32_t* row = current.get_if<std::int32_t>();
+  if (row != nullptr && *row >= 0) commands::ListViewDeleteItem(FolderList(), *row);
+  return std::nullopt;
+}
+
+core::HandlerResult RemoveAllFolders(std::span<const core::Value>) {
+  commands::ListViewDeleteAll(FolderList());
+  return std::nullopt;
+}
+
+core::HandlerResult CheckAllFolders(std::span<const core::Value>) {
+  CheckEveryFolder(1);
+  return std::nullopt;
+}
+
+core::HandlerResult UncheckAllFolders(std::span<const core::Value>) {
+  CheckEveryFolder(0);
+  return std::nullopt;
+}
+
+}  // namespace vorlix::app

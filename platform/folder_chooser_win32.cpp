@@ -29,7 +29,8 @@ std::string ChooseFolderPath(const FolderChooserEntries& entries, std::intptr_t 
   PIDLIST_ABSOLUTE chosen = reinterpret_cast<BrowseFunction>(entries.browse)(&information);
   if (chosen == nullptr) return {};
   std::wstring path(kLongPathBuffer, L'\0');
-  const bool has_path = reinterpret_cast<PathFunction>(entries.path_of)(chosen, path.data(), kLongPathBuffer, GPFIDL_DEFAULT);
+  const bool has_path =
+      reinterpret_cast<PathFunction>(entries.path_of)(chosen, path.data(), kLongPathBuffer, GPFIDL_DEFAULT);
   reinterpret_cast<FreeFunction>(entries.free_item)(chosen);
   if (!has_path) return {};
   path.resize(wcslen(path.c_str()));

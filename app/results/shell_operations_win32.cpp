@@ -24,7 +24,8 @@ core::Text ChooseFolder(std::int32_t owner, const core::Text& title, bool new_st
       .path_of = core::ExternalFunctionEntry(kShGetPathFromIdListEx),
       .free_item = core::ExternalFunctionEntry(kIlFree),
   };
-  return commands::ShellChooseFolder(entries, owner, title, new_style ? kNewStyleWithEditField : kFileSystemFoldersOnly);
+  const std::int32_t flags = new_style ? kNewStyleWithEditField : kFileSystemFoldersOnly;
+  return commands::ShellChooseFolder(entries, owner, title, flags);
 }
 
 }  // namespace vorlix::app

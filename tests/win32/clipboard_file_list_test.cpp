@@ -16,7 +16,9 @@ namespace {
 
 using Bytes = std::string;
 
-Bytes Header(bool wide) { return Bytes("\x14\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 16) + Bytes(1, wide ? 1 : 0) + Bytes(3, 0); }
+Bytes Header(bool wide) {
+  return Bytes("\x14\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 16) + Bytes(1, wide ? 1 : 0) + Bytes(3, 0);
+}
 
 Bytes Wide(const std::wstring& text) {
   return Bytes(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));

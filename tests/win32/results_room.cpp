@@ -11,6 +11,7 @@
 #include "app/mainwindow/handler_names.h"
 #include "app/mainwindow/handler_table.h"
 #include "app/mainwindow/main_window_units.h"
+#include "app/results/result_units.h"
 #include "platform/wide_text.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/core/external_functions.h"
@@ -31,7 +32,8 @@ constexpr std::string_view kResultHandlers[] = {
 
 DialogAnswers* current = nullptr;
 
-core::UnitReference List() { return {core::kMainWindowId, units::超级列表框1, core::type_codes::kListView}; }
+// About six seconds of looks, a look every other tick.
+constexpr int kMostLooks = 100;
 
 core::Value Read(core::UnitId unit, int number) { return core::ReadUnitProperty(core::kMainWindowId, unit, number); }
 
@@ -90,13 +92,16 @@ void CALLBACK DialogAnswers::Tick(HWND, UINT, UINT_PTR, DWORD) {
     return;
   }
   const Step& step = answers->steps_[answers->next_];
-  if (step.look && !step.look(dialog)) {
+  // A dialog that never gets ready is cancelled rather than left waiting.
+  const bool ready = !step.look || step.look(dialog);
+  if (!ready && ++answers->unready_ < kMostLooks) {
     answers->last_ = nullptr;
     return;
   }
   ++answers->next_;
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(step.button, BN_CLICKED), 0);
-  if (step.after) step.after();
+  answers->unready_ = 0;
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(ready ? step.button : IDCANCEL, BN_CLICKED), 0);
+  if (ready && step.after) step.after();
 }
 
 std::string MessageText(HWND box) {
@@ -126,52 +131,45 @@ void ResultsRoom::TearDown() {
 
 void ResultsRoom::AddRows(const std::vector<Row>& rows) {
   for (const Row& row : rows) {
-    const std::int32_t index = commands::ListViewInsertItem(List(), std::nullopt, row.path);
-    commands::ListViewSetText(List(), index, 1, row.path.substr(row.path.rfind('\\') + 1));
-    commands::ListViewSetCheck(List(), index, row.checked ? 1 : 0);
+    const std::int32_t index = commands::ListViewInsertItem(app::ResultList(), std::nullopt, row.path);
+    commands::ListViewSetText(app::ResultList(), index, 1, row.path.substr(row.path.rfind('\\') + 1));
+    commands::ListViewSetCheck(app::ResultList(), index, row.checked ? 1 : 0);
   }
 }
 
 std::vector<std::string> ResultsRoom::Paths() {
   std::vector<std::string> paths;
-  for (std::int32_t i = 0; i < commands::ListViewGetCount(List()); ++i) {
-    paths.push_back(commands::ListViewGetText(List(), i, 0));
+  for (std::int32_t i = 0; i < commands::ListViewGetCount(app::ResultList()); ++i) {
+    paths.push_back(commands::ListViewGetText(app::ResultList(), i, 0));
   }
   return paths;
 }
 
 std::vector<std::string> ResultsRoom::Names() {
   std::vector<std::string> names;
-  for (std::int32_t i = 0; i < commands::ListViewGetCount(List()); ++i) {
-    names.push_back(commands::ListViewGetText(List(), i, 1));
+  for (std::int32_t i = 0; i < commands::ListViewGetCount(app::ResultList()); ++i) {
+    names.push_back(commands::ListViewGetText(app::ResultList(), i, 1));
   }
   return names;
 }
 
 std::vector<int> ResultsRoom::CheckedRows() {
   std::vector<int> checked;
-  for (std::int32_t i = 0; i < commands::ListViewGetCount(List()); ++i) {
-    if (commands::ListViewGetCheck(List(), i) == 1) checked.push_back(i);
+  for (std::int32_t i = 0; i < commands::ListViewGetCount(app::ResultList()); ++i) {
+    if (commands::ListViewGetCheck(app::ResultList(), i) == 1) checked.push_back(i);
   }
   return checked;
 }
 
-void ResultsRoom::ClearRows() { commands::ListViewDeleteAll(List()); }
+void ResultsRoom::ClearRows() { commands::ListViewDeleteAll(app::ResultList()); }
 
 void ResultsRoom::Select(const std::vector<int>& rows) {
   for (int row : rows) {
-    LVITEMW state{};
-    state.stateMask = LVIS_SELECTED;
-    state.state = LVIS_SELECTED;
-    SendMessageW(Unit(u"超级列表框1"), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    ListView_SetItemState(Unit(u"超级列表框1"), row, LVIS_SELECTED, LVIS_SELECTED);
   }
 }
 
-void ResultsRoom::ClearSelection() {
-  LVITEMW state{};
-  state.stateMask = LVIS_SELECTED;
-  SendMessageW(Unit(u"超级列表框1"), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
-}
+void ResultsRoom::ClearSelection() { ListView_SetItemState(Unit(u"超级列表框1"), -1, 0, LVIS_SELECTED); }
 
 void ResultsRoom::Click(std::u16string_view button) {
   SendMessageW(Unit(button), BM_CLICK, 0, 0);
@@ -216,7 +214,8 @@ DialogAnswers::Step ResultsRoom::ChooseFolder(const std::string& folder) {
             item.hItem = TreeView_GetSelection(tree);
             item.pszText = text;
             item.cchTextMax = MAX_PATH;
-            return item.hItem != nullptr && TreeView_GetItem(tree, &item) && std::wstring_view(text) == shown.szDisplayName;
+            const bool selected = item.hItem != nullptr && TreeView_GetItem(tree, &item);
+            return selected && std::wstring_view(text) == shown.szDisplayName;
           }};
 }
 

@@ -18,8 +18,8 @@ namespace vorlix::test {
 
 // Answers the modal dialogs of this thread one after another, from inside
 // their own message loops: each step looks at its dialog until it is ready
-// (true), then presses a button, then may post more. A dialog past the last
-// step is cancelled and counted.
+// (true), then presses a button, then may post more. A dialog that never
+// gets ready, or one past the last step, is cancelled; the latter counted.
 class DialogAnswers {
  public:
   struct Step {
@@ -41,6 +41,7 @@ class DialogAnswers {
   std::size_t next_ = 0;
   HWND last_ = nullptr;
   bool seen_ = false;
+  int unready_ = 0;
   int unexpected_ = 0;
   UINT_PTR timer_ = 0;
 };

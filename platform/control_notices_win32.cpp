@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/list_view_notices_win32.h"
 #include "platform/window_notices_win32.h"
 
 namespace vorlix::platform {
@@ -11,18 +12,14 @@ constexpr wchar_t kFocusChangeProperty[] = L"VorlixFocusChanging";
 
 bool InFocusChange(HWND button) { return GetPropW(button, kFocusChangeProperty) != nullptr; }
 
-int StateImage(UINT state) { return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12); }
-
+// A change of a check is reported by the list view's rows: the control
+// keeps no check boxes of its own.
 std::optional<LRESULT> ReportItemChange(const NMLISTVIEW& change) {
   if ((change.uChanged & LVIF_STATE) == 0 || change.iItem < 0) return std::nullopt;
   HWND list = change.hdr.hwndFrom;
   const UINT changed = change.uNewState ^ change.uOldState;
   if ((changed & LVIS_FOCUSED) && (change.uNewState & LVIS_FOCUSED)) {
     Report(NoticeKind::kFocusedRowChanged, list);
-  }
-  // A new row gets its first image from the list: not a change of the user's.
-  if ((changed & LVIS_STATEIMAGEMASK) && StateImage(change.uOldState) != 0) {
-    Report(NoticeKind::kCheckChanged, list, change.iItem, StateImage(change.uNewState) - 1);
   }
   return std::nullopt;
 }
@@ -37,6 +34,7 @@ std::optional<LRESULT> ReportControlCommand(WPARAM wparam, LPARAM lparam) {
 }
 
 std::optional<LRESULT> ReportControlNotification(LPARAM lparam) {
+  if (auto answer = FollowListViewNotification(lparam)) return *answer;
   const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
   HWND from = header.hwndFrom;
   switch (header.code) {

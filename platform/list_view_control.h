@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "platform/child_window.h"
+#include "platform/list_view_rows.h"
 
 namespace vorlix::platform {
 
@@ -34,6 +36,11 @@ struct ListViewLook {
   std::uint32_t background = 0xFF000000;
 };
 
+// Every list view is an owner-data control over rows of the runtime's: a row
+// goes in at the top as cheaply as at the end, and the control catches up
+// with the row count on a timer (about ten times a second), at once when
+// rows go. Every function here may be called from any thread; the work is
+// done on the control's own.
 WindowHandle CreateListViewControl(const ChildWindowSpec& spec, const ListViewLook& look);
 // Everything but the view type and the icon-view switches, which need a new
 // control.
@@ -50,17 +57,12 @@ void AppendListViewColumn(WindowHandle list, const ListViewColumnSpec& column);
 int ListViewColumnCount(WindowHandle list);
 void DeleteAllListViewColumns(WindowHandle list);
 
-struct ListViewItemSpec {
-  std::string text;  // GBK, column 0
-  int image = -1;
-  int state_image = 0;  // with check boxes: 1 unchecked, 2 checked
-  int indent = 0;
-  std::int32_t item_data = 0;
-};
-// The new item's index, or -1. An index at or past the end appends.
+// The new item's index, or -1. An index at or past the end, or negative,
+// appends; a sorted list puts the item in its place.
 int InsertListViewItem(WindowHandle list, int index, const ListViewItemSpec& item);
 // The item's column-0 text, images, indent and data.
 ListViewItemSpec ListViewItemAt(WindowHandle list, int index);
+// The rows' count, which the control may show a moment later.
 int ListViewItemCount(WindowHandle list);
 void DeleteListViewItem(WindowHandle list, int index);
 void DeleteAllListViewItems(WindowHandle list);
@@ -71,6 +73,8 @@ void SetListViewItemText(WindowHandle list, int index, int column, std::string_v
 
 // The state image index; with check boxes 1 is unchecked and 2 checked.
 int ListViewStateImage(WindowHandle list, int index);
+// A change of a row that had an image is reported as a check change, as a
+// click on its box is.
 void SetListViewStateImage(WindowHandle list, int index, int image);
 
 bool IsListViewItemSelected(WindowHandle list, int index);
@@ -78,5 +82,18 @@ bool IsListViewItemSelected(WindowHandle list, int index);
 int FirstSelectedListViewItem(WindowHandle list);
 // Selects and focuses the item, and only it.
 void SelectOnlyListViewItem(WindowHandle list, int index);
+
+// 0 for no such row.
+ListViewRowId ListViewRowIdAt(WindowHandle list, int index);
+// -1 when the row is gone.
+int ListViewRowIndex(WindowHandle list, ListViewRowId id);
+// Removes the rows with these identities in one step; unknown ones are
+// ignored.
+void DeleteListViewRows(WindowHandle list, std::span<const ListViewRowId> ids);
+// New row i is old row order[i]; nothing changes unless `order` is a
+// permutation of 0..count-1.
+void ReorderListViewRows(WindowHandle list, std::span<const std::int32_t> order);
+// The control shows the row count now rather than at its next tick.
+void ShowListViewRowCount(WindowHandle list);
 
 }  // namespace vorlix::platform

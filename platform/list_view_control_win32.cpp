@@ -4,9 +4,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "platform/child_window_win32.h"
+#include "platform/list_view_binding_win32.h"
 #include "platform/wide_text.h"
 
 namespace vorlix::platform {
@@ -14,16 +14,14 @@ namespace {
 
 HWND H(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
-constexpr DWORD kChangeableStyles = LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER | LVS_EDITLABELS | LVS_SORTASCENDING |
-                                    LVS_SORTDESCENDING | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
+constexpr DWORD kChangeableStyles =
+    LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER | LVS_EDITLABELS | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
 
 DWORD ChangeableStyleOf(const ListViewLook& look) {
   DWORD style = 0;
   if (look.view == 3 && look.hide_column_headers) style |= LVS_NOCOLUMNHEADER;
   if (!look.header_buttons) style |= LVS_NOSORTHEADER;
   if (look.label_editing) style |= LVS_EDITLABELS;
-  if (look.auto_sort == 1) style |= LVS_SORTASCENDING;
-  if (look.auto_sort == 2) style |= LVS_SORTDESCENDING;
   if (look.single_selection) style |= LVS_SINGLESEL;
   if (look.always_show_selection) style |= LVS_SHOWSELALWAYS;
   return style;
@@ -31,7 +29,10 @@ DWORD ChangeableStyleOf(const ListViewLook& look) {
 
 DWORD StyleOf(const ListViewLook& look) {
   static constexpr DWORD kViews[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
-  DWORD style = kViews[std::clamp(look.view, 0, 3)] | ChangeableStyleOf(look) | BorderStylesOf(look.border).style;
+  // An owner-data control cannot sort: the rows keep their sorted order
+  // themselves.
+  DWORD style = kViews[std::clamp(look.view, 0, 3)] | LVS_OWNERDATA | ChangeableStyleOf(look) |
+                BorderStylesOf(look.border).style;
   if (look.view != 3) {
     if (look.align_left) style |= LVS_ALIGNLEFT;
     if (look.auto_arrange) style |= LVS_AUTOARRANGE;
@@ -58,11 +59,19 @@ COLORREF ColourOr(std::uint32_t colour, int system) {
   return colour == 0xFF000000 ? GetSysColor(system) : colour;
 }
 
-void ApplyExtendedStylesAndColours(HWND list, const ListViewLook& look) {
+void ApplyExtendedStylesAndColours(ListViewBinding& binding, const ListViewLook& look) {
+  HWND list = binding.list;
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, ExtendedStyleOf(look));
+  // The control asks for the state images (the check boxes) as it paints and
+  // when asked for an item's state.
+  SendMessageW(list, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
   SendMessageW(list, LVM_SETTEXTCOLOR, 0, ColourOr(look.text_colour, COLOR_WINDOWTEXT));
   SendMessageW(list, LVM_SETTEXTBKCOLOR, 0, ColourOr(look.text_background, COLOR_WINDOW));
   SendMessageW(list, LVM_SETBKCOLOR, 0, ColourOr(look.background, COLOR_WINDOW));
+  binding.auto_sort = look.auto_sort;
+  // As in any list view, check boxes give every row one, unchecked.
+  binding.rows.SetDefaultStateImage(look.check_boxes ? 1 : 0);
+  if (look.check_boxes) binding.rows.FillMissingStateImages(1);
 }
 
 }  // namespace
@@ -70,16 +79,18 @@ void ApplyExtendedStylesAndColours(HWND list, const ListViewLook& look) {
 WindowHandle CreateListViewControl(const ChildWindowSpec& spec, const ListViewLook& look) {
   HWND list = CreateControl(WC_LISTVIEWW, StyleOf(look), BorderStylesOf(look.border).extended, spec);
   if (list == nullptr) return 0;
-  ApplyExtendedStylesAndColours(list, look);
+  ApplyExtendedStylesAndColours(BindListView(list), look);
   return reinterpret_cast<WindowHandle>(list);
 }
 
 void SetListViewLook(WindowHandle list, const ListViewLook& look) {
-  DWORD style = static_cast<DWORD>(GetWindowLongW(H(list), GWL_STYLE));
-  style = (style & ~kChangeableStyles) | ChangeableStyleOf(look);
-  SetWindowLongW(H(list), GWL_STYLE, static_cast<LONG>(style));
-  ApplyExtendedStylesAndColours(H(list), look);
-  InvalidateRect(H(list), nullptr, TRUE);
+  WithListViewRows(H(list), [&](ListViewBinding& binding) {
+    auto style = static_cast<DWORD>(GetWindowLongW(binding.list, GWL_STYLE));
+    style = (style & ~kChangeableStyles) | ChangeableStyleOf(look);
+    SetWindowLongW(binding.list, GWL_STYLE, static_cast<LONG>(style));
+    ApplyExtendedStylesAndColours(binding, look);
+    InvalidateRect(binding.list, nullptr, TRUE);
+  });
 }
 
 void AppendListViewColumn(WindowHandle list, const ListViewColumnSpec& column) {
@@ -110,88 +121,86 @@ void DeleteAllListViewColumns(WindowHandle list) {
 }
 
 int InsertListViewItem(WindowHandle list, int index, const ListViewItemSpec& item) {
-  std::wstring text = Wide(item.text);
-  LVITEMW info{};
-  info.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_INDENT | LVIF_PARAM;
-  info.iItem = index;
-  info.pszText = text.data();
-  info.iImage = item.image;
-  info.iIndent = item.indent;
-  info.lParam = item.item_data;
-  const int inserted = static_cast<int>(SendMessageW(H(list), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&info)));
-  // A list with check boxes gives every new item the unchecked image.
-  if (inserted >= 0 && item.state_image > 0) SetListViewStateImage(list, inserted, item.state_image);
-  return inserted;
+  return WithListViewRows(H(list), -1, [&](ListViewBinding& binding) { return InsertRow(binding, index, item); });
 }
 
 ListViewItemSpec ListViewItemAt(WindowHandle list, int index) {
-  LVITEMW info{};
-  info.mask = LVIF_IMAGE | LVIF_INDENT | LVIF_PARAM;
-  info.iItem = index;
-  SendMessageW(H(list), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
-  return {ListViewItemText(list, index, 0), info.iImage, ListViewStateImage(list, index), info.iIndent,
-          static_cast<std::int32_t>(info.lParam)};
+  return WithListViewRows(H(list), ListViewItemSpec{},
+                          [&](ListViewBinding& binding) { return binding.rows.ItemAt(index); });
 }
 
-int ListViewItemCount(WindowHandle list) { return static_cast<int>(SendMessageW(H(list), LVM_GETITEMCOUNT, 0, 0)); }
+int ListViewItemCount(WindowHandle list) {
+  return WithListViewRows(H(list), 0, [](ListViewBinding& binding) { return binding.rows.Count(); });
+}
 
 void DeleteListViewItem(WindowHandle list, int index) {
-  SendMessageW(H(list), LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
+  WithListViewRows(H(list), [&](ListViewBinding& binding) { DeleteRow(binding, index); });
 }
 
-void DeleteAllListViewItems(WindowHandle list) { SendMessageW(H(list), LVM_DELETEALLITEMS, 0, 0); }
+void DeleteAllListViewItems(WindowHandle list) { WithListViewRows(H(list), DeleteAllRows); }
 
 std::string ListViewItemText(WindowHandle list, int index, int column) {
-  // The control gives no length, so the buffer doubles until the text fits.
-  std::vector<wchar_t> buffer(512);
-  for (;;) {
-    LVITEMW info{};
-    info.iSubItem = column;
-    info.pszText = buffer.data();
-    info.cchTextMax = static_cast<int>(buffer.size());
-    const auto length = static_cast<std::size_t>(
-        SendMessageW(H(list), LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info)));
-    if (length + 1 < buffer.size()) return Narrow(std::wstring_view(info.pszText, length));
-    buffer.resize(buffer.size() * 2);
-  }
+  return WithListViewRows(H(list), std::string(),
+                          [&](ListViewBinding& binding) { return std::string(binding.rows.Text(index, column)); });
 }
 
 void SetListViewItemText(WindowHandle list, int index, int column, std::string_view gbk_text) {
-  std::wstring text = Wide(gbk_text);
-  LVITEMW info{};
-  info.iSubItem = column;
-  info.pszText = text.data();
-  SendMessageW(H(list), LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+  WithListViewRows(H(list), [&](ListViewBinding& binding) { SetRowText(binding, index, column, gbk_text); });
 }
 
 int ListViewStateImage(WindowHandle list, int index) {
-  const auto state = SendMessageW(H(list), LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_STATEIMAGEMASK);
-  return static_cast<int>((static_cast<UINT>(state) & LVIS_STATEIMAGEMASK) >> 12);
+  return WithListViewRows(H(list), 0, [&](ListViewBinding& binding) { return binding.rows.StateImage(index); });
 }
 
 void SetListViewStateImage(WindowHandle list, int index, int image) {
-  LVITEMW info{};
-  info.stateMask = LVIS_STATEIMAGEMASK;
-  info.state = INDEXTOSTATEIMAGEMASK(std::max(image, 0));
-  SendMessageW(H(list), LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+  WithListViewRows(H(list), [&](ListViewBinding& binding) { ChangeStateImage(binding, index, image); });
 }
 
 bool IsListViewItemSelected(WindowHandle list, int index) {
-  return (SendMessageW(H(list), LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED) & LVIS_SELECTED) != 0;
+  return WithListViewRows(H(list), false, [&](ListViewBinding& binding) { return binding.rows.IsSelected(index); });
 }
 
 int FirstSelectedListViewItem(WindowHandle list) {
-  return static_cast<int>(SendMessageW(H(list), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  return WithListViewRows(H(list), -1, [](ListViewBinding& binding) { return binding.rows.FirstSelected(); });
 }
 
+// Through the control, as the user's selection goes: its notices bring the
+// change into the rows and report the new focus.
 void SelectOnlyListViewItem(WindowHandle list, int index) {
-  LVITEMW none{};
-  none.stateMask = LVIS_SELECTED;
-  SendMessageW(H(list), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
-  LVITEMW info{};
-  info.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  info.state = LVIS_SELECTED | LVIS_FOCUSED;
-  SendMessageW(H(list), LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+  WithListViewRows(H(list), [&](ListViewBinding& binding) {
+    CatchUp(binding);
+    LVITEMW none{};
+    none.stateMask = LVIS_SELECTED;
+    SendMessageW(binding.list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    if (!binding.rows.Exists(index)) return;
+    LVITEMW info{};
+    info.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    info.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(binding.list, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+  });
 }
+
+ListViewRowId ListViewRowIdAt(WindowHandle list, int index) {
+  return WithListViewRows(H(list), ListViewRowId{0},
+                          [&](ListViewBinding& binding) { return binding.rows.IdAt(index); });
+}
+
+int ListViewRowIndex(WindowHandle list, ListViewRowId id) {
+  return WithListViewRows(H(list), -1, [&](ListViewBinding& binding) { return binding.rows.IndexOf(id); });
+}
+
+void DeleteListViewRows(WindowHandle list, std::span<const ListViewRowId> ids) {
+  WithListViewRows(H(list), [&](ListViewBinding& binding) {
+    if (binding.rows.EraseIds(ids) > 0) RowsMoved(binding);
+  });
+}
+
+void ReorderListViewRows(WindowHandle list, std::span<const std::int32_t> order) {
+  WithListViewRows(H(list), [&](ListViewBinding& binding) {
+    if (binding.rows.Reorder(order)) RowsMoved(binding);
+  });
+}
+
+void ShowListViewRowCount(WindowHandle list) { WithListViewRows(H(list), CatchUp); }
 
 }  // namespace vorlix::platform

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "runtime/core/value.h"
 
@@ -47,5 +48,21 @@ void ListViewDeleteItem(const core::UnitReference& list, std::int32_t index);
 void ListViewDeleteAll(const core::UnitReference& list);
 // The header's items; 0 without a header.
 std::int32_t ListViewGetColumnCount(const core::UnitReference& list);
+
+// Rows in bulk. A list view holds its rows itself and its control shows them:
+// a row goes in at the top as cheaply as at the end, and the control catches
+// up with the row count about ten times a second (at once when rows go).
+
+// A row's identity: stable while the row exists, never reused in the unit's life; 0 names no row.
+using ListViewRowId = std::uint64_t;
+ListViewRowId ListViewGetRowId(const core::UnitReference& list, std::int32_t index);  // 0 for no such row
+std::int32_t ListViewFindRow(const core::UnitReference& list, ListViewRowId id);       // current index, -1 when gone (may be O(n))
+// Removes the rows with these ids in one step; ids of rows already gone are ignored.
+void ListViewDeleteRows(const core::UnitReference& list, std::span<const ListViewRowId> ids);
+// New row i is old row order[i]; texts, check state, selection, focus, image, indent, data and identity move with their row.
+// Nothing changes unless order is a permutation of 0..count-1.
+void ListViewReorderRows(const core::UnitReference& list, std::span<const std::int32_t> order);
+// Makes the control show the model's row count now (otherwise it catches up on its timer).
+void ListViewFlushCount(const core::UnitReference& list);
 
 }  // namespace vorlix::commands

@@ -97,14 +97,16 @@ class ListViewUnit : public LiveUnit {
     const auto entries = ParseListViewInitialEntries(data_.BytesOf(kInitialItems));
     for (const auto& entry : *entries) {
       if (entry.next_column == 0 || row < 0) {
-        row = platform::InsertListViewItem(
-            window(), platform::ListViewItemCount(window()),
-            {entry.text, entry.image, entry.state_image, entry.indent, entry.item_data});
+        // A stored state image of 0 leaves the list's default.
+        const int state_image = entry.state_image > 0 ? entry.state_image : -1;
+        row = platform::InsertListViewItem(window(), -1,
+                                           {entry.text, entry.image, state_image, entry.indent, entry.item_data});
         column = 0;
       } else {
         platform::SetListViewItemText(window(), row, ++column, entry.text);
       }
     }
+    platform::ShowListViewRowCount(window());
   }
 
   std::vector<ListViewInitialEntry> CurrentEntries() const {

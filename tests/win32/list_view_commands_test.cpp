@@ -4,9 +4,12 @@
 
 #include <atomic>
 #include <string>
+#include <vector>
 
 #include "platform/list_view_control.h"
 #include "runtime/commands/thread_commands.h"
+#include "runtime/core/unit_properties.h"
+#include "runtime/core/unit_property_numbers.h"
 #include "tests/native/fatal_error_capture.h"
 #include "tests/win32/unit_command_window.h"
 #include "texts.h"
@@ -35,6 +38,32 @@ class ListViewCommands : public UnitCommandWindow {
     state.state = LVIS_SELECTED;
     SendMessageW(Control(test::sample::kListView), LVM_SETITEMSTATE, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&state));
+  }
+  static HWND List() { return Control(test::sample::kListView); }
+  static LRESULT Send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
+    return SendMessageW(List(), message, wparam, lparam);
+  }
+  static int ShownCount() { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
+  // A press and release of the left button on the row's text, or with
+  // `on_box` on its check box.
+  static void ClickRow(int index, WPARAM keys = 0, bool on_box = false) {
+    RECT row{};
+    row.left = on_box ? LVIR_BOUNDS : LVIR_LABEL;
+    Send(LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row));
+    const LPARAM at = MAKELPARAM(on_box ? row.left + 8 : (row.left + row.right) / 2, (row.top + row.bottom) / 2);
+    PostMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON | keys, at);
+    PostMessageW(List(), WM_LBUTTONUP, keys, at);
+    test::PumpMessages();
+  }
+  std::vector<bool> Selection() const {
+    std::vector<bool> selected;
+    for (int i = 0; i < ListViewGetCount(list_); ++i) selected.push_back(ListViewIsSelected(list_, i));
+    return selected;
+  }
+  std::vector<ListViewRowId> RowIds() const {
+    std::vector<ListViewRowId> ids;
+    for (int i = 0; i < ListViewGetCount(list_); ++i) ids.push_back(ListViewGetRowId(list_, i));
+    return ids;
   }
 };
 
@@ -144,6 +173,147 @@ TEST_F(ListViewCommands, a_unit_that_is_not_loaded_is_a_fatal_error) {
   const auto error = test::FatalErrorOf([&] { ListViewGetCount(missing); });
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->text, texts::kUnitNotLoaded);
+}
+
+TEST_F(ListViewCommands, a_selected_row_stays_selected_and_shown_so_when_rows_go_in_above_it) {
+  Fill(3);
+  ListViewFlushCount(list_);
+  ClickRow(1);
+  ASSERT_TRUE(ListViewIsSelected(list_, 1));
+  for (int i = 0; i < 5; ++i) ListViewInsertItem(list_, 0, "new");
+  EXPECT_TRUE(ListViewIsSelected(list_, 6));
+  EXPECT_FALSE(ListViewIsSelected(list_, 1));
+  ListViewFlushCount(list_);
+  EXPECT_EQ(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 6) << "the control shows it there";
+  EXPECT_EQ(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 6);
+  EXPECT_EQ(Send(LVM_GETNEXTITEM, 6, LVNI_SELECTED), -1) << "and only there";
+}
+
+TEST_F(ListViewCommands, clicks_with_shift_and_ctrl_and_select_all_reach_the_rows) {
+  Fill(6);
+  ListViewFlushCount(list_);
+  ClickRow(1);
+  ClickRow(4, MK_SHIFT);
+  ClickRow(2, MK_CONTROL);
+  EXPECT_EQ(Selection(), (std::vector<bool>{false, true, false, true, true, false}));
+  ClickRow(5);
+  EXPECT_EQ(Selection(), (std::vector<bool>{false, false, false, false, false, true}));
+  Select(-1);
+  EXPECT_EQ(Selection(), std::vector<bool>(6, true));
+}
+
+TEST_F(ListViewCommands, a_check_follows_the_command_a_click_on_its_box_and_space) {
+  Fill(2);
+  ListViewFlushCount(list_);
+  ListViewSetCheck(list_, 1, 1);
+  EXPECT_EQ(ListViewGetCheck(list_, 1), 1);
+  ClickRow(1, 0, true);
+  EXPECT_EQ(ListViewGetCheck(list_, 1), 0) << "a click on the box";
+  ClickRow(0);
+  PostMessageW(List(), WM_KEYDOWN, VK_SPACE, 1);
+  PostMessageW(List(), WM_KEYUP, VK_SPACE, 0xC0000001);
+  test::PumpMessages();
+  EXPECT_EQ(ListViewGetCheck(list_, 0), 1) << "Space on the focused row";
+  EXPECT_EQ(ListViewGetCheck(list_, 1), 0);
+  EXPECT_EQ(Send(LVM_GETITEMSTATE, 0, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(2)) << "as the control reads it";
+}
+
+TEST_F(ListViewCommands, a_hundred_thousand_rows_inserted_at_the_top_read_back_at_both_ends) {
+  constexpr int kRows = 100000;
+  for (int i = 0; i < kRows; ++i) {
+    ListViewInsertItem(list_, 0, "row " + std::to_string(i));
+    ListViewSetText(list_, 0, 1, std::to_string(i));
+    if (i % 3 == 0) ListViewSetCheck(list_, 0, 1);
+  }
+  ASSERT_EQ(ListViewGetCount(list_), kRows);
+  EXPECT_EQ(ListViewGetText(list_, 0), "row 99999");
+  EXPECT_EQ(ListViewGetText(list_, 0, 1), "99999");
+  EXPECT_EQ(ListViewGetCheck(list_, 0), 1);
+  EXPECT_EQ(ListViewGetCheck(list_, 1), 0);
+  EXPECT_EQ(ListViewGetText(list_, kRows - 1), "row 0");
+  EXPECT_EQ(ListViewGetText(list_, kRows - 2, 1), "1");
+  EXPECT_EQ(ListViewGetCheck(list_, kRows - 1), 1);
+  EXPECT_EQ(ListViewGetCheck(list_, kRows - 2), 0);
+}
+
+TEST_F(ListViewCommands, reordering_moves_checks_selection_and_identities_with_their_rows) {
+  Fill(4);
+  ListViewSetCheck(list_, 3, 1);
+  Select(3);
+  const std::vector<ListViewRowId> ids = RowIds();
+  const std::vector<std::int32_t> reverse{3, 2, 1, 0};
+  ListViewReorderRows(list_, reverse);
+  EXPECT_EQ(ListViewGetText(list_, 0), "3");
+  EXPECT_EQ(ListViewGetCheck(list_, 0), 1);
+  EXPECT_EQ(ListViewGetCheck(list_, 3), 0);
+  EXPECT_EQ(Selection(), (std::vector<bool>{true, false, false, false}));
+  EXPECT_EQ(RowIds(), (std::vector<ListViewRowId>{ids[3], ids[2], ids[1], ids[0]}));
+  EXPECT_EQ(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0) << "the control shows it moved";
+  const std::vector<std::int32_t> no_permutation{0, 0, 1, 2};
+  ListViewReorderRows(list_, no_permutation);
+  EXPECT_EQ(ListViewGetText(list_, 0), "3") << "nothing changes";
+}
+
+TEST_F(ListViewCommands, rows_deleted_by_identity_go_at_once_and_their_identities_find_nothing) {
+  Fill(5);
+  ListViewFlushCount(list_);
+  const std::vector<ListViewRowId> ids = RowIds();
+  const std::vector<ListViewRowId> gone{ids[1], ids[3], 0};
+  ListViewDeleteRows(list_, gone);
+  EXPECT_EQ(ShownCount(), 3) << "the control never shows rows that are gone";
+  EXPECT_EQ(ListViewGetText(list_, 1), "2");
+  EXPECT_EQ(ListViewFindRow(list_, ids[1]), -1);
+  EXPECT_EQ(ListViewFindRow(list_, ids[4]), 2);
+  EXPECT_EQ(ListViewGetRowId(list_, 3), 0u);
+  ListViewDeleteRows(list_, gone);
+  EXPECT_EQ(ListViewGetCount(list_), 3) << "ids of rows already gone are ignored";
+}
+
+TEST_F(ListViewCommands, the_control_catches_up_with_new_rows_on_its_timer_or_at_a_flush) {
+  Fill(10);
+  EXPECT_EQ(ShownCount(), 0) << "not a count change for every row";
+  ListViewFlushCount(list_);
+  EXPECT_EQ(ShownCount(), 10);
+  Fill(5);
+  EXPECT_TRUE(test::PumpUntil([] { return ShownCount() == 15; }));
+}
+
+TEST_F(ListViewCommands, a_display_request_for_a_row_that_is_gone_is_answered_empty) {
+  Fill(1);
+  wchar_t text[16] = L"junk";
+  NMLVDISPINFOW request{};
+  request.hdr.hwndFrom = List();
+  request.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(List()));
+  request.hdr.code = LVN_GETDISPINFOW;
+  request.item.mask = LVIF_TEXT | LVIF_STATE;
+  request.item.iItem = 5;
+  request.item.stateMask = LVIS_STATEIMAGEMASK;
+  request.item.pszText = text;
+  request.item.cchTextMax = 16;
+  SendMessageW(GetParent(List()), WM_NOTIFY, request.hdr.idFrom, reinterpret_cast<LPARAM>(&request));
+  EXPECT_STREQ(text, L"");
+  EXPECT_EQ(request.item.state & LVIS_STATEIMAGEMASK, 0u);
+}
+
+TEST_F(ListViewCommands, typing_finds_a_row_by_the_start_of_its_text_whatever_its_case) {
+  for (const char* text : {"apple", "Banana", "cherry"}) ListViewInsertItem(list_, std::nullopt, text);
+  LVFINDINFOW find{};
+  find.flags = LVFI_STRING | LVFI_PARTIAL;
+  find.psz = L"bAn";
+  EXPECT_EQ(Send(LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)), 1);
+  find.psz = L"kiwi";
+  EXPECT_EQ(Send(LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)), -1);
+}
+
+TEST_F(ListViewCommands, a_sorted_list_puts_each_new_row_in_its_place) {
+  // A type's own properties count from 8.
+  core::WriteUnitProperty(test::kSampleWindow, test::sample::kListView,
+                          8 + core::list_view_props::kAutoSort, std::int32_t{1});
+  for (const char* text : {"b", "C", "a"}) ListViewInsertItem(list_, 0, text);
+  EXPECT_EQ(ListViewInsertItem(list_, 0, "bb"), 2);
+  EXPECT_EQ(ListViewGetText(list_, 0), "a");
+  EXPECT_EQ(ListViewGetText(list_, 1), "b");
+  EXPECT_EQ(ListViewGetText(list_, 3), "C");
 }
 
 // The worker's messages reach the window thread's controls only while that

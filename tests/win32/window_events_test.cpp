@@ -365,6 +365,22 @@ TEST_F(WindowEvents, list_view_check_focus_click_and_label_editing_events) {
   EXPECT_EQ(CallsOf("Accept").size(), 1u);
 }
 
+// The control leaves its check boxes to the rows, which report each change.
+TEST_F(WindowEvents, list_view_check_box_click_and_space_are_check_changes) {
+  Describe(kListView).On(8, "RecordOther");
+  Build();
+  RECT row{};
+  row.left = LVIR_BOUNDS;
+  SendMessageW(Unit(kListView), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+  const int middle = (row.top + row.bottom) / 2;
+  Click(Unit(kListView), WM_LBUTTONDOWN, WM_LBUTTONUP, MAKELPARAM(row.left + 60, middle));
+  Click(Unit(kListView), WM_LBUTTONDOWN, WM_LBUTTONUP, MAKELPARAM(row.left + 8, middle));
+  Post(Unit(kListView), WM_KEYDOWN, VK_SPACE, 1);
+  ASSERT_EQ(CallsOf("RecordOther").size(), 2u);
+  EXPECT_EQ(Integers(CallsOf("RecordOther")[0]), (std::vector<std::int32_t>{1, 1})) << "the box, clicked";
+  EXPECT_EQ(Integers(CallsOf("RecordOther")[1]), (std::vector<std::int32_t>{1, 0})) << "Space on the focused row";
+}
+
 TEST_F(WindowEvents, a_press_on_the_window_itself_is_the_window_s_event) {
   DescribeFrame().On(-1, "RecordOther");
   Build();

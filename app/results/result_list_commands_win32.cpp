@@ -3,6 +3,7 @@
 #include "app/mainwindow/external_function_declarations.h"
 #include "app/mainwindow/main_window_access.h"
 #include "app/mainwindow/main_window_units.h"
+#include "app/results/list_view_sorting.h"
 #include "app/results/result_units.h"
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/list_view_commands.h"
@@ -34,8 +35,15 @@ core::HandlerResult OpenResultFile(std::span<const core::Value>) {
   return std::nullopt;
 }
 
-// Bound to its event; awaits its behaviour.
-core::HandlerResult SortResultsByColumn(std::span<const core::Value>) { return std::nullopt; }
+// Each header click flips the direction, whichever column it is on; the
+// direction starts ascending, so the first click sorts descending.
+core::HandlerResult SortResultsByColumn(std::span<const core::Value> arguments) {
+  const std::int32_t* column = arguments.empty() ? nullptr : arguments[0].get_if<std::int32_t>();
+  if (column == nullptr) return std::nullopt;
+  SetChecked(main_window::选择框3, !IsChecked(main_window::选择框3));
+  SortListView(ResultList(), *column, true, IsChecked(main_window::选择框3));
+  return std::nullopt;
+}
 
 core::HandlerResult CheckAllResults(std::span<const core::Value>) {
   CheckEveryRow(1);

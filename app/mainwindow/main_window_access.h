@@ -28,7 +28,6 @@ void SetEnabled(core::UnitId unit, bool enabled);
 std::int32_t CurrentRow(core::UnitId list);
 
 // A progress bar holds both within 0 to 32767.
-std::int32_t ProgressPosition(core::UnitId bar);
 void SetProgressPosition(core::UnitId bar, std::int32_t position);
 void SetProgressMaximum(core::UnitId bar, std::int32_t maximum);
 

@@ -71,8 +71,6 @@ void SetEnabled(core::UnitId unit, bool enabled) {
 
 std::int32_t CurrentRow(core::UnitId list) { return IntegerOf(Read(list, kCurrentRow), -1); }
 
-std::int32_t ProgressPosition(core::UnitId bar) { return IntegerOf(Read(bar, kProgressPosition), 0); }
-
 void SetProgressPosition(core::UnitId bar, std::int32_t position) {
   Write(bar, kProgressPosition, core::Value(position));
 }

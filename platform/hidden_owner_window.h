@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "platform/native_window.h"
 
 namespace vorlix::platform {
@@ -15,5 +17,10 @@ void DestroyHiddenOwnerWindow();
 // From any thread: the window thread receives an end-requested notice with
 // the exit code. False when there is no owner window to ask.
 bool PostEndRequest(int exit_code);
+
+// From any thread: the window thread runs the task the next time it
+// dispatches messages, tasks in the order posted. False when there is no
+// owner window to take it; tasks still waiting when it goes are dropped.
+bool PostToWindowThread(std::function<void()> task);
 
 }  // namespace vorlix::platform

@@ -10,35 +10,56 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES='mscoree=;mshtml='
 export WINEARCH=win64
 
-# Makes a fresh prefix at $1 where Chinese text renders, with test drives:
-# D: fixed, E: CD-ROM, F: removable, G: network, each a folder inside the
-# prefix, and Z: (the Unix root) typed as a RAM disk, so that no kind of
-# drive that the program lists takes it and no search walks the whole
-# machine. The drive types take effect once the wineserver has restarted.
-# With a second argument "unmanaged" (for tests on a bare X server) Wine
-# leaves no window to a window manager: otherwise destroying each window
-# that was ever active waits two seconds for a window manager that is not
-# there.
+# Makes a fresh prefix at $1 for the tests, where Chinese text renders,
+# with test drives: D: fixed, E: CD-ROM, F: removable, G: network, each a
+# folder inside the prefix, and Z: (the Unix root) typed as a RAM disk, so
+# that no kind of drive that the program lists takes it and no search walks
+# the whole machine. The drive types take effect once the wineserver has
+# restarted. With a second argument "unmanaged" (for tests on a bare X
+# server) Wine leaves no window to a window manager: otherwise destroying
+# each window that was ever active waits two seconds for a window manager
+# that is not there.
 make_wine_prefix() {
-  export WINEPREFIX=$1
-  local managed=Y
+  local managed=Y letter
   [[ ${2-} == unmanaged ]] && managed=N
+  new_wine_prefix "$1"
+  for letter in d e f g; do
+    mkdir -p "$WINEPREFIX/drives/$letter"
+    ln -sfn "../drives/$letter" "$WINEPREFIX/dosdevices/$letter:"
+  done
+  apply_prefix_settings "$managed" \
+    '"d:"="hd"' '"e:"="cdrom"' '"f:"="floppy"' '"g:"="network"' '"z:"="ramdisk"'
+}
+
+# Makes a fresh prefix at $1 for a person running the program: the user's
+# home folder is the fixed drive H:, so that a whole-computer search and the
+# folder dialog reach the user's files; the Unix root (Z:) stays a RAM disk,
+# out of whole-computer search.
+user_home_drive=h
+make_user_wine_prefix() {
+  new_wine_prefix "$1"
+  ln -sfn "$HOME" "$WINEPREFIX/dosdevices/$user_home_drive:"
+  apply_prefix_settings Y "\"$user_home_drive:\"=\"hd\"" '"z:"="ramdisk"'
+}
+
+new_wine_prefix() {
+  export WINEPREFIX=$1
   if [[ -e $WINEPREFIX ]]; then
     WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
   fi
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1
-  local letter
-  for letter in d e f g; do
-    mkdir -p "$WINEPREFIX/drives/$letter"
-    ln -sfn "../drives/$letter" "$WINEPREFIX/dosdevices/$letter:"
-  done
-  # One import instead of a process per value; REGEDIT4 files are read in
-  # the ANSI code page, 936 here. Wine draws the title bars itself, so a
-  # window shows its caption and frame on a bare Xvfb (no window manager)
-  # as on a desktop.
-  local reg=$WINEPREFIX/prefix-settings.reg face
+}
+
+# Fonts, window management ($1: Y or N) and drive types (the other
+# arguments, each a line "x:"="type" of the Drives key). One import instead
+# of a process per value; REGEDIT4 files are read in the ANSI code page,
+# 936 here. Wine draws the title bars itself, so a window shows its caption
+# and frame on a bare Xvfb (no window manager) as on a desktop.
+apply_prefix_settings() {
+  local managed=$1 reg=$WINEPREFIX/prefix-settings.reg face drive
+  shift
   {
     printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
     for face in SimSun 宋体 NSimSun 'MS Shell Dlg' 'MS Shell Dlg 2' Tahoma; do
@@ -46,7 +67,7 @@ make_wine_prefix() {
     done
     printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n"Managed"="%s"\r\n' "$managed"
     printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\r\n'
-    printf '"d:"="hd"\r\n"e:"="cdrom"\r\n"f:"="floppy"\r\n"g:"="network"\r\n"z:"="ramdisk"\r\n'
+    for drive in "$@"; do printf '%s\r\n' "$drive"; done
   } | iconv -f UTF-8 -t GBK >"$reg"
   wine regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
   rm -f "$reg"

@@ -1,17 +1,27 @@
 #include "app/mainwindow/start_routine.h"
 
 #include "app/mainwindow/program_header.h"
+#include "app/search/folder_name_search.h"
 #include "app/search/search_globals.h"
 #include "runtime/core/message_loop.h"
 #include "runtime/core/program_end.h"
 #include "runtime/core/startup.h"
 
 namespace vorlix::app {
+namespace {
+
+// A folder-name search still running is ended before what it reads goes.
+void ExitRoutine() {
+  EndFolderNameSearch();
+  FreeGlobalArrays();
+}
+
+}  // namespace
 
 int StartRoutine() {
   core::InitialiseRuntime(ApplicationHeader());
   CreateGlobalArrays();
-  core::SetExitRoutine(FreeGlobalArrays);
+  core::SetExitRoutine(ExitRoutine);
   core::LoadStartWindow(core::kMainWindowId);
   core::RunMessageLoop();
   return 0;

@@ -10,4 +10,8 @@ namespace vorlix::app {
 core::HandlerResult StartSearch(std::span<const core::Value> arguments);
 core::HandlerResult RequestStop(std::span<const core::Value> arguments);
 
+// True once the stop button has been clicked since the last search request:
+// its caption then reads "已停止". Window thread only.
+bool IsStopRequested();
+
 }  // namespace vorlix::app

@@ -17,4 +17,11 @@ using ThreadSubroutine = std::function<void(std::int32_t)>;
 bool StartThread(ThreadSubroutine subroutine, std::optional<std::int32_t> parameter = std::nullopt,
                  std::intptr_t* handle_variable = nullptr);
 
+// From any thread: hands the task to the window thread, which runs it the
+// next time it dispatches messages (its loop, ProcessEvents or a modal
+// dialog), tasks in the order handed over. This is how a worker reaches the
+// units, which belong to the window thread. False when the runtime has no
+// window thread to take it.
+bool RunOnWindowThread(std::function<void()> task);
+
 }  // namespace vorlix::commands

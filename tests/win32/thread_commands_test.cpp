@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <vector>
+
+#include "platform/hidden_owner_window.h"
+#include "runtime/commands/event_commands.h"
 
 namespace vorlix::commands {
 namespace {
@@ -54,6 +58,30 @@ TEST(StartThread, the_handle_variable_receives_an_open_handle_of_the_thread) {
   EXPECT_EQ(signal.value(), 7);
   EXPECT_EQ(GetThreadId(thread), signal.thread());
   EXPECT_TRUE(CloseHandle(thread));
+}
+
+TEST(RunOnWindowThread, tasks_from_a_worker_run_on_the_window_thread_in_order) {
+  platform::CreateHiddenOwnerWindow();
+  std::vector<int> order;
+  std::vector<DWORD> threads;
+  Signal posted;
+  ASSERT_TRUE(StartThread([&](std::int32_t) {
+    for (int i = 0; i < 100; ++i) {
+      RunOnWindowThread([&, i] {
+        order.push_back(i);
+        threads.push_back(GetCurrentThreadId());
+      });
+    }
+    posted.Raise(0);
+  }));
+  ASSERT_TRUE(posted.Wait());
+  EXPECT_TRUE(order.empty()) << "nothing runs before the window thread dispatches";
+  ProcessEvents();
+  ASSERT_EQ(order.size(), 100u);
+  for (int i = 0; i < 100; ++i) {
+    EXPECT_EQ(order[i], i);
+    EXPECT_EQ(threads[i], GetCurrentThreadId());
+  }
 }
 
 }  // namespace

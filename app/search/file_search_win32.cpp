@@ -1,0 +1,70 @@
+#include "app/search/file_search.h"
+
+#include "app/mainwindow/main_window_access.h"
+#include "app/mainwindow/main_window_units.h"
+#include "app/mainwindow/window_lifetime.h"
+#include "app/search/event_budget.h"
+#include "app/search/file_walk.h"
+#include "app/search/search_run.h"
+#include "runtime/commands/conversion_commands.h"
+#include "runtime/commands/list_view_commands.h"
+#include "texts.h"
+
+namespace vorlix::app {
+namespace {
+
+using namespace main_window;
+
+// Marks the search as running for the life of one run, however it ends.
+class RunningSearch {
+ public:
+  RunningSearch() { SetSearchRunning(true); }
+  ~RunningSearch() { SetSearchRunning(false); }
+  RunningSearch(const RunningSearch&) = delete;
+  RunningSearch& operator=(const RunningSearch&) = delete;
+};
+
+// Each match becomes the top row: the newest match is shown first.
+class ResultRows : public FileWalkSink {
+ public:
+  explicit ResultRows(EventBudget& budget) : budget_(budget) {}
+
+  void OnRow(std::string_view folder, std::string_view name, std::uint32_t) override {
+    path_.assign(folder).append(name);
+    commands::ListViewInsertItem(results_, 0, path_);
+    commands::ListViewSetText(results_, 0, 1, core::Text(name));
+  }
+  bool ShouldStop() override { return !budget_.KeepGoing(); }
+
+ private:
+  EventBudget& budget_;
+  const core::UnitReference results_ = MainWindowList(超级列表框1);
+  core::Text path_;
+};
+
+void ShowEndStatus(const core::UnitReference& results) {
+  commands::ListViewFlushCount(results);
+  const std::int32_t rows = commands::ListViewGetCount(results);
+  SetLabelCaption(标签_状态, core::Text(texts::kFilesFoundBefore) + commands::ToText(core::Value(rows)) +
+                                 core::Text(texts::kFoundAfter));
+}
+
+}  // namespace
+
+void SearchFiles(const std::vector<core::Text>& keywords, std::vector<core::Text>& roots, bool fuzzy) {
+  RunningSearch running;
+  const MatchRule rule = fuzzy ? MatchRule::kContains : MatchRule::kExactFile;
+  SetRuleOfShownRows(rule);
+  SetLabelCaption(标签_状态, core::Text(texts::kSearchingFiles));
+  const NameMatcher matcher(keywords, rule, NameEncoding::kGbk);
+  EventBudget budget;
+  ResultRows rows(budget);
+  for (core::Text& root : roots) {
+    if (!EndsWithSeparator(root, '\\', NameEncoding::kGbk)) root += '\\';
+    if (!WalkFiles(root, matcher, SystemFolderLister(), rows)) break;
+  }
+  if (budget.WindowClosed()) throw MainWindowClosed{};
+  ShowEndStatus(MainWindowList(超级列表框1));
+}
+
+}  // namespace vorlix::app

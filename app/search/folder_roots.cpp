@@ -1,0 +1,18 @@
+#include "app/search/folder_roots.h"
+
+namespace vorlix::app {
+
+bool CollectRootFolders(core::Text root, const IsDirectoryTest& is_directory, const FolderLister& lister,
+                        FolderCollectionSink& sink) {
+  if (root.find(':') == core::Text::npos) {
+    if (root.size() != 1) {
+      if (is_directory(root)) sink.OnFolder(root);
+      return !sink.ShouldStop();
+    }
+    root += ':';
+  }
+  if (!is_directory(root)) return !sink.ShouldStop();
+  return CollectFolders(root, lister, sink);
+}
+
+}  // namespace vorlix::app

@@ -4,6 +4,8 @@ namespace vorlix::app {
 
 // Entry 0 names no library: it is looked for in the system libraries.
 // Entries 12 and 13 are one function declared with two argument shapes.
+// From entry 17 on: the shell's wide functions, which take paths of any
+// code page, and GlobalFree for a block that the clipboard refused.
 std::vector<core::ExternalFunctionDeclaration> ExternalFunctionDeclarations() {
   return {
       {"", "SHFileOperation"},
@@ -23,6 +25,11 @@ std::vector<core::ExternalFunctionDeclaration> ExternalFunctionDeclarations() {
       {"kernel32", "GlobalUnlock"},
       {"user32", "SetClipboardData"},
       {"user32", "CloseClipboard"},
+      {"shell32.dll", "SHFileOperationW"},
+      {"shell32.dll", "SHBrowseForFolderW"},
+      {"shell32.dll", "SHGetPathFromIDListEx"},
+      {"Shell32", "ILCreateFromPathW"},
+      {"kernel32", "GlobalFree"},
   };
 }
 

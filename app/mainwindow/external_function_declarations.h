@@ -20,11 +20,16 @@ enum ExternalFunction : unsigned {
   kEmptyClipboard,
   kGlobalAlloc,
   kGlobalLock,
-  kCopyMemoryToAddress,    // RtlMoveMemory(address, bytes, n)
-  kCopyMemoryFromAddress,  // RtlMoveMemory(bytes, address, n)
+  kMoveMemoryHeader,  // RtlMoveMemory(address, header, n): the clipboard block's header
+  kMoveMemoryList,    // RtlMoveMemory(address, byte set, n): its file list
   kGlobalUnlock,
   kSetClipboardData,
   kCloseClipboard,
+  kShFileOperationW,
+  kShBrowseForFolderW,
+  kShGetPathFromIdListEx,
+  kIlCreateFromPathW,
+  kGlobalFree,
 };
 
 std::vector<core::ExternalFunctionDeclaration> ExternalFunctionDeclarations();

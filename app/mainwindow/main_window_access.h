@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "runtime/core/identifiers.h"
 #include "runtime/core/value.h"
 
@@ -21,5 +23,12 @@ void SetButtonCaption(core::UnitId button, const core::Text& caption);
 void SetLabelCaption(core::UnitId label, const core::Text& caption);
 
 void SetEnabled(core::UnitId unit, bool enabled);
+
+// A list view's current row: its first selected row, -1 when none is.
+std::int32_t CurrentRow(core::UnitId list);
+
+// A progress bar holds both within 0 to 32767.
+void SetProgressPosition(core::UnitId bar, std::int32_t position);
+void SetProgressMaximum(core::UnitId bar, std::int32_t maximum);
 
 }  // namespace vorlix::app

@@ -13,6 +13,9 @@ constexpr int kChecked = kTypeProperty + core::check_box_props::kChecked;
 constexpr int kEditBoxContent = kTypeProperty + core::edit_box_props::kContent;
 constexpr int kButtonCaption = kTypeProperty + core::button_props::kCaption;
 constexpr int kLabelCaption = kTypeProperty + core::label_props::kCaption;
+constexpr int kCurrentRow = kTypeProperty + core::list_view_props::kCurrentRow;
+constexpr int kProgressMaximum = kTypeProperty + core::process_bar_props::kMaximum;
+constexpr int kProgressPosition = kTypeProperty + core::process_bar_props::kPosition;
 
 core::Value Read(core::UnitId unit, int number) {
   return core::ReadUnitProperty(core::kMainWindowId, unit, number);
@@ -20,6 +23,11 @@ core::Value Read(core::UnitId unit, int number) {
 
 void Write(core::UnitId unit, int number, const core::Value& value) {
   core::WriteUnitProperty(core::kMainWindowId, unit, number, value);
+}
+
+std::int32_t IntegerOf(const core::Value& value, std::int32_t otherwise) {
+  const std::int32_t* integer = value.get_if<std::int32_t>();
+  return integer != nullptr ? *integer : otherwise;
 }
 
 core::Text TextOf(const core::Value& value) {
@@ -34,7 +42,8 @@ core::UnitReference MainWindowList(core::UnitId list) {
 }
 
 bool IsChecked(core::UnitId box) {
-  const bool* checked = Read(box, kChecked).get_if<bool>();
+  const core::Value value = Read(box, kChecked);
+  const bool* checked = value.get_if<bool>();
   return checked != nullptr && *checked;
 }
 
@@ -59,5 +68,13 @@ void SetLabelCaption(core::UnitId label, const core::Text& caption) {
 void SetEnabled(core::UnitId unit, bool enabled) {
   Write(unit, core::common_props::kDisabled, core::Value(!enabled));
 }
+
+std::int32_t CurrentRow(core::UnitId list) { return IntegerOf(Read(list, kCurrentRow), -1); }
+
+void SetProgressPosition(core::UnitId bar, std::int32_t position) {
+  Write(bar, kProgressPosition, core::Value(position));
+}
+
+void SetProgressMaximum(core::UnitId bar, std::int32_t maximum) { Write(bar, kProgressMaximum, core::Value(maximum)); }
 
 }  // namespace vorlix::app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "runtime/core/event_dispatch.h"
 
@@ -8,5 +9,11 @@ namespace vorlix::app {
 
 // Putting the checked files on the clipboard.
 core::HandlerResult CopyCheckedToClipboard(std::span<const core::Value> arguments);
+
+// Sets the paths on the clipboard as a file list (CF_HDROP), owned by the
+// main window: in the ANSI code page when every path fits it, in UTF-16
+// otherwise. False when the clipboard could not be opened or did not take
+// the list; it is closed again whenever it was opened.
+bool PutFileListOnClipboard(const std::vector<core::Text>& paths);
 
 }  // namespace vorlix::app

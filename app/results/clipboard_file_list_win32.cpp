@@ -1,0 +1,112 @@
+#include "app/results/clipboard_file_list.h"
+
+#include <cstddef>
+#include <cstdint>
+
+#include "app/mainwindow/external_function_declarations.h"
+#include "app/results/checked_rows_run.h"
+#include "app/results/file_list_block.h"
+#include "app/results/result_units.h"
+#include "runtime/commands/code_page_commands.h"
+#include "runtime/commands/list_view_commands.h"
+#include "runtime/commands/message_box_command.h"
+#include "runtime/commands/unit_commands.h"
+#include "runtime/commands/window_handle_integer.h"
+#include "runtime/core/external_functions.h"
+#include "texts.h"
+
+namespace vorlix::app {
+namespace {
+
+// The clipboard functions with the arguments the program declares for them.
+using OpenClipboardFunction = std::int32_t __stdcall(void* owner);
+using EmptyClipboardFunction = std::int32_t __stdcall();
+using GlobalAllocFunction = void* __stdcall(std::uint32_t flags, std::size_t bytes);
+using GlobalLockFunction = void* __stdcall(void* memory);
+using MoveMemoryFunction = void __stdcall(void* to, const void* from, std::size_t bytes);
+using GlobalUnlockFunction = std::int32_t __stdcall(void* memory);
+using SetClipboardDataFunction = void* __stdcall(std::uint32_t format, void* memory);
+using CloseClipboardFunction = std::int32_t __stdcall();
+using GlobalFreeFunction = void* __stdcall(void* memory);
+
+constexpr std::uint32_t kMovableZeroed = 0x42;  // GMEM_MOVEABLE | GMEM_ZEROINIT
+constexpr std::uint32_t kFileListFormat = 15;   // CF_HDROP
+
+template <class Function>
+Function* Call(ExternalFunction entry) {
+  return core::ExternalFunction<Function>(entry);
+}
+
+// The ANSI list that every file manager reads, unless a path holds a
+// character that the system's ANSI code page lacks.
+core::ByteSet FileListOf(const std::vector<core::Text>& paths, bool& wide) {
+  std::vector<std::string> ansi;
+  for (const core::Text& path : paths) {
+    std::optional<std::string> fitted = commands::TextInAnsiCodePage(path);
+    if (!fitted) {
+      std::vector<std::u16string> utf16;
+      for (const core::Text& each : paths) utf16.push_back(commands::TextInUtf16(each));
+      wide = true;
+      return WideFileList(utf16);
+    }
+    ansi.push_back(std::move(*fitted));
+  }
+  wide = false;
+  return AnsiFileList(ansi);
+}
+
+// Hands the block to the clipboard, which then owns it; frees it otherwise.
+bool PlaceBlock(const core::ByteSet& header, const core::ByteSet& list) {
+  void* memory = Call<GlobalAllocFunction>(kGlobalAlloc)(kMovableZeroed, header.size() + list.size());
+  if (memory == nullptr) return false;
+  bool placed = false;
+  if (auto* block = static_cast<std::uint8_t*>(Call<GlobalLockFunction>(kGlobalLock)(memory))) {
+    Call<MoveMemoryFunction>(kMoveMemoryHeader)(block, header.data(), header.size());
+    Call<MoveMemoryFunction>(kMoveMemoryList)(block + header.size(), list.data(), list.size());
+    Call<GlobalUnlockFunction>(kGlobalUnlock)(memory);
+    placed = Call<SetClipboardDataFunction>(kSetClipboardData)(kFileListFormat, memory) != nullptr;
+  }
+  if (!placed) Call<GlobalFreeFunction>(kGlobalFree)(memory);
+  return placed;
+}
+
+std::vector<core::Text> CheckedPaths() {
+  const core::UnitReference list = ResultList();
+  std::vector<core::Text> paths;
+  const std::int32_t count = commands::ListViewGetCount(list);
+  for (std::int32_t row = 0; row < count; ++row) {
+    if (commands::ListViewGetCheck(list, row) == 1) paths.push_back(commands::ListViewGetText(list, row, 0));
+  }
+  return paths;
+}
+
+}  // namespace
+
+// The main window owns the clipboard's content: the platform documents that
+// with no owner, emptying the clipboard makes setting data on it fail.
+bool PutFileListOnClipboard(const std::vector<core::Text>& paths) {
+  bool wide = false;
+  const core::ByteSet list = FileListOf(paths, wide);
+  const core::ByteSet header = FileListHeader(wide);
+  void* owner = reinterpret_cast<void*>(commands::NativeWindowOf(commands::GetWindowHandle(MainWindowItself())));
+  if (Call<OpenClipboardFunction>(kOpenClipboard)(owner) == 0) return false;
+  Call<EmptyClipboardFunction>(kEmptyClipboard)();
+  const bool placed = PlaceBlock(header, list);
+  Call<CloseClipboardFunction>(kCloseClipboard)();
+  return placed;
+}
+
+core::HandlerResult CopyCheckedToClipboard(std::span<const core::Value>) {
+  const CheckedRowsRun run;
+  if (!run.started()) return std::nullopt;
+  const std::vector<core::Text> paths = CheckedPaths();
+  if (paths.empty()) {
+    commands::MessageBox(core::Value(texts::kClipboardNoneChecked), 0);
+    return std::nullopt;
+  }
+  const bool placed = PutFileListOnClipboard(paths);
+  commands::MessageBox(core::Value(placed ? texts::kClipboardDone : texts::kClipboardFailed), 0);
+  return std::nullopt;
+}
+
+}  // namespace vorlix::app

@@ -1,0 +1,27 @@
+#include "app/results/failure_report.h"
+
+#include <algorithm>
+
+#include "runtime/core/text_format.h"
+#include "texts.h"
+
+namespace vorlix::app {
+namespace {
+
+// Enough to see what went wrong; a message box taller than the screen
+// would hide its OK button.
+constexpr std::size_t kPathsShown = 20;
+
+}  // namespace
+
+core::Text FailureMessage(std::string_view heading, const std::vector<core::Text>& failed) {
+  core::Text message(heading);
+  const std::size_t shown = std::min(failed.size(), kPathsShown);
+  for (std::size_t i = 0; i < shown; ++i) message += "\r\n" + failed[i];
+  if (failed.size() > shown) {
+    message += "\r\n" + core::FormatText(texts::kMoreFailed, static_cast<int>(failed.size() - shown));
+  }
+  return message;
+}
+
+}  // namespace vorlix::app

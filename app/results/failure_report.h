@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "runtime/core/value.h"
+
+namespace vorlix::app {
+
+// The message that names the items an operation could not handle: the
+// heading, then the first twenty paths one a line, then how many more
+// there are.
+core::Text FailureMessage(std::string_view heading, const std::vector<core::Text>& failed);
+
+}  // namespace vorlix::app

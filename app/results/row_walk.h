@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "runtime/commands/list_view_commands.h"
+#include "runtime/core/value.h"
+
+namespace vorlix::app {
+
+// A row that was checked when a run over the checked rows began, and where
+// it was then. Runs process events between rows, and the handlers that run
+// meanwhile may add, remove or reorder rows: a row is found again by its
+// identity, so that a run never skips one, takes one twice or acts on
+// another row than the one that was checked.
+struct CheckedRow {
+  commands::ListViewRowId id;
+  std::int32_t index;
+};
+
+// The checked rows, top to bottom.
+std::vector<CheckedRow> CheckedRowsOf(const core::UnitReference& list);
+
+// Where the row is now; -1 when it has gone or is no longer checked.
+std::int32_t CheckedIndexNow(const core::UnitReference& list, const CheckedRow& row);
+
+}  // namespace vorlix::app

@@ -1,0 +1,23 @@
+#include "app/results/row_walk.h"
+
+namespace vorlix::app {
+
+std::vector<CheckedRow> CheckedRowsOf(const core::UnitReference& list) {
+  std::vector<CheckedRow> rows;
+  const std::int32_t count = commands::ListViewGetCount(list);
+  for (std::int32_t index = 0; index < count; ++index) {
+    if (commands::ListViewGetCheck(list, index) == 1) rows.push_back({commands::ListViewGetRowId(list, index), index});
+  }
+  return rows;
+}
+
+// Most often nothing has moved, and the row is where it was; finding it by
+// its identity costs a search of the list.
+std::int32_t CheckedIndexNow(const core::UnitReference& list, const CheckedRow& row) {
+  std::int32_t index = row.index;
+  if (commands::ListViewGetRowId(list, index) != row.id) index = commands::ListViewFindRow(list, row.id);
+  if (index < 0 || commands::ListViewGetCheck(list, index) != 1) return -1;
+  return index;
+}
+
+}  // namespace vorlix::app

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vorlix::platform {
+
+// The shell's file operation on one file or folder, whose outcome is looked
+// at on the disk afterwards: the shell's own answer is not enough (Wine
+// reports a move of a missing file as done, and overwrites where
+// FOF_RENAMEONCOLLISION asks for a new name).
+enum class FileOperation : std::uint32_t { kMove = 1, kCopy = 2, kDelete = 3 };
+
+// The shell's FOF_RENAMEONCOLLISION.
+inline constexpr std::uint32_t kRenameOnCollision = 0x8;
+
+struct FileOperationRequest {
+  void* shell_entry = nullptr;  // SHFileOperationW, as the caller resolved it
+  std::intptr_t owner = 0;      // a window handle, 0 for none
+  FileOperation operation = FileOperation::kCopy;
+  std::string source;         // GBK
+  std::string target_folder;  // GBK, for copy and move; trailing backslashes allowed
+  std::uint32_t flags = 0;    // the shell's FOF_ word
+};
+
+// True when the item ended where it was asked to go: a copy of the same
+// kind and size in the target folder (and, for a move, the source gone);
+// for delete, the source gone. The platform gives its own guarantees where
+// the shell does not:
+// - with kRenameOnCollision an existing item of the same name is never
+//   replaced: the new one takes the first free NumberedName, (2) upwards;
+// - an item copied or moved onto itself is left as it is, and counts as
+//   done unless a renamed copy was asked for, which is then made;
+// - a missing source, or a folder to go into itself, is not handed to the
+//   shell and counts as not done (for delete a missing source counts as
+//   gone).
+bool RunFileOperation(const FileOperationRequest& request);
+
+}  // namespace vorlix::platform

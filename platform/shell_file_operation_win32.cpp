@@ -1,0 +1,158 @@
+#include "platform/shell_file_operation.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <optional>
+
+#include "platform/numbered_name.h"
+#include "platform/wide_text.h"
+
+namespace vorlix::platform {
+namespace {
+
+using ShFileOperationW = int(WINAPI*)(LPSHFILEOPSTRUCTW);
+
+// Beyond any count of copies of one name that a folder really holds.
+constexpr int kLastNumber = 9999;
+
+struct DiskItem {
+  bool is_folder;
+  ULONGLONG size;
+};
+
+std::optional<DiskItem> ItemAt(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  return DiskItem{(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                  (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::optional<BY_HANDLE_FILE_INFORMATION> IdentityOf(const std::wstring& path) {
+  HANDLE item = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (item == INVALID_HANDLE_VALUE) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION information;
+  const bool known = GetFileInformationByHandle(item, &information) != FALSE;
+  CloseHandle(item);
+  if (!known) return std::nullopt;
+  return information;
+}
+
+// By identity, not by name: another spelling of the path, or a hard link,
+// is the same file, and copying it onto itself would empty it.
+bool SameItem(const std::wstring& a, const std::wstring& b) {
+  const auto first = IdentityOf(a);
+  const auto second = IdentityOf(b);
+  return first && second && first->dwVolumeSerialNumber == second->dwVolumeSerialNumber &&
+         first->nFileIndexHigh == second->nFileIndexHigh && first->nFileIndexLow == second->nFileIndexLow;
+}
+
+std::wstring FullPath(const std::wstring& path) {
+  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::wstring full(size, L'\0');
+  full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
+  while (full.size() > 3 && (full.back() == L'\\' || full.back() == L'/')) full.pop_back();
+  return full;
+}
+
+bool SamePathIgnoringCase(std::wstring_view a, std::wstring_view b) {
+  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
+         CSTR_EQUAL;
+}
+
+// The folder itself or a folder inside it: the shell would copy a folder
+// into itself without end.
+bool IsInside(const std::wstring& folder, const std::wstring& item) {
+  const std::wstring outer = FullPath(folder);
+  const std::wstring inner = FullPath(item);
+  if (SamePathIgnoringCase(outer, inner)) return true;
+  return inner.size() > outer.size() && inner[outer.size()] == L'\\' &&
+         SamePathIgnoringCase(outer, std::wstring_view(inner).substr(0, outer.size()));
+}
+
+std::wstring NameOf(const std::wstring& path) {
+  std::wstring trimmed = path;
+  while (!trimmed.empty() && (trimmed.back() == L'\\' || trimmed.back() == L'/')) trimmed.pop_back();
+  const std::size_t separator = trimmed.find_last_of(L"\\/");
+  return separator == std::wstring::npos ? trimmed : trimmed.substr(separator + 1);
+}
+
+// A target of "D:\\" (a drive root with the added backslash) names D:\.
+std::wstring Joined(std::wstring folder, const std::wstring& name) {
+  while (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
+  return folder + L'\\' + name;
+}
+
+std::wstring WideName(const std::u16string& name) { return std::wstring(name.begin(), name.end()); }
+
+// The first "name (n)" from 2 up that the folder does not hold; empty when
+// every one is taken.
+std::wstring FreeNameIn(const std::wstring& folder, const std::wstring& name, bool is_folder) {
+  const std::u16string name16(name.begin(), name.end());
+  for (int number = 2; number <= kLastNumber; ++number) {
+    std::wstring candidate = Joined(folder, WideName(NumberedName(name16, number, is_folder)));
+    if (!Exists(candidate)) return candidate;
+  }
+  return {};
+}
+
+// pFrom and pTo are lists: each path ends in a zero, the list in another.
+int CallShell(const FileOperationRequest& request, const std::wstring& from, const std::wstring& to,
+              std::uint32_t flags) {
+  const std::wstring from_list = from + L'\0';
+  const std::wstring to_list = to + L'\0';
+  SHFILEOPSTRUCTW operation{};
+  operation.hwnd = reinterpret_cast<HWND>(request.owner);
+  operation.wFunc = static_cast<UINT>(request.operation);
+  operation.pFrom = from_list.c_str();
+  operation.pTo = to_list.c_str();
+  operation.fFlags = static_cast<FILEOP_FLAGS>(flags);
+  const int result = reinterpret_cast<ShFileOperationW>(request.shell_entry)(&operation);
+  return operation.fAnyOperationsAborted ? ERROR_CANCELLED : result;
+}
+
+bool Delete(const FileOperationRequest& request, const std::wstring& source) {
+  if (!Exists(source)) return true;
+  CallShell(request, source, L"", request.flags);
+  return !Exists(source);
+}
+
+bool Transfer(const FileOperationRequest& request, const std::wstring& source) {
+  const std::optional<DiskItem> before = ItemAt(source);
+  if (!before) return false;
+  const std::wstring folder = Wide(request.target_folder);
+  if (before->is_folder && IsInside(source, folder)) return false;
+  const bool move = request.operation == FileOperation::kMove;
+  const bool rename = (request.flags & kRenameOnCollision) != 0;
+
+  std::wstring destination = Joined(folder, NameOf(source));
+  if (SameItem(source, destination) && (move || !rename)) return true;
+  std::wstring to = folder;
+  std::uint32_t flags = request.flags;
+  if (rename && Exists(destination)) {
+    destination = FreeNameIn(folder, NameOf(source), before->is_folder);
+    if (destination.empty()) return false;
+    // pTo names the new item itself rather than the folder to put it in.
+    to = destination;
+    flags |= FOF_MULTIDESTFILES;
+  }
+  if (CallShell(request, source, to, flags) != 0) return false;
+
+  const std::optional<DiskItem> after = ItemAt(destination);
+  if (!after || after->is_folder != before->is_folder) return false;
+  if (!before->is_folder && after->size != before->size) return false;
+  return !move || !Exists(source);
+}
+
+}  // namespace
+
+bool RunFileOperation(const FileOperationRequest& request) {
+  const std::wstring source = Wide(request.source);
+  return request.operation == FileOperation::kDelete ? Delete(request, source) : Transfer(request, source);
+}
+
+}  // namespace vorlix::platform

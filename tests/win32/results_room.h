@@ -1,0 +1,87 @@
+#pragma once
+
+// The main window with the result commands' real handlers in place, the
+// program's external functions, a temporary folder of real files, and
+// answers for the dialogs that the handlers show.
+#include <windows.h>
+#undef FindWindow
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "runtime/core/value.h"
+#include "tests/win32/main_window_fixture.h"
+#include "tests/win32/temporary_folder.h"
+
+namespace vorlix::test {
+
+// Answers the modal dialogs of this thread one after another, from inside
+// their own message loops: each step looks at its dialog until it is ready
+// (true), then presses a button, then may post more. A dialog that never
+// gets ready, or one past the last step, is cancelled; the latter counted.
+class DialogAnswers {
+ public:
+  struct Step {
+    int button;
+    std::function<bool(HWND dialog)> look;
+    std::function<void()> after = {};
+  };
+  explicit DialogAnswers(std::vector<Step> steps);
+  ~DialogAnswers();
+  DialogAnswers(const DialogAnswers&) = delete;
+  DialogAnswers& operator=(const DialogAnswers&) = delete;
+
+  std::size_t answered() const { return next_; }
+  int unexpected() const { return unexpected_; }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  std::vector<Step> steps_;
+  std::size_t next_ = 0;
+  HWND last_ = nullptr;
+  bool seen_ = false;
+  int unready_ = 0;
+  int unexpected_ = 0;
+  UINT_PTR timer_ = 0;
+};
+
+// The texts of a message box (its message line or lines), as GBK.
+std::string MessageText(HWND box);
+
+class ResultsRoom : public MainWindowTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  struct Row {
+    std::string path;  // GBK
+    bool checked = false;
+  };
+  // Appends rows: the path and, in column 1, its name.
+  void AddRows(const std::vector<Row>& rows);
+  std::vector<std::string> Paths();
+  std::vector<std::string> Names();
+  std::vector<int> CheckedRows();
+  void ClearRows();
+  void Select(const std::vector<int>& rows);
+  void ClearSelection();
+
+  // A click on the unit as the user makes it; its handler runs inside.
+  void Click(std::u16string_view button);
+  std::string Status();
+  void ClearStatus();
+  int ProgressMaximum();
+  int ProgressPosition();
+  void SetAutoRename(bool on);
+
+  // Steps that choose a folder in the folder dialog, or cancel it.
+  static DialogAnswers::Step ChooseFolder(const std::string& folder);
+  static DialogAnswers::Step CancelDialog();
+  // A step that presses OK on a message box and keeps its text.
+  static DialogAnswers::Step ReadMessage(std::string& text, int button = IDOK);
+
+  testing::TemporaryFolder folder_;
+};
+
+}  // namespace vorlix::test

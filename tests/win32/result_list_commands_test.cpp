@@ -18,8 +18,8 @@ namespace {
 using Rows = std::vector<int>;
 
 // Another program's top-level window whose title holds the text; closed
-// when found.
-bool CloseWindowTitled(const std::wstring& part, int milliseconds = 10000) {
+// when found. Starting that program takes Wine seconds on a busy machine.
+bool CloseWindowTitled(const std::wstring& part, int milliseconds = 30000) {
   struct Search {
     std::wstring part;
     HWND found = nullptr;

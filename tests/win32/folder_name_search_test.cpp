@@ -180,14 +180,9 @@ class NotFoundReport : public FolderNameSearch {
     const std::string path = commands::GetRunDirectory() + "\\" + std::string(texts::kNotFoundReportName);
     DeleteFileW(platform::Wide(path).c_str());
     Click(u"按钮_未搜索到文件");
-    HANDLE file = CreateFileW(platform::Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string bytes(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    return bytes;
+    if (!commands::FileExists(path)) return "<missing>";
+    const core::ByteSet bytes = commands::ReadFile(path);
+    return std::string(bytes.begin(), bytes.end());
   }
 };
 

@@ -33,9 +33,7 @@ core::HandlerResult DeleteCheckedFiles(std::span<const core::Value>) {
   }
 
   const core::UnitReference list = ResultList();
-  const std::vector<CheckedRow> rows = CheckedRowsOf(list);
-  SetProgressPosition(units::进度条1, 0);
-  SetProgressMaximum(units::进度条1, static_cast<std::int32_t>(rows.size()));
+  const std::vector<CheckedRow> rows = CheckedRowsWithProgress(list, units::进度条1);
   std::int32_t deleted = 0;
   std::vector<commands::ListViewRowId> gone;
   std::vector<core::Text> failed;

@@ -43,9 +43,7 @@ void TransferCheckedFiles(std::int32_t operation, const TransferTexts& words) {
   if (target == "\\") return;
 
   const core::UnitReference list = ResultList();
-  const std::vector<CheckedRow> rows = CheckedRowsOf(list);
-  SetProgressPosition(units::进度条1, 0);
-  SetProgressMaximum(units::进度条1, static_cast<std::int32_t>(rows.size()));
+  const std::vector<CheckedRow> rows = CheckedRowsWithProgress(list, units::进度条1);
   std::int32_t done = 0;
   std::vector<core::Text> failed;
   for (const CheckedRow& row : rows) {

@@ -21,6 +21,10 @@ struct CheckedRow {
 // The checked rows, top to bottom.
 std::vector<CheckedRow> CheckedRowsOf(const core::UnitReference& list);
 
+// The checked rows, with the progress bar reset to run from 0 to their
+// number: how a run over them begins.
+std::vector<CheckedRow> CheckedRowsWithProgress(const core::UnitReference& list, core::UnitId bar);
+
 // Where the row is now; -1 when it has gone or is no longer checked.
 std::int32_t CheckedIndexNow(const core::UnitReference& list, const CheckedRow& row);
 

@@ -1,5 +1,7 @@
 #include "app/results/row_walk.h"
 
+#include "app/mainwindow/main_window_access.h"
+
 namespace vorlix::app {
 
 std::vector<CheckedRow> CheckedRowsOf(const core::UnitReference& list) {
@@ -8,6 +10,13 @@ std::vector<CheckedRow> CheckedRowsOf(const core::UnitReference& list) {
   for (std::int32_t index = 0; index < count; ++index) {
     if (commands::ListViewGetCheck(list, index) == 1) rows.push_back({commands::ListViewGetRowId(list, index), index});
   }
+  return rows;
+}
+
+std::vector<CheckedRow> CheckedRowsWithProgress(const core::UnitReference& list, core::UnitId bar) {
+  std::vector<CheckedRow> rows = CheckedRowsOf(list);
+  SetProgressPosition(bar, 0);
+  SetProgressMaximum(bar, static_cast<std::int32_t>(rows.size()));
   return rows;
 }
 

@@ -29,6 +29,21 @@ make_wine_prefix() {
   done
   apply_prefix_settings "$managed" \
     '"d:"="hd"' '"e:"="cdrom"' '"f:"="floppy"' '"g:"="network"' '"z:"="ramdisk"'
+  keep_home_out_of_prefix
+}
+
+# Wine links the user's Documents, Desktop and the like to the Unix home;
+# a test's whole-computer search would walk the home through each of them.
+# Plain folders stand in for the links (a file in each, so that Wine never
+# takes one for an empty folder to link again).
+keep_home_out_of_prefix() {
+  local link
+  for link in "$WINEPREFIX"/drive_c/users/*/*; do
+    [[ -L $link ]] || continue
+    rm "$link"
+    mkdir "$link"
+    touch "$link/.not-linked"
+  done
 }
 
 # Makes a fresh prefix at $1 for a person running the program: the user's

@@ -42,6 +42,10 @@ class ResultRows : public FileWalkSink {
   core::Text path_;
 };
 
+// One thread lists folders ahead while the window thread compares names
+// and takes in rows, so the search costs about what the listing costs.
+constexpr unsigned kListingThreads = 1;
+
 void ShowEndStatus(const core::UnitReference& results) {
   commands::ListViewFlushCount(results);
   const std::int32_t rows = commands::ListViewGetCount(results);
@@ -61,7 +65,7 @@ void SearchFiles(const std::vector<core::Text>& keywords, std::vector<core::Text
   ResultRows rows(budget);
   for (core::Text& root : roots) {
     if (!EndsWithSeparator(root, '\\', NameEncoding::kGbk)) root += '\\';
-    if (!WalkFiles(root, matcher, SystemFolderLister(), rows)) break;
+    if (!WalkFiles(root, matcher, SystemFolderLister(), rows, {kListingThreads})) break;
   }
   if (budget.WindowClosed()) throw MainWindowClosed{};
   ShowEndStatus(MainWindowList(超级列表框1));

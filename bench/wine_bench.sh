@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# The window's search against a bare listing, under Wine on a private Xvfb:
+#
+#     bench/wine_bench.sh [--files N] [--runs R]
+#
+# Makes the benchmark's own Wine prefix once (build/wine-bench-prefix), then
+# runs bench/wine_bench.py in it; see there for what is measured.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/wine_env.sh
+
+prefix=$PWD/build/wine-bench-prefix
+if [[ ! -e $prefix/.complete ]]; then
+  make_wine_prefix "$prefix" unmanaged
+  touch "$prefix/.complete"
+fi
+export WINEPREFIX=$prefix
+trap 'stop_private_display; wineserver -k 2>/dev/null' EXIT
+start_private_display
+python3 bench/wine_bench.py "$@"

@@ -168,6 +168,8 @@ void SettingsWindowTest::SetRows(const std::vector<FolderRow>& rows) {
     const std::int32_t at = commands::ListViewInsertItem(kFolderList, std::nullopt, row.text);
     commands::ListViewSetCheck(kFolderList, at, row.checked ? 1 : 0);
   }
+  // Shown at once, as a person sees them before pressing on them.
+  commands::ListViewFlushCount(kFolderList);
 }
 
 std::wstring SettingsWindowTest::NameBoxText() {

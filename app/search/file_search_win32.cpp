@@ -42,9 +42,10 @@ class ResultRows : public FileWalkSink {
   core::Text path_;
 };
 
-// One thread lists folders ahead while the window thread compares names
-// and takes in rows, so the search costs about what the listing costs.
-constexpr unsigned kListingThreads = 1;
+// Two threads list (and compare) folders ahead while the window thread
+// takes in rows, so the search costs less than one plain listing of the
+// tree under Wine; more would make a disk seek between more folders.
+constexpr unsigned kListingThreads = 2;
 
 void ShowEndStatus(const core::UnitReference& results) {
   commands::ListViewFlushCount(results);

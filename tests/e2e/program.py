@@ -177,7 +177,7 @@ class Program:
         which Down reaches."""
         known = desktop.visible_windows()
         self.click(button)
-        dialog, _ = desktop.wait_for_new_window(known, 10, "the folder dialog")
+        dialog, _ = desktop.wait_for_new_window(known, 10, "the folder dialog after a click on " + button)
         time.sleep(0.5)  # the tree fills as the dialog opens
         # A click on the tree's empty lower part gives it the focus without
         # choosing an item (both dialog styles have their tree there).
@@ -200,13 +200,15 @@ class Program:
         """Waits until these units have drawn what the last action did."""
         desktop.wait_until_still([self.screen_area(unit) for unit in units], 30, quiet=0.3)
 
-    def answer_message(self, title, timeout=10):
-        """Waits for a message box with this title and presses Return on
-        its default button."""
-        box, _ = desktop.wait_for_window_named(lambda name: name == title, timeout,
-                                               "a message box titled " + title)
+    def wait_for_message(self, title, after):
+        box, _ = desktop.wait_for_window_named(lambda name: name == title, 10,
+                                               "a message box titled %s after %s" % (title, after))
+        return box
+
+    def answer_message(self, box):
+        """Return on the message box's default button."""
         desktop.press("Return")
-        desktop.wait_until_gone(box, 10, "the message box titled %s closing" % title)
+        desktop.wait_until_gone(box, 10, "the message box closing on Return")
 
     # -- its files ------------------------------------------------------
     def path(self, name):
@@ -245,7 +247,8 @@ class Program:
         known = desktop.visible_windows()
         clicked = time.monotonic()
         self.click("按钮_未搜索到文件")
-        desktop.wait_for(lambda: os.path.exists(report), timeout, "the report " + REPORT + " written")
+        desktop.wait_for(lambda: os.path.exists(report), timeout,
+                         "the report %s written after a click on 未搜到的文件列表" % REPORT)
         took = time.monotonic() - clicked
         time.sleep(0.2)  # written whole
         data = self.read_bytes(REPORT)

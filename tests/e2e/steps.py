@@ -169,12 +169,13 @@ def results(suite):
     app.click("按钮1")
 
     app.click("按钮_复制到剪贴板")
-    time.sleep(0.5)
+    # The message comes once the list is on the clipboard.
+    message = app.wait_for_message(vorlix.INFO_TITLE, "一键复制勾选文件到剪贴板")
     pasted = suite.clipboard_files()
     expected = sorted(suite.windows_path("results", "src", folder, name)
                       for folder in ("one", "two") for name in ("a.txt", "文档.txt"))
     expect_equal(sorted(pasted), expected, "the clipboard's file list")
-    app.answer_message(vorlix.INFO_TITLE)
+    app.answer_message(message)
 
     target = os.path.join(root, "copy", "目标")
     suite.choose_folder(app, "按钮3", "results", "copy", "目标")
@@ -195,7 +196,7 @@ def results(suite):
     wait_for_search(app)
     app.click("按钮1")
     app.click("按钮4")
-    app.answer_message(vorlix.DELETE_TITLE)
+    app.answer_message(app.wait_for_message(vorlix.DELETE_TITLE, "删除选定文件"))
     expect_files(moved, [], "moved after delete")
     expect_in_trash(suite, ["e2e/results/moved/" + name for name in RENAMED])
     # The deleted rows have left the list: none of their names is found.

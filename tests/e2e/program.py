@@ -85,8 +85,8 @@ class Program:
         with open(self.log, "ab") as log:
             self.process = subprocess.Popen(["wine", os.path.join(self.folder, "vorlix.exe")], cwd=self.work,
                                             env=self.environment, stdout=log, stderr=subprocess.STDOUT)
-        self.window, name = desktop.wait_for_window_named(lambda name: name == CAPTION, 30,
-                                                          "the main window captioned " + CAPTION)
+        self.window, _ = desktop.wait_for_window_named(lambda name: name == CAPTION, 30,
+                                                       "the main window captioned " + CAPTION)
         if self.window in known:
             raise ProgramError("a window captioned %s was there before the start" % CAPTION)
         left, top, _, _ = desktop.geometry(self.window)
@@ -181,11 +181,14 @@ class Program:
         time.sleep(0.5)  # the tree fills as the dialog opens
         # A click on the tree's empty lower part gives it the focus without
         # choosing an item (both dialog styles have their tree there).
-        left, top, _, _ = desktop.geometry(dialog)
+        left, top, width, height = desktop.geometry(dialog)
         desktop.click(left + 40, top + 250)
         desktop.press("Home", "End", "Right", "Down", "Right")
         for part in windows_parts:
-            time.sleep(0.6)  # the tree starts a new name after a pause
+            # The tree starts a new name after a pause in the keys it has
+            # handled, not in those sent: first let it handle them.
+            desktop.wait_until_still([(left, top, width, height)], 10, quiet=0.2)
+            time.sleep(0.6)
             if part.isascii():
                 desktop.type_ascii(part)
             else:

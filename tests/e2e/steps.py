@@ -1,0 +1,307 @@
+"""The suite's steps: each starts the program afresh in a folder of its own
+and checks only what a person gets: windows, captions, what the screen
+shows, and files."""
+import os
+import subprocess
+import time
+import urllib.parse
+
+import desktop
+import program as vorlix
+import trees
+
+TRUE = "真"
+FALSE = "假"
+
+
+class StepFailed(Exception):
+    pass
+
+
+def expect(condition, message):
+    if not condition:
+        raise StepFailed(message)
+
+
+def expect_equal(actual, expected, what):
+    expect(actual == expected, "%s: got %r, expected %r" % (what, actual, expected))
+
+
+def expect_marks(app, expected, what):
+    app.settle(*expected)
+    shot = desktop.Screenshot()
+    shown = {unit: app.is_marked(shot, unit) for unit in expected}
+    expect_equal(shown, expected, what + " (marks on the screen)")
+
+
+def wait_for_search(app):
+    """Until the status line and the result list have stopped changing:
+    the search has ended and shown what it found."""
+    desktop.wait_until_still([app.screen_area("标签_状态"), app.screen_area("超级列表框1")], 60)
+
+
+def expect_report(app, expected, what):
+    lines, _ = app.not_found_report()
+    expect_equal(lines, expected, what + ": the lines of " + vorlix.REPORT)
+
+
+def expect_exit_code_0(app, what):
+    expect_equal(app.close_with_esc(), 0, what + ": exit code after Esc")
+
+
+def first_start(suite):
+    """The window opens centred with its caption; each option click writes
+    its key to config.ini beside the program; a restart shows them."""
+    app = suite.program("first_start")
+    app.start()
+    left, top, width, height = desktop.geometry(app.window)
+    screen_width, screen_height = desktop.screen_size()
+    expect_equal((width, height), vorlix.WINDOW_SIZE, "window size")
+    expect(abs(left - (screen_width - width) // 2) <= 1 and abs(top - (screen_height - height) // 2) <= 1,
+           "window at %d,%d, not centred on a %dx%d screen" % (left, top, screen_width, screen_height))
+    expect(app.settings() is None, "config.ini was written at the first start")
+    expect_marks(app, {"单选框_指定路径": True, "单选框_整个电脑": False, "单选框_精确搜索": True,
+                       "单选框_模糊搜索": False, "选择框_搜索目录": False, "选择框_保存路径": False,
+                       "选择框_保存关键字": False, "选择框1": False}, "first start")
+
+    written = {}
+    for unit, key, value in [("选择框1", "同名文件自动更名", TRUE), ("单选框_模糊搜索", "精确", FALSE),
+                             ("选择框_搜索目录", "是否只搜索目录名", TRUE), ("选择框_保存关键字", "保存关键字", TRUE),
+                             ("选择框_保存路径", "保存路径", TRUE), ("单选框_整个电脑", "全盘搜索", TRUE),
+                             ("选择框_搜索目录", "是否只搜索目录名", FALSE)]:
+        app.click_glyph(unit)
+        written[key] = value
+        app.wait_for_settings(written, "after a click on " + unit)
+    expect_no_folder_dialog(app, "with 搜索整个电脑 chosen")
+    expect_exit_code_0(app, "first run")
+    expect_equal(app.read_bytes(vorlix.SAVED_NAMES), b"", "saved names of an empty name box")
+    expect_equal(app.settings(vorlix.SAVED_FOLDERS, "lb"), {"bxjl": "", "gxbx": "-1"},
+                 "saved folders of an empty folder list")
+
+    settings_before = app.read_bytes(vorlix.SETTINGS)
+    app.start()
+    expect_marks(app, {"单选框_指定路径": False, "单选框_整个电脑": True, "单选框_精确搜索": False,
+                       "单选框_模糊搜索": True, "选择框_搜索目录": False, "选择框_保存路径": True,
+                       "选择框_保存关键字": True, "选择框1": True}, "restart")
+    expect_equal(app.read_bytes(vorlix.SETTINGS), settings_before, "config.ini after a restart")
+    expect_no_folder_dialog(app, "after a restart with 搜索整个电脑 stored")
+    app.click_glyph("单选框_指定路径")
+    written["全盘搜索"] = FALSE
+    app.wait_for_settings(written, "after a click on 单选框_指定路径")
+    known = desktop.visible_windows()
+    app.click("按钮_搜索路径")
+    dialog, _ = desktop.wait_for_new_window(known, 10, "the folder dialog after 搜索指定路径 was chosen")
+    desktop.press("Escape")
+    desktop.wait_until_gone(dialog, 10, "the folder dialog closing on Esc")
+    expect_exit_code_0(app, "second run")
+
+
+def expect_no_folder_dialog(app, when):
+    known = desktop.visible_windows()
+    app.click("按钮_搜索路径")
+    time.sleep(1.0)
+    expect_equal(set(desktop.visible_windows()) - set(known), set(),
+                 "new windows after a click on 添加搜索路径 " + when)
+
+
+SEARCH_TREE = {
+    "报告.txt": "a",
+    "照片/假期.jpg": "b",
+    "docs/Report.DOC": "c",
+    "docs/readme.md": "d",
+    "deep/a/b/c/深层文件.dat": "e",
+    "数据/archive.tar.gz": "f",
+    "other/zzz.bin": "g",
+}
+
+
+def search(suite):
+    """Names typed and pasted, a folder added through the dialog; exact,
+    fuzzy and folder-name searches each report exactly the missing names."""
+    suite.make_tree("search/tree", SEARCH_TREE)
+    app = suite.program("search")
+    app.start()
+    suite.choose_folder(app, "按钮_搜索路径", "search", "tree")
+    app.enter_names(["报告.txt", "假期", "report.doc", "", "archive.tar", "深层文件.dat", "不存在.txt",
+                     "missing.doc", "readme", "archive", "报告"])
+    app.click("按钮_立即搜索")
+    wait_for_search(app)
+    expect_report(app, ["不存在.txt", "missing.doc", "archive"], "exact search")
+
+    app.click_glyph("单选框_模糊搜索")
+    app.enter_names(["假", "PORT", ".gz", "深层", "zzz", "无此", "qqq"], replace=True)
+    app.click("按钮_立即搜索")
+    wait_for_search(app)
+    expect_report(app, ["无此", "qqq"], "fuzzy search")
+
+    app.click_glyph("单选框_精确搜索")
+    app.click_glyph("选择框_搜索目录")
+    app.enter_names(["照片", "DOCS", "c", "tree", "报告.txt", "文件夹不存在", "nofolder"], replace=True)
+    app.click("按钮_立即搜索")
+    wait_for_search(app)
+    expect_report(app, ["报告.txt", "文件夹不存在", "nofolder"], "folder-name search")
+    expect_exit_code_0(app, "search")
+
+
+RESULT_TREE = {
+    "src/one/a.txt": "one a",
+    "src/one/文档.txt": "one 文档",
+    "src/two/a.txt": "two a",
+    "src/two/文档.txt": "two 文档",
+    "copy/目标": None,
+    "moved": None,
+}
+RENAMED = ["a (2).txt", "a.txt", "文档 (2).txt", "文档.txt"]
+
+
+def results(suite):
+    """On the checked rows: the clipboard's file list, copy and move with
+    renaming on a clash, delete to the trash after the confirmation."""
+    root = suite.make_tree("results", RESULT_TREE)
+    app = suite.program("results")
+    app.start()
+    app.click_glyph("选择框1")
+    app.wait_for_settings({"同名文件自动更名": TRUE}, "after a click on 选择框1")
+    suite.choose_folder(app, "按钮_搜索路径", "results", "src")
+    app.enter_names(["a.txt", "文档.txt"])
+    app.click("按钮_立即搜索")
+    wait_for_search(app)
+    app.click("按钮1")
+
+    app.click("按钮_复制到剪贴板")
+    # The message comes once the list is on the clipboard.
+    message = app.wait_for_message(vorlix.INFO_TITLE, "一键复制勾选文件到剪贴板")
+    pasted = suite.clipboard_files()
+    expected = sorted(suite.windows_path("results", "src", folder, name)
+                      for folder in ("one", "two") for name in ("a.txt", "文档.txt"))
+    expect_equal(sorted(pasted), expected, "the clipboard's file list")
+    app.answer_message(message)
+
+    target = os.path.join(root, "copy", "目标")
+    suite.choose_folder(app, "按钮3", "results", "copy", "目标")
+    expect_files(target, RENAMED, "copied into copy\\目标")
+    expect_contents(target, {"a": {"one a", "two a"}, "文档": {"one 文档", "two 文档"}}, "copied")
+    expect_equal(trees.listing(os.path.join(root, "src", "one")), ["a.txt", "文档.txt"], "sources after copy")
+
+    moved = os.path.join(root, "moved")
+    suite.choose_folder(app, "按钮5", "results", "moved")
+    expect_files(moved, RENAMED, "moved into moved")
+    expect_contents(moved, {"a": {"one a", "two a"}, "文档": {"one 文档", "two 文档"}}, "moved")
+    for folder in ("one", "two"):
+        expect_equal(trees.listing(os.path.join(root, "src", folder)), [], "src\\%s after move" % folder)
+
+    suite.choose_folder(app, "按钮_搜索路径", "results", "moved")
+    app.enter_names(RENAMED, replace=True)
+    app.click("按钮_立即搜索")
+    wait_for_search(app)
+    app.click("按钮1")
+    app.click("按钮4")
+    app.answer_message(app.wait_for_message(vorlix.DELETE_TITLE, "删除选定文件"))
+    expect_files(moved, [], "moved after delete")
+    expect_in_trash(suite, ["e2e/results/moved/" + name for name in RENAMED])
+    # The deleted rows have left the list: none of their names is found.
+    expect_report(app, RENAMED, "after delete")
+    expect_exit_code_0(app, "results")
+
+
+def expect_files(folder, names, what):
+    try:
+        desktop.wait_for(lambda: trees.listing(folder) == sorted(names), 10, what)
+    except desktop.Timeout:
+        raise StepFailed("%s: the folder holds %r, expected %r" % (what, trees.listing(folder), sorted(names)))
+
+
+def expect_contents(folder, expected, what):
+    """For each stem, the contents of the stem's files (the original name
+    and its renamed copy) are the expected set: both files are kept."""
+    for stem, contents in expected.items():
+        found = {trees.read_text(os.path.join(folder, name)) for name in os.listdir(folder)
+                 if name.startswith(stem + ".") or name.startswith(stem + " (")}
+        expect_equal(found, contents, "%s: contents of the files named %s" % (what, stem))
+
+
+def expect_in_trash(suite, endings):
+    """Each deleted file is in the trash with its original path recorded."""
+    info = os.path.join(suite.data_home, "Trash", "info")
+    recorded = []
+    for name in trees.listing(info) or []:
+        with open(os.path.join(info, name), encoding="utf-8") as file:
+            for line in file:
+                if line.startswith("Path="):
+                    recorded.append(urllib.parse.unquote(line[5:].strip()))
+    for ending in endings:
+        expect(any(path.endswith("/" + ending) for path in recorded),
+               "%s is not in the trash (trash holds %r)" % (ending, recorded))
+
+
+SAVED_TREE = {
+    "kept/资料/x.txt": "x",
+    "kept/资料/中文名.txt": "z",
+    "unchecked/y.txt": "y",
+}
+
+
+def saved_state(suite):
+    """With 保存关键字 and 保存搜索路径 checked, Esc saves the names and
+    the folders with their check marks, and a restart brings them back."""
+    suite.make_tree("saved", SAVED_TREE)
+    app = suite.program("saved_state")
+    app.start()
+    app.click_glyph("选择框_保存关键字")
+    app.click_glyph("选择框_保存路径")
+    app.wait_for_settings({"保存关键字": TRUE, "保存路径": TRUE}, "after clicks on the two save boxes")
+    app.enter_names(["x.txt", "中文名.txt", "y.txt"])
+    suite.choose_folder(app, "按钮_搜索路径", "saved", "unchecked")
+    suite.choose_folder(app, "按钮_搜索路径", "saved", "kept", "资料")
+    app.click_folder_row_box(1)
+    expect_folder_marks(app, [True, False], "before closing")
+    expect_exit_code_0(app, "saving run")
+
+    names = "x.txt\r\n中文名.txt\r\ny.txt\r\n".encode("gbk")
+    expect_equal(app.read_bytes(vorlix.SAVED_NAMES), names, vorlix.SAVED_NAMES)
+    folders = {"bxjl": "%s,%s," % (suite.windows_path("saved", "kept", "资料"),
+                                   suite.windows_path("saved", "unchecked")), "gxbx": "0"}
+    expect_equal(app.settings(vorlix.SAVED_FOLDERS, "lb"), folders, vorlix.SAVED_FOLDERS)
+
+    saved_folders = app.read_bytes(vorlix.SAVED_FOLDERS)
+    app.start()
+    expect_folder_marks(app, [True, False], "after a restart")
+    expect_marks(app, {"选择框_保存关键字": True, "选择框_保存路径": True}, "after a restart")
+    app.click("按钮_立即搜索")
+    wait_for_search(app)
+    # Only the checked folder was searched, for the names restored.
+    expect_report(app, ["y.txt"], "restored names searched in the restored checked folder")
+    expect_exit_code_0(app, "restored run")
+    expect_equal(app.read_bytes(vorlix.SAVED_NAMES), names, vorlix.SAVED_NAMES + " after the restored run")
+    expect_equal(app.read_bytes(vorlix.SAVED_FOLDERS), saved_folders,
+                 vorlix.SAVED_FOLDERS + " after the restored run")
+
+
+def expect_folder_marks(app, expected, what):
+    app.settle("超级列表框_路径")
+    shot = desktop.Screenshot()
+    shown = [app.folder_row_marked(shot, row) for row in range(len(expected))]
+    expect_equal(shown, expected, "check marks of the folder rows " + what)
+
+
+def stop(suite):
+    """A search over a large tree stops at 停止搜索, and the window answers
+    the next click at once."""
+    trees.make_big_tree(suite.disk_path("big"))
+    app = suite.program("stop")
+    app.start()
+    suite.choose_folder(app, "按钮_搜索路径", "big")
+    app.enter_names([trees.BIG_FIRST_NAME, trees.BIG_LAST_NAME, "nothing.here"])
+    app.click("按钮_立即搜索")
+    time.sleep(1.0)
+    app.click("按钮_停止搜索")
+    time.sleep(0.3)
+    lines, took = app.not_found_report()
+    expect(took <= 1.0, "the report came %.2f s after the click, not within a second" % took)
+    # The first file was found; the last one, deepest in the tree, was not
+    # reached: the search stopped.
+    expect_equal(lines, [trees.BIG_LAST_NAME, "nothing.here"], "report after stopping")
+    expect_exit_code_0(app, "stop")
+
+
+STEPS = [first_start, search, results, saved_state, stop]

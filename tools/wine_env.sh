@@ -55,6 +55,10 @@ make_user_wine_prefix() {
   new_wine_prefix "$1"
   ln -sfn "$HOME" "$WINEPREFIX/dosdevices/$user_home_drive:"
   apply_prefix_settings Y "\"$user_home_drive:\"=\"hd\"" '"z:"="ramdisk"'
+  # Text files open in Notepad, as on Windows; a new prefix maps .txt to
+  # nothing, and the not-found list would open nowhere.
+  wine reg add 'HKLM\Software\Classes\.txt' /ve /d txtfile /f >/dev/null 2>&1
+  wineserver -w
 }
 
 new_wine_prefix() {

@@ -17,6 +17,7 @@
 #include "runtime/core/external_functions.h"
 #include "runtime/core/message_loop.h"
 #include "runtime/core/unit_properties.h"
+#include "tests/win32/folder_browser_selection.h"
 
 namespace vorlix::test {
 namespace {
@@ -199,24 +200,7 @@ void ResultsRoom::SetAutoRename(bool on) { core::WriteUnitProperty(core::kMainWi
 // The dialog fills its folder tree as it goes, so the selection is asked
 // for until the tree shows the folder selected.
 DialogAnswers::Step ResultsRoom::ChooseFolder(const std::string& folder) {
-  return {IDOK, [folder](HWND dialog) {
-            const std::wstring path = platform::Wide(folder);
-            SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
-            SHFILEINFOW shown{};
-            SHGetFileInfoW(path.c_str(), 0, &shown, sizeof shown, SHGFI_DISPLAYNAME);
-            HWND tree = FindWindowExW(dialog, nullptr, WC_TREEVIEWW, nullptr);
-            for (HWND child = nullptr; tree == nullptr && (child = FindWindowExW(dialog, child, nullptr, nullptr));) {
-              tree = FindWindowExW(child, nullptr, WC_TREEVIEWW, nullptr);
-            }
-            wchar_t text[MAX_PATH] = {};
-            TVITEMW item{};
-            item.mask = TVIF_TEXT;
-            item.hItem = TreeView_GetSelection(tree);
-            item.pszText = text;
-            item.cchTextMax = MAX_PATH;
-            const bool selected = item.hItem != nullptr && TreeView_GetItem(tree, &item);
-            return selected && std::wstring_view(text) == shown.szDisplayName;
-          }};
+  return {IDOK, [folder](HWND dialog) { return vorlix::testing::SelectInFolderBrowser(dialog, platform::Wide(folder)); }};
 }
 
 DialogAnswers::Step ResultsRoom::CancelDialog() { return {IDCANCEL, {}}; }

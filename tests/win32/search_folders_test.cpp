@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/win32/dialog_driver.h"
+#include "tests/win32/folder_browser_selection.h"
 #include "runtime/core/message_loop.h"
 #include "tests/template_data/main_window_records.h"
 #include "tests/win32/settings_window_fixture.h"
@@ -53,21 +54,10 @@ bool ShowsText(HWND dialog, const std::wstring& text) {
   return search.second;
 }
 
-// The folder browser fills its tree lazily, and the first dialog of a
-// process under Wine may not reach a deep folder at once: the selection is
-// asked again until the tree shows it.
+// The first dialog of a process under Wine may not reach a deep folder at
+// once: the selection is asked again until the tree shows it.
 void SelectFolder(HWND dialog, const std::wstring& path) {
-  HWND tree = FindWindowExW(dialog, nullptr, WC_TREEVIEWW, nullptr);
-  const std::wstring leaf = path.substr(path.find_last_of(L'\\') + 1);
-  for (int attempt = 0; attempt < 40; ++attempt) {
-    SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
-    wchar_t shown[MAX_PATH] = {};
-    TVITEMW item{};
-    item.mask = TVIF_TEXT;
-    item.hItem = TreeView_GetSelection(tree);
-    item.pszText = shown;
-    item.cchTextMax = MAX_PATH;
-    if (item.hItem != nullptr && TreeView_GetItem(tree, &item) && (leaf.empty() || shown == leaf)) return;
+  for (int attempt = 0; attempt < 40 && !vorlix::testing::SelectInFolderBrowser(dialog, path); ++attempt) {
     PumpUntil([] { return false; }, 50);
   }
 }

@@ -1,64 +1,59 @@
 #pragma once
 
-// Answers a modal dialog of this thread from inside its own message loop:
-// a thread timer finds the dialog once it shows, notes what it shows, and
-// presses a button of it.
+// Answers the modal dialogs of this thread from inside their own message
+// loops: a thread timer finds each dialog once it shows, lets a step look
+// at it, and presses a button of it.
 #include <windows.h>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vorlix::testing {
 
-class DialogDriver {
+// Answers the modal dialogs of this thread one after another, from inside
+// their own message loops: each step looks at its dialog until it is ready
+// (true), then presses a button, then may post more. A dialog that never
+// gets ready, or one past the last step, is cancelled; the latter counted.
+class DialogAnswers {
  public:
-  // `look` runs once with the dialog before `button` is pressed.
-  DialogDriver(int button, std::function<void(HWND dialog)> look = {}) : button_(button), look_(std::move(look)) {
-    current_ = this;
-    timer_ = SetTimer(nullptr, 0, 30, Tick);
-  }
-  ~DialogDriver() {
-    KillTimer(nullptr, timer_);
-    current_ = nullptr;
-  }
-  DialogDriver(const DialogDriver&) = delete;
-  DialogDriver& operator=(const DialogDriver&) = delete;
+  struct Step {
+    int button;
+    std::function<bool(HWND dialog)> look;
+    std::function<void()> after = {};
+  };
+  explicit DialogAnswers(std::vector<Step> steps);
+  ~DialogAnswers();
+  DialogAnswers(const DialogAnswers&) = delete;
+  DialogAnswers& operator=(const DialogAnswers&) = delete;
 
-  bool answered() const { return answered_; }
+  std::size_t answered() const { return next_; }
+  int unexpected() const { return unexpected_; }
 
  private:
-  static BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-    wchar_t name[16];
-    GetClassNameW(window, name, 16);
-    if (std::wstring(name) == L"#32770" && IsWindowVisible(window)) {
-      *reinterpret_cast<HWND*>(found) = window;
-      return FALSE;
-    }
-    return TRUE;
-  }
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    DialogDriver* driver = current_;
-    if (driver == nullptr || driver->answered_) return;
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (dialog == nullptr) return;
-    // Answer one tick after the dialog first shows, so that a dialog still
-    // filling itself (the folder browser's tree under load) is complete.
-    if (!driver->seen_) {
-      driver->seen_ = true;
-      return;
-    }
-    driver->answered_ = true;
-    if (driver->look_) driver->look_(dialog);
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(driver->button_, BN_CLICKED), 0);
-  }
-
-  static inline DialogDriver* current_ = nullptr;
-  int button_;
-  std::function<void(HWND)> look_;
-  UINT_PTR timer_ = 0;
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  std::vector<Step> steps_;
+  std::size_t next_ = 0;
+  HWND last_ = nullptr;
   bool seen_ = false;
-  bool answered_ = false;
+  int unready_ = 0;
+  int unexpected_ = 0;
+  UINT_PTR timer_ = 0;
+};
+
+// One dialog: `look` runs once with it before `button` is pressed.
+class DialogDriver {
+ public:
+  explicit DialogDriver(int button, std::function<void(HWND dialog)> look = {})
+      : answers_({{button, [look = std::move(look)](HWND dialog) {
+                    if (look) look(dialog);
+                    return true;
+                  }}}) {}
+
+  bool answered() const { return answers_.answered() == 1; }
+
+ private:
+  DialogAnswers answers_;
 };
 
 inline std::wstring WindowText(HWND window) {

@@ -11,40 +11,13 @@
 #include <vector>
 
 #include "runtime/core/value.h"
+#include "tests/win32/dialog_driver.h"
 #include "tests/win32/main_window_fixture.h"
 #include "tests/win32/temporary_folder.h"
 
 namespace vorlix::test {
 
-// Answers the modal dialogs of this thread one after another, from inside
-// their own message loops: each step looks at its dialog until it is ready
-// (true), then presses a button, then may post more. A dialog that never
-// gets ready, or one past the last step, is cancelled; the latter counted.
-class DialogAnswers {
- public:
-  struct Step {
-    int button;
-    std::function<bool(HWND dialog)> look;
-    std::function<void()> after = {};
-  };
-  explicit DialogAnswers(std::vector<Step> steps);
-  ~DialogAnswers();
-  DialogAnswers(const DialogAnswers&) = delete;
-  DialogAnswers& operator=(const DialogAnswers&) = delete;
-
-  std::size_t answered() const { return next_; }
-  int unexpected() const { return unexpected_; }
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-  std::vector<Step> steps_;
-  std::size_t next_ = 0;
-  HWND last_ = nullptr;
-  bool seen_ = false;
-  int unready_ = 0;
-  int unexpected_ = 0;
-  UINT_PTR timer_ = 0;
-};
+using testing::DialogAnswers;
 
 // The texts of a message box (its message line or lines), as GBK.
 std::string MessageText(HWND box);

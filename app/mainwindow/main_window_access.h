@@ -24,6 +24,9 @@ void SetLabelCaption(core::UnitId label, const core::Text& caption);
 
 void SetEnabled(core::UnitId unit, bool enabled);
 
+// Gives every row of a list view the check state (1 checked, 0 not).
+void SetEveryCheck(core::UnitId list, std::int32_t state);
+
 // A list view's current row: its first selected row, -1 when none is.
 std::int32_t CurrentRow(core::UnitId list);
 

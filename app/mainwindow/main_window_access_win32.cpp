@@ -1,5 +1,6 @@
 #include "app/mainwindow/main_window_access.h"
 
+#include "runtime/commands/list_view_commands.h"
 #include "runtime/core/stored_properties.h"
 #include "runtime/core/unit_properties.h"
 #include "runtime/core/unit_property_numbers.h"
@@ -67,6 +68,12 @@ void SetLabelCaption(core::UnitId label, const core::Text& caption) {
 
 void SetEnabled(core::UnitId unit, bool enabled) {
   Write(unit, core::common_props::kDisabled, core::Value(!enabled));
+}
+
+void SetEveryCheck(core::UnitId list, std::int32_t state) {
+  const core::UnitReference rows = MainWindowList(list);
+  const std::int32_t count = commands::ListViewGetCount(rows);
+  for (std::int32_t row = 0; row < count; ++row) commands::ListViewSetCheck(rows, row, state);
 }
 
 std::int32_t CurrentRow(core::UnitId list) { return IntegerOf(Read(list, kCurrentRow), -1); }

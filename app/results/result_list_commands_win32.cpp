@@ -13,15 +13,6 @@
 #include "runtime/core/external_functions.h"
 
 namespace vorlix::app {
-namespace {
-
-void CheckEveryRow(std::int32_t state) {
-  const core::UnitReference list = ResultList();
-  const std::int32_t count = commands::ListViewGetCount(list);
-  for (std::int32_t row = 0; row < count; ++row) commands::ListViewSetCheck(list, row, state);
-}
-
-}  // namespace
 
 core::HandlerResult ShowResultMenu(std::span<const core::Value>) {
   commands::PopupMenu(MainWindowItself(), {core::kMainWindowId, main_window::menu::定位, core::type_codes::kMenu});
@@ -46,12 +37,12 @@ core::HandlerResult SortResultsByColumn(std::span<const core::Value> arguments) 
 }
 
 core::HandlerResult CheckAllResults(std::span<const core::Value>) {
-  CheckEveryRow(1);
+  SetEveryCheck(main_window::超级列表框1, 1);
   return std::nullopt;
 }
 
 core::HandlerResult UncheckAllResults(std::span<const core::Value>) {
-  CheckEveryRow(0);
+  SetEveryCheck(main_window::超级列表框1, 0);
   return std::nullopt;
 }
 

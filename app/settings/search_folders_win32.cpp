@@ -1,5 +1,6 @@
 #include "app/settings/search_folders.h"
 
+#include "app/mainwindow/main_window_access.h"
 #include "app/mainwindow/main_window_units.h"
 #include "app/settings/settings_units.h"
 #include "runtime/commands/folder_dialog_commands.h"
@@ -7,8 +8,6 @@
 #include "runtime/commands/text_split.h"
 #include "runtime/commands/unit_commands.h"
 #include "runtime/core/gbk_chars.h"
-#include "runtime/core/unit_properties.h"
-#include "runtime/core/unit_property_numbers.h"
 #include "texts.h"
 
 namespace vorlix::app {
@@ -17,8 +16,6 @@ namespace {
 using namespace main_window;
 using settings::FolderList;
 
-constexpr int kCurrentRow = 8 + core::list_view_props::kCurrentRow;
-
 // A '\' that is the second byte of a double-byte character is part of the
 // name, not a closing backslash.
 std::string_view WithoutClosingBackslash(std::string_view path) {
@@ -26,11 +23,6 @@ std::string_view WithoutClosingBackslash(std::string_view path) {
   for (std::size_t pos = 0; pos < path.size(); pos += core::GbkCharLengthAt(path, pos)) last = pos;
   if (!path.empty() && last == path.size() - 1 && path.back() == '\\') path.remove_suffix(1);
   return path;
-}
-
-void CheckEveryFolder(std::int32_t state) {
-  const std::int32_t rows = commands::ListViewGetCount(FolderList());
-  for (std::int32_t row = 0; row < rows; ++row) commands::ListViewSetCheck(FolderList(), row, state);
 }
 
 }  // namespace
@@ -64,9 +56,8 @@ core::HandlerResult ShowFolderMenu(std::span<const core::Value>) {
 }
 
 core::HandlerResult RemoveCurrentFolder(std::span<const core::Value>) {
-  const core::Value current = core::ReadUnitProperty(core::kMainWindowId, 超级列表框_路径, kCurrentRow);
-  const std::int32_t* row = current.get_if<std::int32_t>();
-  if (row != nullptr && *row >= 0) commands::ListViewDeleteItem(FolderList(), *row);
+  const std::int32_t row = CurrentRow(超级列表框_路径);
+  if (row >= 0) commands::ListViewDeleteItem(FolderList(), row);
   return std::nullopt;
 }
 
@@ -76,12 +67,12 @@ core::HandlerResult RemoveAllFolders(std::span<const core::Value>) {
 }
 
 core::HandlerResult CheckAllFolders(std::span<const core::Value>) {
-  CheckEveryFolder(1);
+  SetEveryCheck(超级列表框_路径, 1);
   return std::nullopt;
 }
 
 core::HandlerResult UncheckAllFolders(std::span<const core::Value>) {
-  CheckEveryFolder(0);
+  SetEveryCheck(超级列表框_路径, 0);
   return std::nullopt;
 }
 

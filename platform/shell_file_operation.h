@@ -33,7 +33,9 @@ struct FileOperationRequest {
 //   done unless a renamed copy was asked for, which is then made;
 // - a missing source, or a folder to go into itself, is not handed to the
 //   shell and counts as not done (for delete a missing source counts as
-//   gone).
+//   gone);
+// - a whole drive or share (IsWholeDrivePath) is never handed to the shell
+//   and counts as not done, whatever the operation.
 bool RunFileOperation(const FileOperationRequest& request);
 
 }  // namespace vorlix::platform

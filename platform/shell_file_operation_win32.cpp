@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/numbered_name.h"
+#include "platform/whole_drive_path.h"
 #include "platform/wide_text.h"
 
 namespace vorlix::platform {
@@ -152,6 +153,11 @@ bool Transfer(const FileOperationRequest& request, const std::wstring& source) {
 
 bool RunFileOperation(const FileOperationRequest& request) {
   const std::wstring source = Wide(request.source);
+  // Under Wine the shell deletes or moves the whole mapped folder when it is
+  // handed "D:"; on Windows "D:" is the current folder of drive D:.
+  if (IsWholeDrivePath(std::u16string_view(reinterpret_cast<const char16_t*>(source.data()), source.size()))) {
+    return false;
+  }
   return request.operation == FileOperation::kDelete ? Delete(request, source) : Transfer(request, source);
 }
 

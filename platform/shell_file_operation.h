@@ -28,7 +28,10 @@ struct FileOperationRequest {
 // for delete, the source gone. The platform gives its own guarantees where
 // the shell does not:
 // - with kRenameOnCollision an existing item of the same name is never
-//   replaced: the new one takes the first free NumberedName, (2) upwards;
+//   replaced: the new one takes the first free NumberedName, (2) upwards,
+//   claimed by a rename that fails rather than replace, so a name that
+//   another program takes meanwhile is passed over (the shell works in a
+//   staging folder beside the target's items, removed afterwards);
 // - an item copied or moved onto itself is left as it is, and counts as
 //   done unless a renamed copy was asked for, which is then made;
 // - a missing source, or a folder to go into itself, is not handed to the

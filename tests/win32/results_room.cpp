@@ -29,6 +29,7 @@ constexpr std::string_view kResultHandlers[] = {
     "ShowResultMenu",   "OpenResultFile",         "SortResultsByColumn", "CheckAllResults",
     "UncheckAllResults", "CopyCheckedFiles",      "MoveCheckedFiles",    "DeleteCheckedFiles",
     "CopyCheckedToClipboard", "OpenResultLocation", "CheckSelectedResults",
+    "CopyCheckedKeepingFolders", "MoveCheckedKeepingFolders", "WriteNameCounts", "ExportResultList",
 };
 
 core::Value Read(core::UnitId unit, int number) { return core::ReadUnitProperty(core::kMainWindowId, unit, number); }
@@ -63,6 +64,7 @@ void ResultsRoom::SetUp() {
       if (app::kHandlerNames[entry] == name) Replace(name, real[entry]);
     }
   }
+  ReplaceMoreHandlers();
   ASSERT_TRUE(Build());
 }
 

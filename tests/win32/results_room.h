@@ -26,6 +26,8 @@ class ResultsRoom : public MainWindowTest {
  protected:
   void SetUp() override;
   void TearDown() override;
+  // Puts more real handlers in place before the window is built.
+  virtual void ReplaceMoreHandlers() {}
 
   struct Row {
     std::string path;  // GBK

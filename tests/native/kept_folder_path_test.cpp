@@ -28,6 +28,7 @@ TEST(PathBelowRoot, is_the_path_after_its_root_with_a_drive_as_its_letter) {
       {"C:\\Users\\x.txt", "C:", "C\\Users\\x.txt"},
       {"C:\\Users\\x.txt", "C:\\", "C\\Users\\x.txt"},
       {"c:\\Users\\x.txt", "C:", "C\\Users\\x.txt"},
+      {"c:\\Users\\x.txt", "c:", "C\\Users\\x.txt"},
       {"C:\\Users", "C", "C\\Users"},
       // The root itself, as the folder-name search finds it.
       {"D:\\Photos", "D:\\Photos", "Photos"},

@@ -387,7 +387,7 @@ TEST_F(Delivery, every_run_appends_its_lines_and_a_run_with_failures_says_where_
     Click(u"按钮_复制到剪贴板");
   }
   {
-    DialogAnswers answers({{IDOK, {}}});
+    DialogAnswers answers({DialogAnswers::Step{IDOK, {}}});
     Click(u"按钮4");
   }
   const std::string record = FileBeside(texts::kRecordFileName);

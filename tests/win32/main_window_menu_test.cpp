@@ -84,7 +84,12 @@ TEST_F(MainWindowMenus, result_menu_pops_up_its_items_as_commands_20006_to_20015
   for (ShownItem& item : expected) {
     if (item.caption == u"-") item = {0, u"", MF_SEPARATOR};
   }
-  EXPECT_EQ(PopupOf(menu::定位), expected);
+  std::vector<ShownItem> popup = PopupOf(menu::定位);
+  // Wine also calls a separator disabled and greyed; only what it is counts.
+  for (ShownItem& item : popup) {
+    if (item.state & MF_SEPARATOR) item.state = MF_SEPARATOR;
+  }
+  EXPECT_EQ(popup, expected);
 }
 
 }  // namespace

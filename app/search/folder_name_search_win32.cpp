@@ -15,6 +15,7 @@
 #include "app/search/folder_roots.h"
 #include "app/search/row_roots.h"
 #include "app/search/search_run.h"
+#include "platform/wide_text.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/thread_commands.h"
 #include "runtime/commands/conversion_commands.h"
@@ -25,7 +26,7 @@ namespace vorlix::app {
 namespace {
 
 using namespace main_window;
-using PathIsDirectoryFunction = int __stdcall(const char* path);
+using PathIsDirectoryFunction = int __stdcall(const wchar_t* path);
 
 struct FolderSearchJob {
   std::vector<core::Text> keywords;
@@ -100,7 +101,9 @@ class FolderRowCollector : public FolderCollectionSink {
 void RunFolderSearch(const std::shared_ptr<FolderSearchJob>& job) {
   const NameMatcher matcher(job->keywords, job->exact ? MatchRule::kExactWhole : MatchRule::kContains,
                             NameEncoding::kGbk);
-  const auto is_directory = [&job](const core::Text& path) { return job->path_is_directory(path.c_str()) != 0; };
+  const auto is_directory = [&job](const core::Text& path) {
+    return job->path_is_directory(platform::Wide(path).c_str()) != 0;
+  };
   RowPoster rows;
   for (std::size_t index = 0; index < job->roots.size(); ++index) {
     FolderNameMatches matches(matcher, '\\');
@@ -125,7 +128,7 @@ void StartFolderNameSearch(const std::vector<core::Text>& keywords, const std::v
   job->exact = IsChecked(单选框_精确搜索);
   // Resolved here: a name that cannot be found is a fatal error, which
   // belongs on the window thread.
-  job->path_is_directory = core::ExternalFunction<PathIsDirectoryFunction>(kPathIsDirectoryA);
+  job->path_is_directory = core::ExternalFunction<PathIsDirectoryFunction>(kPathIsDirectoryW);
   SetRuleOfShownRows(job->exact ? MatchRule::kExactWhole : MatchRule::kContains);
   SetRootsOfShownRows(roots);
   SetLabelCaption(标签_状态, core::Text(texts::kSearchingFolders));

@@ -11,6 +11,7 @@
 #include "app/vorlix_find/find_platform_rules.h"
 #include "app/vorlix_find/names_list.h"
 #include "app/vorlix_find/output_buffer.h"
+#include "platform/folder_listing.h"
 #include "platform/standard_streams.h"
 #include "platform/whole_file.h"
 
@@ -18,7 +19,7 @@ namespace vorlix::app {
 namespace {
 
 constexpr int kRan = 0;
-constexpr int kOutputFailed = 1;
+constexpr int kIncomplete = 1;
 constexpr int kBadRequest = 2;
 
 // Rows go out, or, for --not-found, only mark their keyword as found: a
@@ -27,12 +28,14 @@ constexpr int kBadRequest = 2;
 // are counted as the window counts its rows, a path once per name.
 class RowOutput {
  public:
-  RowOutput(OutputBuffer& output, std::size_t keyword_count, bool only_found, NameCounts* counts, char separator)
+  RowOutput(OutputBuffer& output, std::size_t keyword_count, bool only_found, NameCounts* counts, char separator,
+            const FindStreams& streams)
       : output_(output),
         found_(only_found ? keyword_count : 0, false),
         only_found_(only_found),
         counts_(counts),
-        separator_(separator) {}
+        separator_(separator),
+        streams_(streams) {}
 
   void Row(std::string_view column_0_folder, std::string_view column_0_name, std::string_view column_1,
            std::uint32_t keyword) {
@@ -58,6 +61,13 @@ class RowOutput {
     output_.FlushIfOld();
     return output_.failed();
   }
+
+  void RootNotListed(std::string_view root) {
+    const bool exists = platform::IsFolder(root);
+    streams_.write_error("vorlix-find: " + std::string(root) + (exists ? ": cannot be listed\n" : ": no such folder\n"));
+    roots_missed_ = true;
+  }
+  bool roots_missed() const { return roots_missed_; }
 
   void NotFound(const std::vector<std::string>& keywords) {
     for (std::size_t keyword = 0; keyword < keywords.size(); ++keyword) {
@@ -85,6 +95,8 @@ class RowOutput {
   NameCounts* counts_;
   char separator_;
   std::string path_;
+  const FindStreams& streams_;
+  bool roots_missed_ = false;
 };
 
 class FileRows final : public FileWalkSink {
@@ -94,6 +106,7 @@ class FileRows final : public FileWalkSink {
     rows_.Row(folder, name, name, keyword);
   }
   bool ShouldStop() override { return rows_.ShouldStop(); }
+  void OnRootNotListed(std::string_view root) override { rows_.RootNotListed(root); }
 
  private:
   RowOutput& rows_;
@@ -104,6 +117,7 @@ class FolderRows final : public FolderCollectionSink {
   FolderRows(RowOutput& rows, FolderNameMatches& matches) : rows_(rows), matches_(matches) {}
   void OnFolder(std::string_view path) override { matches_.Add(path); }
   bool ShouldStop() override { return rows_.ShouldStop(); }
+  void OnRootNotListed(std::string_view root) override { rows_.RootNotListed(root); }
 
  private:
   RowOutput& rows_;
@@ -156,8 +170,11 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   std::string error;
   const std::optional<FindArguments> parsed = ParseFindArguments(arguments, error);
   if (!parsed) return Refuse(streams, error + " (" + kFindUsage + ")");
-  if (parsed->help) return streams.write_output(std::string(kFindUsage) + "\n") ? kRan : kOutputFailed;
+  if (parsed->help) return streams.write_output(std::string(kFindUsage) + "\n") ? kRan : kIncomplete;
   const std::optional<std::string> names = ReadNames(parsed->names_file, streams);
+  if (!names && platform::IsFolder(parsed->names_file)) {
+    return Refuse(streams, "the names file " + parsed->names_file + " is a folder");
+  }
   if (!names) return Refuse(streams, "cannot read the names file " + parsed->names_file);
   const std::vector<std::string> keywords = KeywordsOfNamesFile(*names, lister.encoding());
   if (keywords.empty()) return Refuse(streams, "the names file " + parsed->names_file + " holds no name");
@@ -167,7 +184,8 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   OutputBuffer output(streams.write_output);
   std::optional<NameCounts> counts;
   if (parsed->counts) counts.emplace(keywords, RuleOf(*parsed), lister.encoding(), 0);
-  RowOutput rows(output, keywords.size(), parsed->not_found, counts ? &*counts : nullptr, lister.separator());
+  RowOutput rows(output, keywords.size(), parsed->not_found, counts ? &*counts : nullptr, lister.separator(),
+                 streams);
   if (parsed->folders) {
     SearchFolderNames(roots, matcher, lister, rows);
   } else {
@@ -177,9 +195,9 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   if (counts && !output.failed()) rows.Counts(keywords);
   if (!output.Finish()) {
     streams.write_error("vorlix-find: cannot write the output\n");
-    return kOutputFailed;
+    return kIncomplete;
   }
-  return kRan;
+  return rows.roots_missed() ? kIncomplete : kRan;
 }
 
 }  // namespace vorlix::app

@@ -24,11 +24,16 @@ class RunRecord {
   // The run's failure message, followed by where the record is, or by the
   // news that it could not be written.
   core::Text WithWhereItIs(const core::Text& message) const;
+  // The run's message, followed, when some line could not be written, by
+  // the news and where the record is.
+  core::Text WithNoteIfNotWritten(const core::Text& message) const;
   // For the end of a run that shows no message: tells, when some line
   // could not be written, that the record is incomplete and where it is.
   void SayIfNotWritten() const;
 
  private:
+  core::Text NotWrittenNote() const;
+
   std::string_view operation_;
   core::Text path_;
   bool failed_ = false;

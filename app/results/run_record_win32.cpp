@@ -27,13 +27,18 @@ void RunRecord::Add(const RecordEntry& entry) {
 }
 
 core::Text RunRecord::WithWhereItIs(const core::Text& message) const {
-  const std::string_view where = failed_ ? texts::kRecordNotWritten : texts::kRecordWhere;
-  return message + "\r\n\r\n" + core::Text(where) + path_;
+  return message + "\r\n\r\n" + (failed_ ? NotWrittenNote() : core::Text(texts::kRecordWhere) + path_);
+}
+
+core::Text RunRecord::WithNoteIfNotWritten(const core::Text& message) const {
+  return failed_ ? message + "\r\n\r\n" + NotWrittenNote() : message;
 }
 
 void RunRecord::SayIfNotWritten() const {
-  if (failed_) commands::MessageBox(core::Value(core::Text(texts::kRecordNotWritten) + path_), 0);
+  if (failed_) commands::MessageBox(core::Value(NotWrittenNote()), 0);
 }
+
+core::Text RunRecord::NotWrittenNote() const { return core::Text(texts::kRecordNotWritten) + path_; }
 
 std::optional<std::uint64_t> FileSizeForRecord(const core::Text& path) {
   const std::optional<commands::FileFacts> facts = commands::GetFileFacts(path);

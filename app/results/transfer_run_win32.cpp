@@ -4,6 +4,7 @@
 #include "app/mainwindow/main_window_units.h"
 #include "app/mainwindow/window_lifetime.h"
 #include "app/results/checked_rows_run.h"
+#include "app/results/failure_reasons.h"
 #include "app/results/failure_report.h"
 #include "app/results/result_units.h"
 #include "app/results/row_walk.h"
@@ -27,7 +28,10 @@ RecordEntry TransferRow(std::int32_t operation, const Destination& destination, 
     return entry;
   }
   const std::int32_t flags = IsChecked(units::选择框1) ? kRenameQuietly : kReplaceQuietly;
-  entry.succeeded = ShellFileOperation(0, operation, path, destination.folder, flags);
+  commands::FileOperationOutcome outcome;
+  entry.succeeded = ShellFileOperation(0, operation, path, destination.folder, flags, &outcome);
+  entry.target = outcome.landed_at;
+  entry.reason = FailureReason(outcome.failure);
   return entry;
 }
 
@@ -52,7 +56,7 @@ void TransferCheckedRows(std::int32_t operation, const TransferTexts& words, Des
     if (index < 0) continue;
     const core::Text path = commands::ListViewGetText(list, index, 0);
     const RecordEntry entry = TransferRow(operation, destination_of(target, index, path), path);
-    if (!entry.succeeded) failed.push_back(path);
+    if (!entry.succeeded) failed.push_back(FailedItem(path));
     record.Add(entry);
     SetProgressPosition(units::进度条1, ++done);
   }

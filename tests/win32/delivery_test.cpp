@@ -79,7 +79,6 @@ class Delivery : public ResultsRoom {
     platform::CreateHiddenOwnerWindow();
     app::CreateGlobalArrays();
     ResultsRoom::SetUp();
-    DeleteFileW(platform::Wide(RecordPath()).c_str());
   }
   void TearDown() override {
     app::EndFolderNameSearch();
@@ -87,7 +86,6 @@ class Delivery : public ResultsRoom {
     ResultsRoom::TearDown();
     app::SetSearchRunning(false);
     app::FreeGlobalArrays();
-    DeleteFileW(platform::Wide(RecordPath()).c_str());
   }
 
   std::string In(const std::string& name) const { return name.empty() ? folder_.Path() : folder_.Path(name); }
@@ -134,9 +132,6 @@ class Delivery : public ResultsRoom {
     return message;
   }
 
-  static std::string RecordPath() {
-    return commands::GetRunDirectory() + "\\" + std::string(texts::kRecordFileName);
-  }
   static std::string FileBeside(std::string_view name) {
     const core::ByteSet bytes = commands::ReadFile(commands::GetRunDirectory() + "\\" + std::string(name));
     return std::string(bytes.begin(), bytes.end());
@@ -231,7 +226,7 @@ TEST_F(Delivery, move_keeping_folders_moves_what_is_there_and_records_the_row_wh
       << "no folder is made for a file that has gone";
   EXPECT_EQ(Status(), core::FormatText(texts::kMovePartlyDone, 3, 1));
   EXPECT_TRUE(message.starts_with(std::string(texts::kMoveFailedHeading) + "\r\n" + In("src\\c\\x.txt"))) << message;
-  EXPECT_TRUE(message.ends_with(std::string(texts::kRecordWhere) + RecordPath())) << message;
+  EXPECT_TRUE(message.ends_with(WithRecordPlace(""))) << message;
 
   std::map<std::string, Record> by_source;
   for (const Record& line : RecordLines()) by_source[line[1]] = line;
@@ -378,7 +373,7 @@ TEST_F(Delivery, every_run_appends_its_lines_and_a_run_with_failures_says_where_
     Click(u"按钮3");
   }
   EXPECT_TRUE(copy_message.starts_with(std::string(texts::kCopyFailedHeading))) << copy_message;
-  EXPECT_TRUE(copy_message.ends_with(std::string(texts::kRecordWhere) + RecordPath())) << copy_message;
+  EXPECT_TRUE(copy_message.ends_with(WithRecordPlace(""))) << copy_message;
   const std::string after_copies = FileBeside(texts::kRecordFileName);
 
   {

@@ -50,6 +50,11 @@ class ResultsRoom : public MainWindowTest {
   int ProgressPosition();
   void SetAutoRename(bool on);
 
+  // The record of runs beside the program, which the room starts without.
+  static std::string RecordPath();
+  // A run's failure message as it ends: saying where the record is.
+  static std::string WithRecordPlace(const std::string& message);
+
   // Steps that choose a folder in the folder dialog, or cancel it.
   static DialogAnswers::Step ChooseFolder(const std::string& folder);
   static DialogAnswers::Step CancelDialog();

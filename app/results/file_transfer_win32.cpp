@@ -7,25 +7,18 @@
 namespace vorlix::app {
 namespace {
 
-constexpr TransferTexts kCopyTexts{texts::kCopyWorking,       texts::kCopyFinished,  texts::kCopyNoneChecked,
-                                   texts::kCopyPartlyDone,    texts::kCopyFailedHeading,
-                                   texts::kOperationCopy};
-constexpr TransferTexts kMoveTexts{texts::kMoveWorking,       texts::kMoveFinished,  texts::kMoveNoneChecked,
-                                   texts::kMovePartlyDone,    texts::kMoveFailedHeading,
-                                   texts::kOperationMove};
-
 // Every item goes straight into the chosen folder.
 Destination IntoTarget(const core::Text& target, std::int32_t, const core::Text&) { return {target, {}}; }
 
 }  // namespace
 
 core::HandlerResult CopyCheckedFiles(std::span<const core::Value>) {
-  TransferCheckedRows(kCopyOperation, kCopyTexts, IntoTarget);
+  TransferCheckedRows(kCopyOperation, CopyTexts(texts::kOperationCopy), IntoTarget);
   return std::nullopt;
 }
 
 core::HandlerResult MoveCheckedFiles(std::span<const core::Value>) {
-  TransferCheckedRows(kMoveOperation, kMoveTexts, IntoTarget);
+  TransferCheckedRows(kMoveOperation, MoveTexts(texts::kOperationMove), IntoTarget);
   return std::nullopt;
 }
 

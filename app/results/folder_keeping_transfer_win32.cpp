@@ -15,13 +15,6 @@
 namespace vorlix::app {
 namespace {
 
-constexpr TransferTexts kCopyTexts{texts::kCopyWorking,        texts::kCopyFinished,
-                                   texts::kCopyNoneChecked,    texts::kCopyPartlyDone,
-                                   texts::kCopyFailedHeading,  texts::kOperationCopyKeepingFolders};
-constexpr TransferTexts kMoveTexts{texts::kMoveWorking,        texts::kMoveFinished,
-                                   texts::kMoveNoneChecked,    texts::kMovePartlyDone,
-                                   texts::kMoveFailedHeading,  texts::kOperationMoveKeepingFolders};
-
 // The folders below the target are made only for an item that is there:
 // one that has gone leaves no empty folders behind, and the shell
 // operation says that it has gone.
@@ -38,14 +31,14 @@ Destination KeptDestination(const core::Text& target, std::int32_t index, const 
 }  // namespace
 
 core::HandlerResult CopyCheckedKeepingFolders(std::span<const core::Value>) {
-  TransferCheckedRows(kCopyOperation, kCopyTexts, KeptDestination);
+  TransferCheckedRows(kCopyOperation, CopyTexts(texts::kOperationCopyKeepingFolders), KeptDestination);
   return std::nullopt;
 }
 
 // Like the move button, which the user may have disabled against mistakes.
 core::HandlerResult MoveCheckedKeepingFolders(std::span<const core::Value>) {
   if (!IsEnabled(main_window::按钮5)) return std::nullopt;
-  TransferCheckedRows(kMoveOperation, kMoveTexts, KeptDestination);
+  TransferCheckedRows(kMoveOperation, MoveTexts(texts::kOperationMoveKeepingFolders), KeptDestination);
   return std::nullopt;
 }
 

@@ -16,6 +16,11 @@ struct TransferTexts {
   std::string_view record_operation;  // the operation's name in the record of runs
 };
 
+// The status texts and failure heading of copying and of moving, with the
+// operation's name in the record.
+TransferTexts CopyTexts(std::string_view record_operation);
+TransferTexts MoveTexts(std::string_view record_operation);
+
 // Where the item of a checked row goes: the folder that the shell puts it
 // in, or, when it cannot go, why (then the folder is empty).
 struct Destination {

@@ -37,6 +37,16 @@ RecordEntry TransferRow(std::int32_t operation, const Destination& destination, 
 
 }  // namespace
 
+TransferTexts CopyTexts(std::string_view record_operation) {
+  return {texts::kCopyWorking,    texts::kCopyFinished,      texts::kCopyNoneChecked,
+          texts::kCopyPartlyDone, texts::kCopyFailedHeading, record_operation};
+}
+
+TransferTexts MoveTexts(std::string_view record_operation) {
+  return {texts::kMoveWorking,    texts::kMoveFinished,      texts::kMoveNoneChecked,
+          texts::kMovePartlyDone, texts::kMoveFailedHeading, record_operation};
+}
+
 void TransferCheckedRows(std::int32_t operation, const TransferTexts& words, DestinationOf destination_of) {
   const CheckedRowsRun run;
   if (!run.started()) return;

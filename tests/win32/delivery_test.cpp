@@ -213,6 +213,20 @@ TEST_F(Delivery, a_clash_takes_a_new_name_when_renaming_is_on_and_replaces_when_
   EXPECT_EQ(Status(), texts::kCopyFinished);
 }
 
+TEST_F(Delivery, a_file_where_a_folder_is_needed_fails_the_row_and_stays_as_it_was) {
+  Make({{"src\\a\\x.txt", "x"}, {"src\\y.txt", "y"}, {"t\\a", "a file"}});
+  Search("x.txt\r\ny.txt\r\n", {In("src")});
+  Click(u"按钮1");
+  const std::string message = Deliver(menu::复制勾选文件_保留目录结构, In("t"));
+  ExpectFiles({{"t\\a", "a file"}, {"t\\y.txt", "y"}}, "the file kept, the other row copied");
+  EXPECT_EQ(Status(), core::FormatText(texts::kCopyPartlyDone, 2, 1));
+  EXPECT_TRUE(message.starts_with(std::string(texts::kCopyFailedHeading) + "\r\n" + In("src\\a\\x.txt"))) << message;
+  std::map<std::string, Record> by_source;
+  for (const Record& line : RecordLines()) by_source[line[1]] = line;
+  EXPECT_EQ(by_source[In("src\\a\\x.txt")][4], "失败");
+  EXPECT_EQ(by_source[In("src\\a\\x.txt")][5], Utf8(std::string(texts::kTargetFolderNotMade) + In("t\\a\\")));
+}
+
 TEST_F(Delivery, move_keeping_folders_moves_what_is_there_and_records_the_row_whose_file_is_gone) {
   Make({{"src\\a\\x.txt", "ax"}, {"src\\b\\x.txt", "bx"}, {"src\\c\\x.txt", "cx"}, {"t\\z", ""}});
   Search("x.txt\r\n", {In("src")});

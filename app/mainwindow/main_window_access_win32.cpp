@@ -70,6 +70,16 @@ void SetEnabled(core::UnitId unit, bool enabled) {
   Write(unit, core::common_props::kDisabled, core::Value(!enabled));
 }
 
+bool IsEnabled(core::UnitId unit) {
+  const core::Value disabled = Read(unit, core::common_props::kDisabled);
+  if (const bool* truth = disabled.get_if<bool>()) return !*truth;
+  return IntegerOf(disabled, 0) == 0;
+}
+
+void SetMenuItemEnabled(core::UnitId item, bool enabled) {
+  Write(item, core::menu_props::kDisabled, core::Value(std::int32_t{enabled ? 0 : 1}));
+}
+
 void SetEveryCheck(core::UnitId list, std::int32_t state) {
   const core::UnitReference rows = MainWindowList(list);
   const std::int32_t count = commands::ListViewGetCount(rows);

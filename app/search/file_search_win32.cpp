@@ -5,6 +5,7 @@
 #include "app/mainwindow/window_lifetime.h"
 #include "app/search/event_budget.h"
 #include "app/search/file_walk.h"
+#include "app/search/row_roots.h"
 #include "app/search/search_run.h"
 #include "runtime/commands/conversion_commands.h"
 #include "runtime/commands/list_view_commands.h"
@@ -24,14 +25,17 @@ class RunningSearch {
   RunningSearch& operator=(const RunningSearch&) = delete;
 };
 
-// Each match becomes the top row: the newest match is shown first.
+// Each match becomes the top row: the newest match is shown first. A row
+// keeps the tag of the root it was found under.
 class ResultRows : public FileWalkSink {
  public:
   explicit ResultRows(EventBudget& budget) : budget_(budget) {}
 
+  void SetRootTag(std::int32_t tag) { root_tag_ = tag; }
+
   void OnRow(std::string_view folder, std::string_view name, std::uint32_t) override {
     path_.assign(folder).append(name);
-    commands::ListViewInsertItem(results_, 0, path_);
+    commands::ListViewInsertItem(results_, 0, path_, std::nullopt, std::nullopt, std::nullopt, root_tag_);
     commands::ListViewSetText(results_, 0, 1, core::Text(name));
   }
   bool ShouldStop() override { return !budget_.KeepGoing(); }
@@ -40,6 +44,7 @@ class ResultRows : public FileWalkSink {
   EventBudget& budget_;
   const core::UnitReference results_ = MainWindowList(超级列表框1);
   core::Text path_;
+  std::int32_t root_tag_ = 0;
 };
 
 // Two threads list (and compare) folders ahead while the window thread
@@ -64,8 +69,11 @@ void SearchFiles(const std::vector<core::Text>& keywords, std::vector<core::Text
   const NameMatcher matcher(keywords, rule, NameEncoding::kGbk);
   EventBudget budget;
   ResultRows rows(budget);
-  for (core::Text& root : roots) {
+  SetRootsOfShownRows(roots);
+  for (std::size_t index = 0; index < roots.size(); ++index) {
+    core::Text& root = roots[index];
     if (!EndsWithSeparator(root, '\\', NameEncoding::kGbk)) root += '\\';
+    rows.SetRootTag(RowTagOfRoot(index));
     if (!WalkFiles(root, matcher, SystemFolderLister(), rows, {kListingThreads})) break;
   }
   if (budget.WindowClosed()) throw MainWindowClosed{};

@@ -33,6 +33,8 @@ std::optional<FindArguments> ParseFindArguments(std::span<const std::string> arg
       parsed.not_found = true;
     } else if (argument == "--help" || argument == "-h") {
       parsed.help = true;
+    } else if (argument == "--version") {
+      parsed.version = true;
     } else if (argument == kNamesOption || argument.starts_with("--names=")) {
       if (names_given) {
         error = "--names is given more than once";
@@ -53,7 +55,7 @@ std::optional<FindArguments> ParseFindArguments(std::span<const std::string> arg
       return std::nullopt;
     }
   }
-  if (!names_given && !parsed.help) {
+  if (!names_given && !parsed.help && !parsed.version) {
     error = "--names FILE is missing";
     return std::nullopt;
   }

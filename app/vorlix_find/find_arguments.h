@@ -13,6 +13,7 @@ struct FindArguments {
   bool folders = false;
   bool not_found = false;
   bool help = false;
+  bool version = false;
   std::string names_file;  // "-" is standard input
   std::vector<std::string> roots;
 };

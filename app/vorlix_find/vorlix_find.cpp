@@ -12,6 +12,7 @@
 #include "app/vorlix_find/output_buffer.h"
 #include "platform/standard_streams.h"
 #include "platform/whole_file.h"
+#include "version.h"
 
 namespace vorlix::app {
 namespace {
@@ -133,6 +134,7 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   const std::optional<FindArguments> parsed = ParseFindArguments(arguments, error);
   if (!parsed) return Refuse(streams, error + " (" + kFindUsage + ")");
   if (parsed->help) return streams.write_output(std::string(kFindUsage) + "\n") ? kRan : kOutputFailed;
+  if (parsed->version) return streams.write_output("vorlix-find " + std::string(kVersion) + "\n") ? kRan : kOutputFailed;
   const std::optional<std::string> names = ReadNames(parsed->names_file, streams);
   if (!names) return Refuse(streams, "cannot read the names file " + parsed->names_file);
   const std::vector<std::string> keywords = KeywordsOfNamesFile(*names, lister.encoding());

@@ -6,6 +6,7 @@ namespace vorlix::app {
 // Entries 12 and 13 are one function declared with two argument shapes.
 // From entry 17 on: the shell's wide functions, which take paths of any
 // code page, and GlobalFree for a block that the clipboard refused.
+// PathIsDirectoryA keeps its place; roots are tested with the W function.
 std::vector<core::ExternalFunctionDeclaration> ExternalFunctionDeclarations() {
   return {
       {"", "SHFileOperation"},
@@ -30,6 +31,7 @@ std::vector<core::ExternalFunctionDeclaration> ExternalFunctionDeclarations() {
       {"shell32.dll", "SHGetPathFromIDListEx"},
       {"Shell32", "ILCreateFromPathW"},
       {"kernel32", "GlobalFree"},
+      {"shlwapi.dll", "PathIsDirectoryW"},
   };
 }
 

@@ -30,6 +30,7 @@ enum ExternalFunction : unsigned {
   kShGetPathFromIdListEx,
   kIlCreateFromPathW,
   kGlobalFree,
+  kPathIsDirectoryW,
 };
 
 std::vector<core::ExternalFunctionDeclaration> ExternalFunctionDeclarations();

@@ -21,7 +21,7 @@ std::string WalkedRoot(std::string_view root, const FolderLister& lister) {
 class BreadthFirstWalk {
  public:
   BreadthFirstWalk(std::string_view root, const NameMatcher& matcher, const FolderLister& lister, FileWalkSink& sink)
-      : matcher_(matcher), lister_(lister), sink_(sink), queue_(WalkedRoot(root, lister), lister.separator()) {}
+      : root_(root), matcher_(matcher), lister_(lister), sink_(sink), queue_(WalkedRoot(root, lister), lister.separator()) {}
 
   bool Run(unsigned listing_threads) {
     const std::function<bool()> should_stop = [this] { return sink_.ShouldStop(); };
@@ -58,6 +58,7 @@ class BreadthFirstWalk {
   // Queues the subfolders of the folder just listed and gives the rows of
   // its matched files. False when stopped.
   bool TakeIn(std::uint32_t folder, const FolderContents& contents) {
+    if (folder == 0 && !contents.listed) sink_.OnRootNotListed(root_);
     for (const auto& subfolder : contents.subfolders) {
       const std::string_view name = contents.Name(subfolder.name_at, subfolder.name_size);
       if (subfolder.is_link && LeadsBackToAncestor(folder, name)) continue;
@@ -99,6 +100,7 @@ class BreadthFirstWalk {
     return known.identity;
   }
 
+  std::string_view root_;
   const NameMatcher& matcher_;
   const FolderLister& lister_;
   FileWalkSink& sink_;

@@ -18,6 +18,9 @@ class FileWalkSink {
   // milliseconds while waiting for a listing; true ends the walk at once.
   // Keep it cheap: it is where a window processes its events on a budget.
   virtual bool ShouldStop() = 0;
+  // The root could not be listed (it does not exist, is no folder, or
+  // access is denied); the walk gives no rows then.
+  virtual void OnRootNotListed(std::string_view) {}
 
  protected:
   ~FileWalkSink() = default;

@@ -77,7 +77,7 @@ class DepthFirstCollection {
     level.listed_as = level.path;
     if (!EndsWithSeparator(level.listed_as, lister_.separator(), lister_.encoding())) level.listed_as += lister_.separator();
     SubfolderList subfolders(level, sink_);
-    lister_.List(level.listed_as, subfolders);
+    if (!lister_.List(level.listed_as, subfolders) && levels_.size() == 1) sink_.OnRootNotListed(level.path);
     return !subfolders.stopped();
   }
 

@@ -13,6 +13,8 @@ class FolderCollectionSink {
   // Polled at every folder and every listed entry; true ends the
   // collection at once.
   virtual bool ShouldStop() = 0;
+  // The root names no folder, or could not be listed.
+  virtual void OnRootNotListed(std::string_view) {}
 
  protected:
   ~FolderCollectionSink() = default;

@@ -14,6 +14,7 @@
 #include "app/search/folder_name_matches.h"
 #include "app/search/folder_roots.h"
 #include "app/search/search_run.h"
+#include "platform/wide_text.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/thread_commands.h"
 #include "runtime/commands/conversion_commands.h"
@@ -24,7 +25,7 @@ namespace vorlix::app {
 namespace {
 
 using namespace main_window;
-using PathIsDirectoryFunction = int __stdcall(const char* path);
+using PathIsDirectoryFunction = int __stdcall(const wchar_t* path);
 
 struct FolderSearchJob {
   std::vector<core::Text> keywords;
@@ -96,7 +97,9 @@ class FolderRowCollector : public FolderCollectionSink {
 void RunFolderSearch(const std::shared_ptr<FolderSearchJob>& job) {
   const NameMatcher matcher(job->keywords, job->exact ? MatchRule::kExactWhole : MatchRule::kContains,
                             NameEncoding::kGbk);
-  const auto is_directory = [&job](const core::Text& path) { return job->path_is_directory(path.c_str()) != 0; };
+  const auto is_directory = [&job](const core::Text& path) {
+    return job->path_is_directory(platform::Wide(path).c_str()) != 0;
+  };
   RowPoster rows;
   for (const core::Text& root : job->roots) {
     FolderNameMatches matches(matcher, '\\');
@@ -120,7 +123,7 @@ void StartFolderNameSearch(const std::vector<core::Text>& keywords, const std::v
   job->exact = IsChecked(单选框_精确搜索);
   // Resolved here: a name that cannot be found is a fatal error, which
   // belongs on the window thread.
-  job->path_is_directory = core::ExternalFunction<PathIsDirectoryFunction>(kPathIsDirectoryA);
+  job->path_is_directory = core::ExternalFunction<PathIsDirectoryFunction>(kPathIsDirectoryW);
   SetRuleOfShownRows(job->exact ? MatchRule::kExactWhole : MatchRule::kContains);
   SetLabelCaption(标签_状态, core::Text(texts::kSearchingFolders));
   SetSearchRunning(true);

@@ -4,6 +4,7 @@ namespace vorlix::app {
 
 void FolderContents::Clear() {
   names.clear();
+  listed = false;
   subfolders.clear();
   files.clear();
   keywords.clear();
@@ -14,7 +15,7 @@ bool FolderReader::Read(std::string_view folder, FolderContents& contents, const
   contents_ = &contents;
   should_stop_ = &should_stop;
   stopped_ = false;
-  lister_.List(folder, *this);
+  contents.listed = lister_.List(folder, *this);
   return !stopped_;
 }
 

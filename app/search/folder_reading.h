@@ -30,6 +30,7 @@ struct FolderContents {
   std::string_view Name(std::uint32_t at, std::uint32_t size) const { return std::string_view(names).substr(at, size); }
 
   std::string names;
+  bool listed = false;  // false when the folder could not be listed at all
   std::vector<Subfolder> subfolders;
   std::vector<MatchedFile> files;
   std::vector<std::uint32_t> keywords;

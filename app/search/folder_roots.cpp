@@ -6,12 +6,19 @@ bool CollectRootFolders(core::Text root, const IsDirectoryTest& is_directory, co
                         FolderCollectionSink& sink) {
   if (root.find(':') == core::Text::npos) {
     if (root.size() != 1) {
-      if (is_directory(root)) sink.OnFolder(root);
+      if (is_directory(root)) {
+        sink.OnFolder(root);
+      } else {
+        sink.OnRootNotListed(root);
+      }
       return !sink.ShouldStop();
     }
     root += ':';
   }
-  if (!is_directory(root)) return !sink.ShouldStop();
+  if (!is_directory(root)) {
+    sink.OnRootNotListed(root);
+    return !sink.ShouldStop();
+  }
   return CollectFolders(root, lister, sink);
 }
 

@@ -12,7 +12,9 @@ std::vector<std::string> DefaultFindRoots() { return {"/"}; }
 unsigned FindListingThreads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 8u); }
 
 bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink) {
-  return !platform::IsFolder(root) || CollectFolders(root, lister, sink);
+  if (platform::IsFolder(root)) return CollectFolders(root, lister, sink);
+  sink.OnRootNotListed(root);
+  return true;
 }
 
 }  // namespace vorlix::app

@@ -10,6 +10,7 @@
 #include "app/vorlix_find/find_platform_rules.h"
 #include "app/vorlix_find/names_list.h"
 #include "app/vorlix_find/output_buffer.h"
+#include "platform/folder_listing.h"
 #include "platform/standard_streams.h"
 #include "platform/whole_file.h"
 #include "version.h"
@@ -18,7 +19,7 @@ namespace vorlix::app {
 namespace {
 
 constexpr int kRan = 0;
-constexpr int kOutputFailed = 1;
+constexpr int kIncomplete = 1;
 constexpr int kBadRequest = 2;
 
 // Rows go out, or, for --not-found, only mark their keyword as found: a
@@ -26,8 +27,8 @@ constexpr int kBadRequest = 2;
 // search's rule, which is what counts a name as found.
 class RowOutput {
  public:
-  RowOutput(OutputBuffer& output, std::size_t keyword_count, bool only_found)
-      : output_(output), found_(only_found ? keyword_count : 0, false), only_found_(only_found) {}
+  RowOutput(OutputBuffer& output, std::size_t keyword_count, bool only_found, const FindStreams& streams)
+      : output_(output), found_(only_found ? keyword_count : 0, false), only_found_(only_found), streams_(streams) {}
 
   void Row(std::string_view column_0_folder, std::string_view column_0_name, std::string_view column_1,
            std::uint32_t keyword) {
@@ -49,6 +50,13 @@ class RowOutput {
     return output_.failed();
   }
 
+  void RootNotListed(std::string_view root) {
+    const bool exists = platform::IsFolder(root);
+    streams_.write_error("vorlix-find: " + std::string(root) + (exists ? ": cannot be listed\n" : ": no such folder\n"));
+    roots_missed_ = true;
+  }
+  bool roots_missed() const { return roots_missed_; }
+
   void NotFound(const std::vector<std::string>& keywords) {
     for (std::size_t keyword = 0; keyword < keywords.size(); ++keyword) {
       if (found_[keyword]) continue;
@@ -62,6 +70,8 @@ class RowOutput {
   OutputBuffer& output_;
   std::vector<bool> found_;
   bool only_found_;
+  const FindStreams& streams_;
+  bool roots_missed_ = false;
 };
 
 class FileRows final : public FileWalkSink {
@@ -71,6 +81,7 @@ class FileRows final : public FileWalkSink {
     rows_.Row(folder, name, name, keyword);
   }
   bool ShouldStop() override { return rows_.ShouldStop(); }
+  void OnRootNotListed(std::string_view root) override { rows_.RootNotListed(root); }
 
  private:
   RowOutput& rows_;
@@ -81,6 +92,7 @@ class FolderRows final : public FolderCollectionSink {
   FolderRows(RowOutput& rows, FolderNameMatches& matches) : rows_(rows), matches_(matches) {}
   void OnFolder(std::string_view path) override { matches_.Add(path); }
   bool ShouldStop() override { return rows_.ShouldStop(); }
+  void OnRootNotListed(std::string_view root) override { rows_.RootNotListed(root); }
 
  private:
   RowOutput& rows_;
@@ -133,9 +145,12 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   std::string error;
   const std::optional<FindArguments> parsed = ParseFindArguments(arguments, error);
   if (!parsed) return Refuse(streams, error + " (" + kFindUsage + ")");
-  if (parsed->help) return streams.write_output(std::string(kFindUsage) + "\n") ? kRan : kOutputFailed;
-  if (parsed->version) return streams.write_output("vorlix-find " + std::string(kVersion) + "\n") ? kRan : kOutputFailed;
+  if (parsed->help) return streams.write_output(std::string(kFindUsage) + "\n") ? kRan : kIncomplete;
+  if (parsed->version) return streams.write_output("vorlix-find " + std::string(kVersion) + "\n") ? kRan : kIncomplete;
   const std::optional<std::string> names = ReadNames(parsed->names_file, streams);
+  if (!names && platform::IsFolder(parsed->names_file)) {
+    return Refuse(streams, "the names file " + parsed->names_file + " is a folder");
+  }
   if (!names) return Refuse(streams, "cannot read the names file " + parsed->names_file);
   const std::vector<std::string> keywords = KeywordsOfNamesFile(*names, lister.encoding());
   if (keywords.empty()) return Refuse(streams, "the names file " + parsed->names_file + " holds no name");
@@ -143,7 +158,7 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   const NameMatcher matcher(keywords, RuleOf(*parsed), lister.encoding());
   const std::vector<std::string> roots = parsed->roots.empty() ? DefaultFindRoots() : parsed->roots;
   OutputBuffer output(streams.write_output);
-  RowOutput rows(output, keywords.size(), parsed->not_found);
+  RowOutput rows(output, keywords.size(), parsed->not_found, streams);
   if (parsed->folders) {
     SearchFolderNames(roots, matcher, lister, rows);
   } else {
@@ -152,9 +167,9 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   if (parsed->not_found && !output.failed()) rows.NotFound(keywords);
   if (!output.Finish()) {
     streams.write_error("vorlix-find: cannot write the output\n");
-    return kOutputFailed;
+    return kIncomplete;
   }
-  return kRan;
+  return rows.roots_missed() ? kIncomplete : kRan;
 }
 
 }  // namespace vorlix::app

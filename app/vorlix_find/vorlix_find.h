@@ -20,9 +20,11 @@ struct FindStreams {
 FindStreams StandardFindStreams();
 
 // Runs vorlix-find with the arguments after its name and gives its exit
-// status: 0 when it ran, 1 when its output could not be written, 2 on bad
-// arguments or a names file that cannot be read or holds no name (with a
-// one-line message on the error stream). Rows go out as the engine finds
+// status: 0 when it ran, 1 when its output could not be written or a ROOT
+// could not be listed (each such ROOT named in a line on the error stream;
+// the other roots are still searched), 2 on bad arguments or a names file
+// that cannot be read, is a folder or holds no name (with a one-line
+// message on the error stream). Rows go out as the engine finds
 // them: a file row is the folder as walked and the lowered name, a tab, and
 // the lowered name; a folder row is the folder's path and a tab. With
 // --not-found, the keywords no row matched go out instead, in their order.

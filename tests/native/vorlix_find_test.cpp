@@ -148,6 +148,35 @@ TEST_F(VorlixFind, output_that_cannot_be_written_ends_with_status_1) {
   EXPECT_EQ(RunVorlixFind(std::vector<std::string>{"--names", "-", root_}, lister_, streams), 1);
 }
 
+// A root that cannot be listed (here one the fake tree lacks, and one that
+// is no folder at all) is named on the error stream, one line each, in
+// the order met; the other roots still give their rows, and the status
+// says that not everything was searched.
+TEST_F(VorlixFind, a_root_that_cannot_be_listed_is_named_and_the_others_are_searched) {
+  const std::string typo = home_.Path("hoem");
+  const std::string unlisted = home_.Path("locked");
+  std::filesystem::create_directories(unlisted);
+  std::filesystem::create_directories(root_ + "/old");
+  for (const char* mode : {"--fuzzy", "--folders"}) {
+    const Outcome found = Run({mode, "--names", "-", typo, root_ + "/old", unlisted}, "myreport\nold\n");
+    EXPECT_EQ(found.status, 1) << mode;
+    EXPECT_EQ(found.error, "vorlix-find: " + typo + ": no such folder\nvorlix-find: " + unlisted +
+                               ": cannot be listed\n") << mode;
+    EXPECT_NE(found.output.find(root_ + "/old"), std::string::npos) << mode << found.output;
+  }
+  const Outcome not_found = Run({"--not-found", "--names", "-", typo}, "report\n");
+  EXPECT_EQ(not_found.status, 1);
+  EXPECT_EQ(not_found.output, "report\n");
+  EXPECT_EQ(not_found.error, "vorlix-find: " + typo + ": no such folder\n");
+}
+
+TEST_F(VorlixFind, a_names_file_that_is_a_folder_is_refused) {
+  const Outcome refused = Run({"--names", home_.Path(""), root_});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.output, "");
+  EXPECT_EQ(refused.error, "vorlix-find: the names file " + home_.Path("") + " is a folder\n");
+}
+
 TEST(VorlixFindOnDisk, finds_chinese_names_with_chinese_keywords_and_lists_names_that_are_not_utf8) {
   testing::TemporaryFolder tree;
   tree.Write("\xE6\x8A\xA5\xE5\x91\x8A.TXT", "x");

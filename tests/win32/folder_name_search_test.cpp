@@ -10,6 +10,7 @@
 #include "runtime/commands/list_view_commands.h"
 #include "app/search/folder_name_search.h"
 #include "app/search/search_run.h"
+#include "platform/gbk_codec.h"
 #include "platform/wide_text.h"
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/text_search.h"
@@ -132,6 +133,16 @@ TEST_F(FolderNameSearch, a_drive_letter_becomes_its_drive_and_a_missing_root_giv
   RemoveDirectoryW(platform::Wide(own + "\\d").c_str());
   RemoveDirectoryW(platform::Wide(own).c_str());
   EXPECT_EQ(Rows(), (std::vector<Row>{{"D:", ""}, {own + "\\d", ""}, {own + "\\d", ""}}));
+}
+
+TEST_F(FolderNameSearch, a_root_whose_path_holds_characters_outside_gbk_is_searched) {
+  // U+0E01, a Thai letter GBK lacks: the text holds it as a GB18030 four-byte sequence.
+  const std::string thai = platform::Utf16ToGbk(u"\u0E01");
+  const std::string root = tree_.Path("Data\\" + thai);
+  MakeFolder(root);
+  MakeFolder(root + "\\photos");
+  Search("photos\r\n" + thai + "\r\n", true, {root});
+  EXPECT_EQ(Rows(), (std::vector<Row>{{root + "\\photos", ""}, {root, ""}}));
 }
 
 TEST_F(FolderNameSearch, a_stop_ends_the_worker_while_it_collects) {

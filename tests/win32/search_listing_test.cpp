@@ -81,6 +81,43 @@ TEST_F(SearchListing, is_folder_is_true_only_for_an_existing_folder) {
   EXPECT_FALSE(platform::IsFolder(tree_.Path("missing")));
 }
 
+// Each root gets listing threads of its own, which end with the root.
+// Thread-local storage that owns memory, freed as such a thread ends, has
+// corrupted the heap under mingw's static runtime.
+// The bytes of every heap of the process that are handed out.
+std::size_t BusyHeapBytes() {
+  HANDLE heaps[64];
+  const DWORD count = std::min<DWORD>(GetProcessHeaps(64, heaps), 64);
+  std::size_t busy = 0;
+  for (DWORD heap = 0; heap < count; ++heap) {
+    PROCESS_HEAP_ENTRY entry{};
+    HeapLock(heaps[heap]);
+    while (HeapWalk(heaps[heap], &entry)) {
+      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) busy += entry.cbData;
+    }
+    HeapUnlock(heaps[heap]);
+  }
+  return busy;
+}
+
+// Every root gets listing threads of its own, which end with the root.
+// Under mingw's static runtime, thread-local storage that owns memory is not
+// given back properly when such a thread ends (it leaked here, and has
+// corrupted the heap before): the walk keeps none.
+TEST_F(SearchListing, listing_threads_that_end_after_every_root_leave_nothing_behind) {
+  std::string deep;
+  for (int level = 0; level < 30; ++level) tree_.MakeFolder(deep += "d\\");
+  const NameMatcher matcher(std::vector<std::string>{"report"}, MatchRule::kExactFile, NameEncoding::kGbk);
+  const auto walk = [&] {
+    Recorder recorder;
+    WalkFiles(tree_.Path(), matcher, SystemFolderLister(), recorder, {2});
+  };
+  walk();
+  const std::size_t before = BusyHeapBytes();
+  for (int root = 0; root < 100; ++root) walk();
+  EXPECT_LE(BusyHeapBytes(), before + 1024) << "the heap grew with every ended listing thread";
+}
+
 // vorlix-find.exe, run as a user runs it, with its output in a pipe.
 class VorlixFindProgram : public SearchListing {
  protected:

@@ -35,6 +35,8 @@ std::optional<FindArguments> ParseFindArguments(std::span<const std::string> arg
       parsed.counts = true;
     } else if (argument == "--help" || argument == "-h") {
       parsed.help = true;
+    } else if (argument == "--version") {
+      parsed.version = true;
     } else if (argument == kNamesOption || argument.starts_with("--names=")) {
       if (names_given) {
         error = "--names is given more than once";
@@ -59,7 +61,7 @@ std::optional<FindArguments> ParseFindArguments(std::span<const std::string> arg
     error = "--not-found and --counts exclude each other";
     return std::nullopt;
   }
-  if (!names_given && !parsed.help) {
+  if (!names_given && !parsed.help && !parsed.version) {
     error = "--names FILE is missing";
     return std::nullopt;
   }

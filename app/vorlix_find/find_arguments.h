@@ -14,6 +14,7 @@ struct FindArguments {
   bool not_found = false;
   bool counts = false;
   bool help = false;
+  bool version = false;
   std::string names_file;  // "-" is standard input
   std::vector<std::string> roots;
 };

@@ -14,6 +14,7 @@
 #include "platform/folder_listing.h"
 #include "platform/standard_streams.h"
 #include "platform/whole_file.h"
+#include "version.h"
 
 namespace vorlix::app {
 namespace {
@@ -171,6 +172,7 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   const std::optional<FindArguments> parsed = ParseFindArguments(arguments, error);
   if (!parsed) return Refuse(streams, error + " (" + kFindUsage + ")");
   if (parsed->help) return streams.write_output(std::string(kFindUsage) + "\n") ? kRan : kIncomplete;
+  if (parsed->version) return streams.write_output("vorlix-find " + std::string(kVersion) + "\n") ? kRan : kIncomplete;
   const std::optional<std::string> names = ReadNames(parsed->names_file, streams);
   if (!names && platform::IsFolder(parsed->names_file)) {
     return Refuse(streams, "the names file " + parsed->names_file + " is a folder");

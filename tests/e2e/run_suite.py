@@ -23,7 +23,8 @@ import trees
 REPOSITORY = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 BUILD = os.path.join(REPOSITORY, "build")
 WORK = os.path.join(BUILD, "e2e")
-EXE = os.path.join(BUILD, "mingw", "app", "vorlix.exe")
+# tools/test drives the packaged program; alone, the suite drives the build's.
+EXE = os.environ.get("VORLIX_EXE") or os.path.join(BUILD, "mingw", "app", "vorlix.exe")
 CLIPBOARD_READER = os.path.join(BUILD, "mingw", "tests", "e2e", "clipboard_files.exe")
 # The test folders are reached from Windows as C:\e2e: a short path that
 # the folder dialog's tree reaches by keys, wherever the checkout lies.

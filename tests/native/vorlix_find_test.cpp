@@ -4,6 +4,7 @@
 
 #include "search_engine_fixture.h"
 #include "temporary_folder.h"
+#include "version.h"
 
 namespace vorlix::app {
 namespace {
@@ -139,6 +140,13 @@ TEST_F(VorlixFind, help_prints_the_usage) {
   const Outcome help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_TRUE(help.output.starts_with("usage: vorlix-find")) << help.output;
+}
+
+TEST_F(VorlixFind, version_prints_the_project_version_and_needs_no_names) {
+  const Outcome version = Run({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.output, "vorlix-find " + std::string(kVersion) + "\n");
+  EXPECT_EQ(version.error, "");
 }
 
 TEST_F(VorlixFind, a_root_after_the_end_of_options_may_start_with_a_dash) {

@@ -7,17 +7,19 @@
 
 namespace vorlix::app {
 
-// vorlix-find [--fuzzy] [--folders] [--not-found] --names FILE ROOT...
+// vorlix-find [--fuzzy] [--folders] [--not-found] [--no-index] --names FILE ROOT...
 struct FindArguments {
   bool fuzzy = false;
   bool folders = false;
   bool not_found = false;
+  bool no_index = false;
   bool help = false;
   std::string names_file;  // "-" is standard input
   std::vector<std::string> roots;
 };
 
-constexpr const char* kFindUsage = "usage: vorlix-find [--fuzzy] [--folders] [--not-found] --names FILE [ROOT...]";
+constexpr const char* kFindUsage =
+    "usage: vorlix-find [--fuzzy] [--folders] [--not-found] [--no-index] --names FILE [ROOT...]";
 
 // The arguments after the program's name, or the one-line reason they are
 // wrong in `error`. "--" ends the options; "--names=FILE" is also taken.

@@ -37,7 +37,8 @@ class VorlixFind : public ::testing::Test {
           outcome.output += text;
           return true;
         },
-        [&](std::string_view text) { outcome.error += text; }, [&] { return std::optional<std::string>(names); }};
+        [&](std::string_view text) { outcome.error += text; }, [&] { return std::optional<std::string>(names); },
+        [this] { return index_file_; }};
     outcome.status = RunVorlixFind(arguments, lister_, streams);
     return outcome;
   }
@@ -45,6 +46,7 @@ class VorlixFind : public ::testing::Test {
   testing::TemporaryFolder home_;
   std::string root_;
   FakeLister lister_;
+  std::string index_file_;  // none: these tests walk
 };
 
 TEST_F(VorlixFind, exact_file_search_gives_folder_and_lowered_name_in_walk_order) {
@@ -136,7 +138,7 @@ TEST_F(VorlixFind, a_root_after_the_end_of_options_may_start_with_a_dash) {
 
 TEST_F(VorlixFind, output_that_cannot_be_written_ends_with_status_1) {
   const FindStreams streams{[](std::string_view) { return false; }, [](std::string_view) {},
-                            [] { return std::optional<std::string>("report\n"); }};
+                            [] { return std::optional<std::string>("report\n"); }, [] { return std::string(); }};
   EXPECT_EQ(RunVorlixFind(std::vector<std::string>{"--names", "-", root_}, lister_, streams), 1);
 }
 
@@ -181,7 +183,8 @@ TEST(VorlixFindOnDisk, finds_chinese_names_with_chinese_keywords_and_lists_names
                               return true;
                             },
                             [](std::string_view) {},
-                            [] { return std::optional<std::string>("\xE6\x8A\xA5\xE5\x91\x8A\nBAD\xFF\n"); }};
+                            [] { return std::optional<std::string>("\xE6\x8A\xA5\xE5\x91\x8A\nBAD\xFF\n"); },
+                            [] { return std::string(); }};
   EXPECT_EQ(RunVorlixFind(std::vector<std::string>{"--names", "-", root}, SystemFolderLister(), streams), 0);
   const std::string chinese = root + "/\xE6\x8A\xA5\xE5\x91\x8A.txt\t\xE6\x8A\xA5\xE5\x91\x8A.txt\n";
   const std::string bad = root + "/bad\xFF.txt\tbad\xFF.txt\n";

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/list_view_binding_win32.h"
 #include "platform/list_view_notices_win32.h"
 #include "platform/window_notices_win32.h"
 
@@ -14,6 +15,12 @@ bool InFocusChange(HWND button) { return GetPropW(button, kFocusChangeProperty) 
 
 // A change of a check is reported by the list view's rows: the control
 // keeps no check boxes of its own.
+// The control's index is of what it shows; the runtime's are of the rows.
+int RowOfShown(HWND list, int shown) {
+  const ListViewBinding* binding = ListViewBindingOf(list);
+  return binding == nullptr ? shown : binding->shown.RowOf(shown);
+}
+
 std::optional<LRESULT> ReportItemChange(const NMLISTVIEW& change) {
   if ((change.uChanged & LVIF_STATE) == 0 || change.iItem < 0) return std::nullopt;
   HWND list = change.hdr.hwndFrom;
@@ -43,12 +50,14 @@ std::optional<LRESULT> ReportControlNotification(LPARAM lparam) {
     case LVN_COLUMNCLICK:
       Report(NoticeKind::kColumnClicked, from, reinterpret_cast<const NMLISTVIEW*>(lparam)->iSubItem);
       break;
-    case LVN_HOTTRACK: Report(NoticeKind::kRowHotTracked, from, reinterpret_cast<const NMLISTVIEW*>(lparam)->iItem); break;
+    case LVN_HOTTRACK:
+      Report(NoticeKind::kRowHotTracked, from, RowOfShown(from, reinterpret_cast<const NMLISTVIEW*>(lparam)->iItem));
+      break;
     case NM_CLICK: Report(NoticeKind::kClicked, from); break;
     case NM_RCLICK: Report(NoticeKind::kRightClicked, from); break;
     case LVN_BEGINLABELEDITW:
     case LVN_BEGINLABELEDITA: {
-      const int row = reinterpret_cast<const NMLVDISPINFOW*>(lparam)->item.iItem;
+      const int row = RowOfShown(from, reinterpret_cast<const NMLVDISPINFOW*>(lparam)->item.iItem);
       // TRUE cancels the editing.
       if (auto answer = Report(NoticeKind::kLabelEditStarting, from, row); answer && *answer == 0) return TRUE;
       return FALSE;

@@ -194,15 +194,17 @@ LRESULT SendQuietly(ListViewBinding& binding, UINT message, WPARAM wparam, LPARA
 void CatchUp(ListViewBinding& binding) {
   StopTimer(binding);
   const int count = binding.rows.Count();
-  if (count == binding.shown_count && !binding.rows_moved && !binding.repaint_pending) return;
+  if (count == binding.shown.Count() && !binding.rows_moved && !binding.repaint_pending) return;
   const ULONGLONG start = GetTickCount64();
-  if (count != binding.shown_count) {
+  if (count != binding.shown.Count()) {
     // Keeps the scroll position; the new count repaints every row.
     SendQuietly(binding, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
-    binding.shown_count = count;
   } else {
     InvalidateRect(binding.list, nullptr, FALSE);
   }
+  // Also when a row went in and another went out: the count alone is the
+  // same, and the control now shows the rows as they are.
+  binding.shown.Shown(count);
   binding.repaint_pending = false;
   if (binding.rows_moved) {
     binding.rows_moved = false;
@@ -236,15 +238,23 @@ void ChangeStateImage(ListViewBinding& binding, int index, int image) {
 void ToggleCheck(ListViewBinding& binding, int index) {
   const int image = binding.rows.StateImage(index);
   if (image != 1 && image != 2) return;
-  if (index < binding.shown_count) SendQuietly(binding, LVM_REDRAWITEMS, static_cast<WPARAM>(index), index);
+  const int shown = binding.shown.ShownOf(index);
+  if (shown >= 0) SendQuietly(binding, LVM_REDRAWITEMS, static_cast<WPARAM>(shown), shown);
   ChangeStateImage(binding, index, 3 - image);
 }
 
 int InsertRow(ListViewBinding& binding, int index, const ListViewItemSpec& item) {
   if (binding.auto_sort != 0) index = SortedPlace(binding, item.text);
   const int inserted = binding.rows.Insert(index, item);
+  binding.shown.Inserted(inserted, binding.rows.Count());
   if (inserted < binding.rows.Count() - 1) binding.rows_moved = true;
-  CatchUpSoon(binding);
+  // Rows going in at many places would make every index the control sends
+  // costly to follow.
+  if (binding.shown.Crowded()) {
+    CatchUp(binding);
+  } else {
+    CatchUpSoon(binding);
+  }
   return inserted;
 }
 

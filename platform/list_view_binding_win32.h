@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "platform/list_view_rows.h"
+#include "platform/list_view_shown_rows.h"
 
 namespace vorlix::platform {
 
@@ -19,8 +20,9 @@ struct ListViewBinding {
   WNDPROC control_procedure = nullptr;  // its class's, under every subclass
   ListViewRows rows;
   int auto_sort = 0;  // 0 none, 1 ascending, 2 descending
-  // The item count the control was last given; it catches up on a timer.
-  int shown_count = 0;
+  // What the control was last given; it catches up on a timer. Every index
+  // that the control sends or is sent goes through this.
+  ShownRows shown;
   // Rows moved under the control's own selection and focus, which only the
   // next catch-up puts right.
   bool rows_moved = false;

@@ -30,12 +30,15 @@ bool MatchesIgnoringAsciiCase(std::string_view text, std::string_view wanted, bo
   return true;
 }
 
+// The control paints what it was last shown, even when rows went in above
+// since: what the user sees stays put until the next catch-up.
 void AnswerDisplayRequest(const ListViewBinding& binding, LVITEMW& item) {
   const ListViewRows& rows = binding.rows;
+  const int index = binding.shown.RowOf(item.iItem);
   // A request for a row that is gone finds an empty one.
-  const ListViewItemSpec row = item.iSubItem == 0 ? rows.ItemAt(item.iItem) : ListViewItemSpec{{}, -1, 0, 0, 0};
+  const ListViewItemSpec row = item.iSubItem == 0 ? rows.ItemAt(index) : ListViewItemSpec{{}, -1, 0, 0, 0};
   if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0) {
-    const std::wstring text = Wide(rows.Text(item.iItem, item.iSubItem));
+    const std::wstring text = Wide(rows.Text(index, item.iSubItem));
     const std::size_t length = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
     std::copy_n(text.data(), length, item.pszText);
     item.pszText[length] = L'\0';
@@ -45,22 +48,23 @@ void AnswerDisplayRequest(const ListViewBinding& binding, LVITEMW& item) {
   if (item.mask & LVIF_PARAM) item.lParam = row.item_data;
   if (item.mask & LVIF_STATE) {
     const UINT mask = item.stateMask & LVIS_STATEIMAGEMASK;
-    item.state = (item.state & ~mask) | (INDEXTOSTATEIMAGEMASK(rows.StateImage(item.iItem)) & mask);
+    item.state = (item.state & ~mask) | (INDEXTOSTATEIMAGEMASK(rows.StateImage(index)) & mask);
   }
 }
 
-// Typing in the list looks for a row whose text begins with what was typed.
+// Typing in the list looks for a row whose text begins with what was typed,
+// among the rows the control shows.
 LRESULT FindRow(const ListViewBinding& binding, const NMLVFINDITEMW& find) {
   const LVFINDINFOW& info = find.lvfi;
   if ((info.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || info.psz == nullptr) return -1;
   const std::string wanted = Narrow(info.psz);
   const bool prefix = (info.flags & LVFI_PARTIAL) != 0;
-  const int count = binding.rows.Count();
+  const int count = binding.shown.Count();
   const int start = std::clamp(find.iStart, 0, count);
   const int end = (info.flags & LVFI_WRAP) ? start + count : count;
   for (int i = start; i < end; ++i) {
-    const int row = i % count;
-    if (MatchesIgnoringAsciiCase(binding.rows.Text(row, 0), wanted, prefix)) return row;
+    const int shown = i % count;
+    if (MatchesIgnoringAsciiCase(binding.rows.Text(binding.shown.RowOf(shown), 0), wanted, prefix)) return shown;
   }
   return -1;
 }
@@ -74,21 +78,25 @@ void FollowItemChange(ListViewBinding& binding, const NMLISTVIEW& change) {
     if (change.iItem < 0) {
       binding.rows.SelectAll(selected);
     } else {
-      binding.rows.Select(change.iItem, selected);
+      binding.rows.Select(binding.shown.RowOf(change.iItem), selected);
     }
   }
   if ((changed & LVIS_FOCUSED) && change.iItem >= 0) {
+    const int row = binding.shown.RowOf(change.iItem);
     if (change.uNewState & LVIS_FOCUSED) {
-      binding.rows.SetFocused(change.iItem);
-    } else if (binding.rows.Focused() == change.iItem) {
+      binding.rows.SetFocused(row);
+    } else if (binding.rows.Focused() == row) {
       binding.rows.SetFocused(-1);
     }
   }
 }
 
+// A shift-click range between two shown rows takes the rows that went in
+// between them too: they lie in the range the user marked.
 void FollowRangeChange(ListViewBinding& binding, const NMLVODSTATECHANGE& change) {
   if ((change.uNewState ^ change.uOldState) & LVIS_SELECTED) {
-    binding.rows.SelectRange(change.iFrom, change.iTo, (change.uNewState & LVIS_SELECTED) != 0);
+    binding.rows.SelectRange(binding.shown.RowOf(change.iFrom), binding.shown.RowOf(change.iTo),
+                             (change.uNewState & LVIS_SELECTED) != 0);
   }
 }
 
@@ -102,7 +110,8 @@ void FollowClick(ListViewBinding& binding, const NMITEMACTIVATE& click) {
   LVHITTESTINFO hit{};
   hit.pt = click.ptAction;
   SendQuietly(binding, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-  if (hit.iItem >= 0 && (hit.flags & LVHT_ONITEMSTATEICON) && HasCheckBoxes(binding)) ToggleCheck(binding, hit.iItem);
+  const int row = binding.shown.RowOf(hit.iItem);
+  if (row >= 0 && (hit.flags & LVHT_ONITEMSTATEICON) && HasCheckBoxes(binding)) ToggleCheck(binding, row);
 }
 
 }  // namespace

@@ -28,12 +28,17 @@ struct FileOperationRequest {
 // for delete, the source gone. The platform gives its own guarantees where
 // the shell does not:
 // - with kRenameOnCollision an existing item of the same name is never
-//   replaced: the new one takes the first free NumberedName, (2) upwards;
+//   replaced: the new one takes the first free NumberedName, (2) upwards,
+//   claimed by a rename that fails rather than replace, so a name that
+//   another program takes meanwhile is passed over (the shell works in a
+//   staging folder beside the target's items, removed afterwards);
 // - an item copied or moved onto itself is left as it is, and counts as
 //   done unless a renamed copy was asked for, which is then made;
 // - a missing source, or a folder to go into itself, is not handed to the
 //   shell and counts as not done (for delete a missing source counts as
-//   gone).
+//   gone);
+// - a whole drive or share (IsWholeDrivePath) is never handed to the shell
+//   and counts as not done, whatever the operation.
 bool RunFileOperation(const FileOperationRequest& request);
 
 }  // namespace vorlix::platform

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/numbered_name.h"
+#include "platform/whole_drive_path.h"
 #include "platform/wide_text.h"
 
 namespace vorlix::platform {
@@ -89,17 +90,6 @@ std::wstring Joined(std::wstring folder, const std::wstring& name) {
 
 std::wstring WideName(const std::u16string& name) { return std::wstring(name.begin(), name.end()); }
 
-// The first "name (n)" from 2 up that the folder does not hold; empty when
-// every one is taken.
-std::wstring FreeNameIn(const std::wstring& folder, const std::wstring& name, bool is_folder) {
-  const std::u16string name16(name.begin(), name.end());
-  for (int number = 2; number <= kLastNumber; ++number) {
-    std::wstring candidate = Joined(folder, WideName(NumberedName(name16, number, is_folder)));
-    if (!Exists(candidate)) return candidate;
-  }
-  return {};
-}
-
 // pFrom and pTo are lists: each path ends in a zero, the list in another.
 int CallShell(const FileOperationRequest& request, const std::wstring& from, const std::wstring& to,
               std::uint32_t flags) {
@@ -121,6 +111,68 @@ bool Delete(const FileOperationRequest& request, const std::wstring& source) {
   return !Exists(source);
 }
 
+// Whether the item at `path` is what `before` was: a copy of the same kind,
+// and for a file of the same size.
+bool Arrived(const std::wstring& path, const DiskItem& before) {
+  const std::optional<DiskItem> after = ItemAt(path);
+  return after && after->is_folder == before.is_folder && (before.is_folder || after->size == before.size);
+}
+
+// A new empty folder of this process's beside the items of `folder`.
+std::wstring NewStagingFolder(const std::wstring& folder) {
+  static LONG made = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::wstring staging = Joined(folder, L".vorlix-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                                    std::to_wstring(InterlockedIncrement(&made)));
+    if (CreateDirectoryW(staging.c_str(), nullptr)) return staging;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return {};
+  }
+  return {};
+}
+
+// Renames the staged item to its own name in the folder, or to the first
+// "name (n)" from 2 up that is free. The rename never replaces anything, so
+// a name that another program takes meanwhile is passed over, not
+// overwritten. Gives the name it took; empty when none.
+std::wstring PlaceUnderFreeName(const std::wstring& staged, const std::wstring& folder, const std::wstring& name,
+                                bool is_folder) {
+  const std::u16string name16(name.begin(), name.end());
+  for (int number = 1; number <= kLastNumber; ++number) {
+    const std::wstring candidate =
+        Joined(folder, number == 1 ? name : WideName(NumberedName(name16, number, is_folder)));
+    if (MoveFileExW(staged.c_str(), candidate.c_str(), 0)) return candidate;
+    const DWORD error = GetLastError();
+    if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return {};
+  }
+  return {};
+}
+
+// With FOF_RENAMEONCOLLISION: the shell copies or moves the item into a
+// folder of its own beside the target's items, and from there it is renamed
+// into place. A moved item that finds no place goes back where it was; if
+// even that fails it stays in the staging folder, which is then kept.
+bool TransferUnderFreeName(const FileOperationRequest& request, const std::wstring& source, const DiskItem& before,
+                           const std::wstring& folder) {
+  const std::wstring staging = NewStagingFolder(folder);
+  if (staging.empty()) return false;
+  const std::wstring name = NameOf(source);
+  const std::wstring staged = Joined(staging, name);
+  bool placed = false;
+  if (CallShell(request, source, staging, request.flags) == 0 && Arrived(staged, before)) {
+    placed = !PlaceUnderFreeName(staged, folder, name, before.is_folder).empty();
+  }
+  if (!placed && ItemAt(staged)) {
+    if (request.operation == FileOperation::kMove) {
+      MoveFileExW(staged.c_str(), source.c_str(), MOVEFILE_COPY_ALLOWED);
+    } else {
+      const FileOperationRequest discard{.shell_entry = request.shell_entry, .operation = FileOperation::kDelete};
+      CallShell(discard, staged, L"", FOF_SILENT | FOF_NOCONFIRMATION);
+    }
+  }
+  RemoveDirectoryW(staging.c_str());
+  return placed && (request.operation != FileOperation::kMove || !Exists(source));
+}
+
 bool Transfer(const FileOperationRequest& request, const std::wstring& source) {
   const std::optional<DiskItem> before = ItemAt(source);
   if (!before) return false;
@@ -129,29 +181,22 @@ bool Transfer(const FileOperationRequest& request, const std::wstring& source) {
   const bool move = request.operation == FileOperation::kMove;
   const bool rename = (request.flags & kRenameOnCollision) != 0;
 
-  std::wstring destination = Joined(folder, NameOf(source));
+  const std::wstring destination = Joined(folder, NameOf(source));
   if (SameItem(source, destination) && (move || !rename)) return true;
-  std::wstring to = folder;
-  std::uint32_t flags = request.flags;
-  if (rename && Exists(destination)) {
-    destination = FreeNameIn(folder, NameOf(source), before->is_folder);
-    if (destination.empty()) return false;
-    // pTo names the new item itself rather than the folder to put it in.
-    to = destination;
-    flags |= FOF_MULTIDESTFILES;
-  }
-  if (CallShell(request, source, to, flags) != 0) return false;
-
-  const std::optional<DiskItem> after = ItemAt(destination);
-  if (!after || after->is_folder != before->is_folder) return false;
-  if (!before->is_folder && after->size != before->size) return false;
-  return !move || !Exists(source);
+  if (rename) return TransferUnderFreeName(request, source, *before, folder);
+  if (CallShell(request, source, folder, request.flags) != 0) return false;
+  return Arrived(destination, *before) && (!move || !Exists(source));
 }
 
 }  // namespace
 
 bool RunFileOperation(const FileOperationRequest& request) {
   const std::wstring source = Wide(request.source);
+  // Under Wine the shell deletes or moves the whole mapped folder when it is
+  // handed "D:"; on Windows "D:" is the current folder of drive D:.
+  if (IsWholeDrivePath(std::u16string_view(reinterpret_cast<const char16_t*>(source.data()), source.size()))) {
+    return false;
+  }
   return request.operation == FileOperation::kDelete ? Delete(request, source) : Transfer(request, source);
 }
 

@@ -32,29 +32,31 @@ make_wine_prefix() {
   keep_home_out_of_prefix
 }
 
-# Wine links the user's Documents, Desktop and the like to the Unix home;
-# a test's whole-computer search would walk the home through each of them.
+# Wine links the user's Documents, Desktop, Templates and the like to the
+# Unix home; a whole-computer search would walk the home through each.
 # Plain folders stand in for the links (a file in each, so that Wine never
 # takes one for an empty folder to link again).
 keep_home_out_of_prefix() {
   local link
-  for link in "$WINEPREFIX"/drive_c/users/*/*; do
-    [[ -L $link ]] || continue
+  while IFS= read -r -d '' link; do
+    [[ $(readlink -f "$link") == "$WINEPREFIX"/* ]] && continue
     rm "$link"
     mkdir "$link"
     touch "$link/.not-linked"
-  done
+  done < <(find "$WINEPREFIX/drive_c/users" -type l -print0)
 }
 
 # Makes a fresh prefix at $1 for a person running the program: the user's
 # home folder is the fixed drive H:, so that a whole-computer search and the
-# folder dialog reach the user's files; the Unix root (Z:) stays a RAM disk,
+# folder dialog reach the user's files, each once (Wine's links from C: into
+# the home give way to plain folders); the Unix root (Z:) stays a RAM disk,
 # out of whole-computer search.
 user_home_drive=h
 make_user_wine_prefix() {
   new_wine_prefix "$1"
   ln -sfn "$HOME" "$WINEPREFIX/dosdevices/$user_home_drive:"
   apply_prefix_settings Y "\"$user_home_drive:\"=\"hd\"" '"z:"="ramdisk"'
+  keep_home_out_of_prefix
   # Text files open in Notepad, as on Windows; a new prefix maps .txt to
   # nothing, and the not-found list would open nowhere.
   wine reg add 'HKLM\Software\Classes\.txt' /ve /d txtfile /f >/dev/null 2>&1

@@ -46,7 +46,7 @@ core::HandlerResult DeleteCheckedFiles(std::span<const core::Value>) {
     if (ShellFileOperation(0, kDeleteOperation, path, core::Text(), kDeleteToRecycleBin)) {
       gone.push_back(row.id);
     } else {
-      failed.push_back(path);
+      failed.push_back(FailedItem(path));
     }
     ++deleted;
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "runtime/commands/drive_commands.h"
 #include "runtime/core/text_format.h"
 #include "texts.h"
 
@@ -22,6 +23,10 @@ core::Text FailureMessage(std::string_view heading, const std::vector<core::Text
     message += "\r\n" + core::FormatText(texts::kMoreFailed, static_cast<int>(failed.size() - shown));
   }
   return message;
+}
+
+core::Text FailedItem(const core::Text& path) {
+  return commands::IsWholeDrive(path) ? path + core::Text(texts::kWholeDriveRefused) : path;
 }
 
 }  // namespace vorlix::app

@@ -12,4 +12,8 @@ namespace vorlix::app {
 // there are.
 core::Text FailureMessage(std::string_view heading, const std::vector<core::Text>& failed);
 
+// How the message names an item that failed: its path, and for a whole
+// drive or share, which is never handed to the shell, why.
+core::Text FailedItem(const core::Text& path);
+
 }  // namespace vorlix::app

@@ -53,7 +53,7 @@ void TransferCheckedFiles(std::int32_t operation, const TransferTexts& words) {
     if (index < 0) continue;
     const core::Text path = commands::ListViewGetText(list, index, 0);
     const std::int32_t flags = IsChecked(units::选择框1) ? kRenameQuietly : kReplaceQuietly;
-    if (!ShellFileOperation(0, operation, path, target, flags)) failed.push_back(path);
+    if (!ShellFileOperation(0, operation, path, target, flags)) failed.push_back(FailedItem(path));
     SetProgressPosition(units::进度条1, ++done);
   }
 

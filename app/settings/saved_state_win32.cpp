@@ -52,11 +52,12 @@ void LoadSavedNames() {
   SetChecked(选择框_保存关键字, true);
 }
 
-// The rows are read whole, however long the list.
+// Both values are read whole, however long the list: a cut inside the
+// indices would drop check marks or tick another row (1234 read as 12).
 void LoadSavedFolders() {
   const core::Text file = SavedFoldersFile();
   const core::Text rows = commands::ReadWholeSettingsItem(file, kFoldersSection, kFolderRowsKey).value_or("");
-  const core::Text checked = commands::ReadSettingsItem(file, kFoldersSection, kCheckedRowsKey);
+  const core::Text checked = commands::ReadWholeSettingsItem(file, kFoldersSection, kCheckedRowsKey).value_or("");
   for (const core::Text& row : SplitFolderRows(rows)) commands::ListViewInsertItem(FolderList(), std::nullopt, row);
   for (std::int32_t index : SplitCheckedRows(checked)) commands::ListViewSetCheck(FolderList(), index, 1);
   SetChecked(选择框_保存路径, true);

@@ -1,6 +1,8 @@
 #include "runtime/commands/drive_commands.h"
 
 #include "platform/drives.h"
+#include "platform/gbk_codec.h"
+#include "platform/whole_drive_path.h"
 
 namespace vorlix::commands {
 namespace {
@@ -28,5 +30,7 @@ std::vector<std::string> GetDriveList(std::optional<std::int32_t> kind) {
   }
   return drives;
 }
+
+bool IsWholeDrive(std::string_view path) { return platform::IsWholeDrivePath(platform::GbkToUtf16(path)); }
 
 }  // namespace vorlix::commands

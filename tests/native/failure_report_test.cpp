@@ -28,5 +28,11 @@ TEST(FailureMessage, names_the_first_twenty_paths_and_counts_the_rest) {
             heading + Lines(1, 20) + "\r\n" + core::FormatText(texts::kMoreFailed, 3));
 }
 
+TEST(FailureMessage, a_whole_drive_is_named_with_the_reason_and_other_items_as_they_are) {
+  const core::Text reason(texts::kWholeDriveRefused);
+  for (const char* drive : {"D:", "D:\\", "\\\\server\\share"}) EXPECT_EQ(FailedItem(drive), drive + reason);
+  for (const char* item : {"D:\\d", "\\\\server\\share\\a.txt"}) EXPECT_EQ(FailedItem(item), item);
+}
+
 }  // namespace
 }  // namespace vorlix::app

@@ -270,6 +270,56 @@ TEST_F(FileOperations, a_file_that_cannot_be_deleted_keeps_its_checked_row_and_i
   EXPECT_EQ(message, std::string(texts::kDeleteFailedHeading) + "\r\n" + PathOf("held.txt"));
 }
 
+// The folder-name search gives the root "D:" itself as a row, and a drive
+// root can be one too. Neither is handed to the shell (under Wine it would
+// delete or move the test drive's whole folder); the subfolder row beside
+// them is acted on as ever, and the message names the drive rows with why.
+TEST_F(FileOperations, a_whole_drive_row_is_never_deleted_moved_or_copied_and_is_named_with_the_reason) {
+  const std::wstring kept = L"D:\\vorlix-drive-row-kept.txt";
+  const std::string sub = "D:\\vorlix-drive-row-sub";
+  const std::string why(texts::kWholeDriveRefused);
+  const struct {
+    std::u16string_view button;
+    std::string_view partly_done;
+    std::string_view heading;
+  } runs[] = {{u"按钮4", texts::kDeletePartlyDone, texts::kDeleteFailedHeading},
+              {u"按钮3", texts::kCopyPartlyDone, texts::kCopyFailedHeading},
+              {u"按钮5", texts::kMovePartlyDone, texts::kMoveFailedHeading}};
+  for (const auto& run : runs) {
+    NextCase();
+    ASSERT_TRUE(CreateDirectoryW(platform::Wide(sub).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    HANDLE file = CreateFileW(kept.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    Make({{"t\\z", ""}});
+    Rows({{"D:", true}, {"D:\\", true}, {sub, true}});
+
+    std::string message;
+    if (run.button == u"按钮4") {
+      DialogAnswers answers({{IDOK, {}}, ReadMessage(message)});
+      Click(run.button);
+    } else {
+      message = Run(run.button, "t");
+    }
+
+    const std::string what = Utf8(run.button);
+    EXPECT_NE(GetFileAttributesW(kept.c_str()), INVALID_FILE_ATTRIBUTES) << what << ": the drive's own file stays";
+    const bool sub_stays = run.button == u"按钮3";
+    EXPECT_EQ(GetFileAttributesW(platform::Wide(sub).c_str()) != INVALID_FILE_ATTRIBUTES, sub_stays) << what;
+    if (run.button != u"按钮4") {
+      EXPECT_NE(GetFileAttributesW(platform::Wide(PathOf("t\\vorlix-drive-row-sub")).c_str()), INVALID_FILE_ATTRIBUTES)
+          << what << ": the subfolder row was acted on";
+      EXPECT_EQ(Read("t\\vorlix-drive-row-kept.txt"), kMissing) << what << ": nothing of the drive's own";
+    }
+    const std::vector<int> checked = run.button == u"按钮4" ? std::vector<int>{0, 1} : std::vector<int>{0, 1, 2};
+    EXPECT_EQ(CheckedRows(), checked) << what << ": the drive rows keep their rows and checks";
+    EXPECT_EQ(Status(), core::FormatText(run.partly_done, 3, 2)) << what;
+    EXPECT_EQ(message, std::string(run.heading) + "\r\nD:" + why + "\r\nD:\\" + why) << what;
+    RemoveDirectoryW(platform::Wide(sub).c_str());
+  }
+  DeleteFileW(kept.c_str());
+}
+
 // Clicks on all four buttons while a copy or a delete runs arrive between
 // its rows: none starts a run of its own, so no dialog of theirs shows.
 TEST_F(FileOperations, a_click_on_any_of_the_buttons_while_one_runs_starts_nothing) {

@@ -55,6 +55,22 @@ class ListViewCommands : public UnitCommandWindow {
     PostMessageW(List(), WM_LBUTTONUP, keys, at);
     test::PumpMessages();
   }
+  // What the control is given to paint at `index`: column 0's text and the
+  // state image bits.
+  static std::pair<std::wstring, UINT> Painted(int index) {
+    wchar_t text[16] = L"junk";
+    NMLVDISPINFOW request{};
+    request.hdr.hwndFrom = List();
+    request.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(List()));
+    request.hdr.code = LVN_GETDISPINFOW;
+    request.item.mask = LVIF_TEXT | LVIF_STATE;
+    request.item.iItem = index;
+    request.item.stateMask = LVIS_STATEIMAGEMASK;
+    request.item.pszText = text;
+    request.item.cchTextMax = 16;
+    SendMessageW(GetParent(List()), WM_NOTIFY, request.hdr.idFrom, reinterpret_cast<LPARAM>(&request));
+    return {text, request.item.state & LVIS_STATEIMAGEMASK};
+  }
   std::vector<bool> Selection() const {
     std::vector<bool> selected;
     for (int i = 0; i < ListViewGetCount(list_); ++i) selected.push_back(ListViewIsSelected(list_, i));
@@ -218,6 +234,60 @@ TEST_F(ListViewCommands, a_check_follows_the_command_a_click_on_its_box_and_spac
   EXPECT_EQ(Send(LVM_GETITEMSTATE, 0, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(2)) << "as the control reads it";
 }
 
+// Rows that go in at the top between two catch-ups move every row of the
+// list down while the control still shows them where they were: a click on
+// a box, a double-click and Space act on the row shown under them.
+TEST_F(ListViewCommands, input_acts_on_the_row_shown_under_it_while_rows_go_in_above_it) {
+  Fill(6);
+  ListViewFlushCount(list_);
+  const auto place = [](int index, int part) {
+    RECT row{};
+    row.left = part;
+    Send(LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row));
+    return row;
+  };
+  const RECT box = place(2, LVIR_BOUNDS);
+  const auto new_rows_at_the_top = [this] {
+    const int shown = ShownCount();
+    for (int i = 0; i < 3; ++i) ListViewInsertItem(list_, 0, "new");
+    ASSERT_EQ(ShownCount(), shown) << "the control has not caught up";
+  };
+  const auto checked = [this] {
+    std::vector<std::string> texts;
+    for (int i = 0; i < ListViewGetCount(list_); ++i) {
+      if (ListViewGetCheck(list_, i) == 1) texts.push_back(ListViewGetText(list_, i));
+    }
+    return texts;
+  };
+
+  new_rows_at_the_top();
+  EXPECT_EQ(Painted(2).first, L"2") << "painted where it was";
+  const LPARAM on_box = MAKELPARAM(box.left + 8, (box.top + box.bottom) / 2);
+  PostMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, on_box);
+  PostMessageW(List(), WM_LBUTTONUP, 0, on_box);
+  test::PumpMessages();
+  EXPECT_EQ(checked(), std::vector<std::string>{"2"}) << "the box clicked on";
+
+  ListViewFlushCount(list_);
+  const RECT label = place(4, LVIR_LABEL);
+  const std::string shown_there = ListViewGetText(list_, 4);
+  new_rows_at_the_top();
+  const LPARAM on_label = MAKELPARAM((label.left + label.right) / 2, (label.top + label.bottom) / 2);
+  PostMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, on_label);
+  PostMessageW(List(), WM_LBUTTONUP, 0, on_label);
+  PostMessageW(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, on_label);
+  PostMessageW(List(), WM_LBUTTONUP, 0, on_label);
+  PostMessageW(List(), WM_KEYDOWN, VK_SPACE, 1);
+  PostMessageW(List(), WM_KEYUP, VK_SPACE, 0xC0000001);
+  test::PumpMessages();
+  ASSERT_EQ(shown_there, "1");
+  std::vector<bool> only_that_row(12, false);
+  only_that_row[7] = true;
+  EXPECT_EQ(ListViewGetText(list_, 7), shown_there);
+  EXPECT_EQ(Selection(), only_that_row) << "the row double-clicked";
+  EXPECT_EQ(checked(), (std::vector<std::string>{"1", "2"})) << "Space on the row double-clicked";
+}
+
 TEST_F(ListViewCommands, a_hundred_thousand_rows_inserted_at_the_top_read_back_at_both_ends) {
   constexpr int kRows = 100000;
   for (int i = 0; i < kRows; ++i) {
@@ -280,19 +350,7 @@ TEST_F(ListViewCommands, the_control_catches_up_with_new_rows_on_its_timer_or_at
 
 TEST_F(ListViewCommands, a_display_request_for_a_row_that_is_gone_is_answered_empty) {
   Fill(1);
-  wchar_t text[16] = L"junk";
-  NMLVDISPINFOW request{};
-  request.hdr.hwndFrom = List();
-  request.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(List()));
-  request.hdr.code = LVN_GETDISPINFOW;
-  request.item.mask = LVIF_TEXT | LVIF_STATE;
-  request.item.iItem = 5;
-  request.item.stateMask = LVIS_STATEIMAGEMASK;
-  request.item.pszText = text;
-  request.item.cchTextMax = 16;
-  SendMessageW(GetParent(List()), WM_NOTIFY, request.hdr.idFrom, reinterpret_cast<LPARAM>(&request));
-  EXPECT_STREQ(text, L"");
-  EXPECT_EQ(request.item.state & LVIS_STATEIMAGEMASK, 0u);
+  EXPECT_EQ(Painted(5), (std::pair<std::wstring, UINT>{L"", 0u}));
 }
 
 TEST_F(ListViewCommands, typing_finds_a_row_by_the_start_of_its_text_whatever_its_case) {

@@ -42,12 +42,16 @@ TEST_F(SavedState, the_folder_list_comes_back_with_its_check_marks_after_a_resta
   // Longer in all than ReadSettingsItem's buffer.
   FolderRows long_rows;
   for (int i = 0; i < 40; ++i) long_rows.push_back({"D:\\" + std::string(280, 'a') + std::to_string(i), i % 2 == 0});
+  // Check marks longer in all than that buffer too, with rows past the cut.
+  FolderRows many_checked;
+  for (int i = 0; i < 3000; ++i) many_checked.push_back({"F" + std::to_string(i), i % 7 != 3});
   const FolderRows lists[] = {
       {},
       {Row(u"D:\\photos", true), Row(u"E:\\docs", false), Row(u"F:\\scans", true)},
       {Row(u"D:\\a,b", true), Row(u"E:\\c", false), Row(u"F:\\d,", true)},
       {Row(u"D:\\照片", false), Row(u"D:\\ก\U00020000", true)},
       long_rows,
+      many_checked,
   };
   Start();
   Click(u"选择框_保存路径");

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The prefix that tools/run makes for a person: the home folder is reached
+# as H: and nowhere else, so that a whole-computer search finds each of the
+# user's files once. Ends with "user-prefix: N passed, N failed".
+set -uo pipefail
+cd "$(dirname "$0")/../.."
+source tools/wine_env.sh
+
+scratch=$PWD/build/user-prefix-test
+rm -rf "$scratch"
+mkdir -p "$scratch/home/Desktop" "$scratch/home/Documents" "$scratch/home/Music"
+HOME=$scratch/home make_user_wine_prefix "$scratch/prefix"
+home=$(readlink -f "$scratch/home")
+
+passed=0
+failed=0
+check() {
+  if eval "$2"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "user-prefix: $1" >&2
+  fi
+}
+links_into_home() {
+  local link
+  while IFS= read -r -d '' link; do
+    [[ $(readlink -f "$link") == "$home"* ]] && echo "$link"
+  done < <(find "$WINEPREFIX/drive_c" -type l -print0)
+}
+
+check "H: is the home folder" '[[ $(readlink -f "$WINEPREFIX/dosdevices/h:") == "$home" ]]'
+check "C: leads into the home through $(links_into_home | head -3 | tr '\n' ' ')" '[[ -z $(links_into_home) ]]'
+check "the user's folders are still there as plain folders" \
+  '[[ -n $(find "$WINEPREFIX/drive_c/users" -mindepth 2 -maxdepth 2 -type d -name Documents) ]]'
+wineserver -k 2>/dev/null
+
+echo "user-prefix: $passed passed, $failed failed"

@@ -10,6 +10,7 @@
 #include "app/results/clipboard_file_list.h"
 #include "app/results/file_transfer.h"
 #include "app/results/result_list_commands.h"
+#include "app/search/folder_index_use.h"
 #include "app/search/not_found_report.h"
 #include "app/search/search_request.h"
 #include "app/settings/option_handlers.h"
@@ -64,6 +65,8 @@ constexpr NamedHandler kNamedHandlers[] = {
     {"CheckSelectedResults", Guarded<CheckSelectedResults>},
     {"ToggleMoveButton", Guarded<ToggleMoveButton>},
     {"ToggleDeleteButton", Guarded<ToggleDeleteButton>},
+    {"ToggleFolderIndex", Guarded<ToggleFolderIndex>},
+    {"ClearFolderIndex", Guarded<ClearFolderIndex>},
 };
 
 // The stored bindings count entries by place, so a routine out of place

@@ -24,6 +24,10 @@ void SetLabelCaption(core::UnitId label, const core::Text& caption);
 
 void SetEnabled(core::UnitId unit, bool enabled);
 
+// A menu item's check mark.
+bool IsMenuChecked(core::UnitId item);
+void SetMenuChecked(core::UnitId item, bool checked);
+
 // Gives every row of a list view the check state (1 checked, 0 not).
 void SetEveryCheck(core::UnitId list, std::int32_t state);
 

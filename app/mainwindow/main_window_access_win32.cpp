@@ -70,6 +70,15 @@ void SetEnabled(core::UnitId unit, bool enabled) {
   Write(unit, core::common_props::kDisabled, core::Value(!enabled));
 }
 
+// A menu item's properties are numbered from 0.
+bool IsMenuChecked(core::UnitId item) {
+  const core::Value value = Read(item, core::menu_props::kChecked);
+  if (const bool* checked = value.get_if<bool>()) return *checked;
+  return IntegerOf(value, 0) != 0;
+}
+
+void SetMenuChecked(core::UnitId item, bool checked) { Write(item, core::menu_props::kChecked, core::Value(checked)); }
+
 void SetEveryCheck(core::UnitId list, std::int32_t state) {
   const core::UnitReference rows = MainWindowList(list);
   const std::int32_t count = commands::ListViewGetCount(rows);

@@ -40,7 +40,7 @@ inline constexpr core::UnitId 选择框_保存关键字 = 0x1601001F;
 inline constexpr core::UnitId 选择框_搜索目录 = 0x16010020;
 inline constexpr core::UnitId 选择框_保存路径 = 0x16010021;
 
-// The menu run: two hidden top-level items, each the popup of one list.
+// The menu run: hidden top-level items, each a popup.
 // An item's command id is 20000 plus its place in the run.
 namespace menu {
 inline constexpr core::UnitId 菜单 = 0x26010263;
@@ -53,6 +53,10 @@ inline constexpr core::UnitId 打开文件所在位置 = 0x26010269;
 inline constexpr core::UnitId 批量勾选选定项目 = 0x2601026A;
 inline constexpr core::UnitId 禁用移动按钮 = 0x2601026B;
 inline constexpr core::UnitId 禁用删除按钮 = 0x2601026C;
+// Added after the items above, which keep their command identifiers.
+inline constexpr core::UnitId 文件夹索引 = 0x2601026D;
+inline constexpr core::UnitId 使用文件夹索引 = 0x2601026E;
+inline constexpr core::UnitId 清除文件夹索引 = 0x2601026F;
 }  // namespace menu
 
 inline constexpr int kFirstMenuCommand = 20000;

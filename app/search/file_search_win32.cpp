@@ -5,6 +5,7 @@
 #include "app/mainwindow/window_lifetime.h"
 #include "app/search/event_budget.h"
 #include "app/search/file_walk.h"
+#include "app/search/folder_index_use.h"
 #include "app/search/search_run.h"
 #include "runtime/commands/conversion_commands.h"
 #include "runtime/commands/list_view_commands.h"
@@ -64,10 +65,12 @@ void SearchFiles(const std::vector<core::Text>& keywords, std::vector<core::Text
   const NameMatcher matcher(keywords, rule, NameEncoding::kGbk);
   EventBudget budget;
   ResultRows rows(budget);
+  SearchIndex index(FolderIndexForSearch(), SystemFolderLister(), [&budget] { return budget.KeepGoing(); });
   for (core::Text& root : roots) {
     if (!EndsWithSeparator(root, '\\', NameEncoding::kGbk)) root += '\\';
-    if (!WalkFiles(root, matcher, SystemFolderLister(), rows, {kListingThreads})) break;
+    if (!WalkFiles(root, matcher, SystemFolderLister(), rows, {kListingThreads, index.listing()})) break;
   }
+  index.HandBack();
   if (budget.WindowClosed()) throw MainWindowClosed{};
   ShowEndStatus(MainWindowList(超级列表框1));
 }

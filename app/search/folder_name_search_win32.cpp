@@ -11,6 +11,7 @@
 #include "app/mainwindow/main_window_access.h"
 #include "app/mainwindow/main_window_units.h"
 #include "app/mainwindow/window_lifetime.h"
+#include "app/search/folder_index_use.h"
 #include "app/search/folder_name_matches.h"
 #include "app/search/folder_roots.h"
 #include "app/search/search_run.h"
@@ -32,6 +33,7 @@ struct FolderSearchJob {
   std::vector<core::Text> roots;
   bool exact = true;
   PathIsDirectoryFunction* path_is_directory = nullptr;
+  FolderIndexStore* index = nullptr;
   std::atomic<bool> stop{false};
   std::mutex lock;
   std::condition_variable finished_signal;
@@ -101,12 +103,14 @@ void RunFolderSearch(const std::shared_ptr<FolderSearchJob>& job) {
     return job->path_is_directory(platform::Wide(path).c_str()) != 0;
   };
   RowPoster rows;
+  SearchIndex index(job->index, SystemFolderLister(), [&job] { return !job->stop.load(); });
   for (const core::Text& root : job->roots) {
     FolderNameMatches matches(matcher, '\\');
     FolderRowCollector collector(matches, job->stop);
-    if (!CollectRootFolders(root, is_directory, SystemFolderLister(), collector)) break;
+    if (!CollectRootFolders(root, is_directory, SystemFolderLister(), collector, index.listing())) break;
     matches.ForEachRow([&rows](std::uint32_t, std::string_view folder) { rows.Add(core::Text(folder)); });
   }
+  index.HandBack();
   rows.Post();
   PostEndStatus(job);
   std::lock_guard guard(job->lock);
@@ -124,6 +128,7 @@ void StartFolderNameSearch(const std::vector<core::Text>& keywords, const std::v
   // Resolved here: a name that cannot be found is a fatal error, which
   // belongs on the window thread.
   job->path_is_directory = core::ExternalFunction<PathIsDirectoryFunction>(kPathIsDirectoryW);
+  job->index = FolderIndexForSearch();
   SetRuleOfShownRows(job->exact ? MatchRule::kExactWhole : MatchRule::kContains);
   SetLabelCaption(标签_状态, core::Text(texts::kSearchingFolders));
   SetSearchRunning(true);

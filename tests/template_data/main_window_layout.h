@@ -149,6 +149,9 @@ inline constexpr MenuItem kMenu[] = {
     {20007, u"批量勾选选定项目", 1, false, "CheckSelectedResults"},
     {20008, u"禁用移动按钮", 1, false, "ToggleMoveButton"},
     {20009, u"禁用删除按钮", 1, false, "ToggleDeleteButton"},
+    {20010, u"文件夹索引", 0, true, ""},
+    {20011, u"使用文件夹索引", 1, false, "ToggleFolderIndex"},
+    {20012, u"清除文件夹索引", 1, false, "ClearFolderIndex"},
 };
 
 }  // namespace vorlix::tests::main_window_layout

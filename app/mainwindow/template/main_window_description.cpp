@@ -227,8 +227,10 @@ void DescribeUnits(WindowDescription& window) {
   DescribeOptionBoxes(window);
 }
 
-// Both top-level items are hidden: the menu bar shows nothing, and each
-// serves only as the popup of its list.
+// Every top-level item is hidden: the menu bar shows nothing, and each
+// serves only as a popup. The folder index's items follow the others, so
+// that no item before them changes its command identifier; the folder
+// list's popup shows them after its own.
 void DescribeMenu(WindowDescription& window) {
   window.AddMenuItem(menu::菜单, 0, T(texts::kMenuFolderPopup)).Hidden();
   window.AddMenuItem(menu::删除当前路径, 1, T(texts::kMenuRemoveCurrentFolder), "RemoveCurrentFolder");
@@ -240,6 +242,9 @@ void DescribeMenu(WindowDescription& window) {
   window.AddMenuItem(menu::批量勾选选定项目, 1, T(texts::kMenuCheckSelectedResults), "CheckSelectedResults");
   window.AddMenuItem(menu::禁用移动按钮, 1, T(texts::kMenuDisableMoveButton), "ToggleMoveButton");
   window.AddMenuItem(menu::禁用删除按钮, 1, T(texts::kMenuDisableDeleteButton), "ToggleDeleteButton");
+  window.AddMenuItem(menu::文件夹索引, 0, T(texts::kMenuFolderIndexPopup)).Hidden();
+  window.AddMenuItem(menu::使用文件夹索引, 1, T(texts::kMenuUseFolderIndex), "ToggleFolderIndex");
+  window.AddMenuItem(menu::清除文件夹索引, 1, T(texts::kMenuClearFolderIndex), "ClearFolderIndex");
 }
 
 }  // namespace

@@ -14,6 +14,26 @@ enum class FileOperation : std::uint32_t { kMove = 1, kCopy = 2, kDelete = 3 };
 // The shell's FOF_RENAMEONCOLLISION.
 inline constexpr std::uint32_t kRenameOnCollision = 0x8;
 
+// Why an item did not end where it was asked to go.
+enum class FileOperationFailure {
+  kNone,
+  kWholeDrive,     // a whole drive or share, never handed to the shell
+  kSourceMissing,  // nothing at the source path
+  kIntoItself,     // a folder to go into itself or a folder inside it
+  kShellFailed,    // the shell gave up (in use, access denied, disk full)
+  kNoPlace,        // no free name could be claimed in the target folder
+  kNotArrived,     // afterwards nothing whole of the same kind and size at the target
+  kSourceStayed,   // moved: it is at the target, yet the source is still there
+  kStillThere,     // deleted: the source is still there
+};
+
+// Where an item went, as looked at on the disk.
+struct FileOperationOutcome {
+  bool done = false;
+  std::string landed_at;  // GBK: where a copied or moved item is now, also when the source stayed
+  FileOperationFailure failure = FileOperationFailure::kNone;
+};
+
 struct FileOperationRequest {
   void* shell_entry = nullptr;  // SHFileOperationW, as the caller resolved it
   std::intptr_t owner = 0;      // a window handle, 0 for none
@@ -21,6 +41,7 @@ struct FileOperationRequest {
   std::string source;         // GBK
   std::string target_folder;  // GBK, for copy and move; trailing backslashes allowed
   std::uint32_t flags = 0;    // the shell's FOF_ word
+  FileOperationOutcome* outcome = nullptr;  // when given: filled with where the item went, or why not
 };
 
 // True when the item ended where it was asked to go: a copy of the same

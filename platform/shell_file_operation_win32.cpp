@@ -17,6 +17,14 @@ using ShFileOperationW = int(WINAPI*)(LPSHFILEOPSTRUCTW);
 // Beyond any count of copies of one name that a folder really holds.
 constexpr int kLastNumber = 9999;
 
+using Outcome = FileOperationOutcome;
+using Failure = FileOperationFailure;
+
+Outcome Failed(Failure why) { return {false, {}, why}; }
+Outcome Landed(const std::wstring& path) { return {true, Narrow(path), Failure::kNone}; }
+// A moved item at its place whose source could not be removed.
+Outcome SourceStayed(const std::wstring& path) { return {false, Narrow(path), Failure::kSourceStayed}; }
+
 struct DiskItem {
   bool is_folder;
   ULONGLONG size;
@@ -105,10 +113,10 @@ int CallShell(const FileOperationRequest& request, const std::wstring& from, con
   return operation.fAnyOperationsAborted ? ERROR_CANCELLED : result;
 }
 
-bool Delete(const FileOperationRequest& request, const std::wstring& source) {
-  if (!Exists(source)) return true;
+Outcome Delete(const FileOperationRequest& request, const std::wstring& source) {
+  if (!Exists(source)) return {.done = true};
   CallShell(request, source, L"", request.flags);
-  return !Exists(source);
+  return Exists(source) ? Failed(Failure::kStillThere) : Outcome{.done = true};
 }
 
 // Whether the item at `path` is what `before` was: a copy of the same kind,
@@ -151,17 +159,16 @@ std::wstring PlaceUnderFreeName(const std::wstring& staged, const std::wstring& 
 // folder of its own beside the target's items, and from there it is renamed
 // into place. A moved item that finds no place goes back where it was; if
 // even that fails it stays in the staging folder, which is then kept.
-bool TransferUnderFreeName(const FileOperationRequest& request, const std::wstring& source, const DiskItem& before,
-                           const std::wstring& folder) {
+Outcome TransferUnderFreeName(const FileOperationRequest& request, const std::wstring& source, const DiskItem& before,
+                              const std::wstring& folder) {
   const std::wstring staging = NewStagingFolder(folder);
-  if (staging.empty()) return false;
+  if (staging.empty()) return Failed(Failure::kShellFailed);
   const std::wstring name = NameOf(source);
   const std::wstring staged = Joined(staging, name);
-  bool placed = false;
-  if (CallShell(request, source, staging, request.flags) == 0 && Arrived(staged, before)) {
-    placed = !PlaceUnderFreeName(staged, folder, name, before.is_folder).empty();
-  }
-  if (!placed && ItemAt(staged)) {
+  const bool shell_done = CallShell(request, source, staging, request.flags) == 0;
+  const bool arrived = shell_done && Arrived(staged, before);
+  const std::wstring placed = arrived ? PlaceUnderFreeName(staged, folder, name, before.is_folder) : std::wstring();
+  if (placed.empty() && ItemAt(staged)) {
     if (request.operation == FileOperation::kMove) {
       MoveFileExW(staged.c_str(), source.c_str(), MOVEFILE_COPY_ALLOWED);
     } else {
@@ -170,34 +177,46 @@ bool TransferUnderFreeName(const FileOperationRequest& request, const std::wstri
     }
   }
   RemoveDirectoryW(staging.c_str());
-  return placed && (request.operation != FileOperation::kMove || !Exists(source));
+  if (placed.empty()) {
+    return Failed(!shell_done ? Failure::kShellFailed : !arrived ? Failure::kNotArrived : Failure::kNoPlace);
+  }
+  if (request.operation == FileOperation::kMove && Exists(source)) return SourceStayed(placed);
+  return Landed(placed);
 }
 
-bool Transfer(const FileOperationRequest& request, const std::wstring& source) {
+Outcome Transfer(const FileOperationRequest& request, const std::wstring& source) {
   const std::optional<DiskItem> before = ItemAt(source);
-  if (!before) return false;
+  if (!before) return Failed(Failure::kSourceMissing);
   const std::wstring folder = Wide(request.target_folder);
-  if (before->is_folder && IsInside(source, folder)) return false;
+  if (before->is_folder && IsInside(source, folder)) return Failed(Failure::kIntoItself);
   const bool move = request.operation == FileOperation::kMove;
   const bool rename = (request.flags & kRenameOnCollision) != 0;
 
   const std::wstring destination = Joined(folder, NameOf(source));
-  if (SameItem(source, destination) && (move || !rename)) return true;
+  if (SameItem(source, destination) && (move || !rename)) return Landed(destination);
   if (rename) return TransferUnderFreeName(request, source, *before, folder);
-  if (CallShell(request, source, folder, request.flags) != 0) return false;
-  return Arrived(destination, *before) && (!move || !Exists(source));
+  if (CallShell(request, source, folder, request.flags) != 0) return Failed(Failure::kShellFailed);
+  if (!Arrived(destination, *before)) return Failed(Failure::kNotArrived);
+  if (move && Exists(source)) return SourceStayed(destination);
+  return Landed(destination);
+}
+
+Outcome Run(const FileOperationRequest& request) {
+  const std::wstring source = Wide(request.source);
+  // Under Wine the shell deletes or moves the whole mapped folder when it is
+  // handed "D:"; on Windows "D:" is the current folder of drive D:.
+  if (IsWholeDrivePath(std::u16string_view(reinterpret_cast<const char16_t*>(source.data()), source.size()))) {
+    return Failed(Failure::kWholeDrive);
+  }
+  return request.operation == FileOperation::kDelete ? Delete(request, source) : Transfer(request, source);
 }
 
 }  // namespace
 
 bool RunFileOperation(const FileOperationRequest& request) {
-  const std::wstring source = Wide(request.source);
-  // Under Wine the shell deletes or moves the whole mapped folder when it is
-  // handed "D:"; on Windows "D:" is the current folder of drive D:.
-  if (IsWholeDrivePath(std::u16string_view(reinterpret_cast<const char16_t*>(source.data()), source.size()))) {
-    return false;
-  }
-  return request.operation == FileOperation::kDelete ? Delete(request, source) : Transfer(request, source);
+  const Outcome outcome = Run(request);
+  if (request.outcome != nullptr) *request.outcome = outcome;
+  return outcome.done;
 }
 
 }  // namespace vorlix::platform

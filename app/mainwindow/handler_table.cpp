@@ -9,6 +9,9 @@
 #include "app/results/checked_file_deletion.h"
 #include "app/results/clipboard_file_list.h"
 #include "app/results/file_transfer.h"
+#include "app/results/folder_keeping_transfer.h"
+#include "app/results/name_counts_report.h"
+#include "app/results/result_list_export.h"
 #include "app/results/result_list_commands.h"
 #include "app/search/folder_index_use.h"
 #include "app/search/not_found_report.h"
@@ -65,6 +68,10 @@ constexpr NamedHandler kNamedHandlers[] = {
     {"CheckSelectedResults", Guarded<CheckSelectedResults>},
     {"ToggleMoveButton", Guarded<ToggleMoveButton>},
     {"ToggleDeleteButton", Guarded<ToggleDeleteButton>},
+    {"CopyCheckedKeepingFolders", Guarded<CopyCheckedKeepingFolders>},
+    {"MoveCheckedKeepingFolders", Guarded<MoveCheckedKeepingFolders>},
+    {"WriteNameCounts", Guarded<WriteNameCounts>},
+    {"ExportResultList", Guarded<ExportResultList>},
     {"ToggleFolderIndex", Guarded<ToggleFolderIndex>},
     {"ClearFolderIndex", Guarded<ClearFolderIndex>},
 };

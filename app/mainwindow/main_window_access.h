@@ -23,6 +23,9 @@ void SetButtonCaption(core::UnitId button, const core::Text& caption);
 void SetLabelCaption(core::UnitId label, const core::Text& caption);
 
 void SetEnabled(core::UnitId unit, bool enabled);
+bool IsEnabled(core::UnitId unit);
+// A menu item of the window's menu run, greyed when not enabled.
+void SetMenuItemEnabled(core::UnitId item, bool enabled);
 
 // A menu item's check mark.
 bool IsMenuChecked(core::UnitId item);

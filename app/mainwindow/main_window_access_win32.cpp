@@ -70,6 +70,16 @@ void SetEnabled(core::UnitId unit, bool enabled) {
   Write(unit, core::common_props::kDisabled, core::Value(!enabled));
 }
 
+bool IsEnabled(core::UnitId unit) {
+  const core::Value disabled = Read(unit, core::common_props::kDisabled);
+  if (const bool* truth = disabled.get_if<bool>()) return !*truth;
+  return IntegerOf(disabled, 0) == 0;
+}
+
+void SetMenuItemEnabled(core::UnitId item, bool enabled) {
+  Write(item, core::menu_props::kDisabled, core::Value(std::int32_t{enabled ? 0 : 1}));
+}
+
 // A menu item's properties are numbered from 0.
 bool IsMenuChecked(core::UnitId item) {
   const core::Value value = Read(item, core::menu_props::kChecked);

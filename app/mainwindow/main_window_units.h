@@ -53,10 +53,16 @@ inline constexpr core::UnitId 打开文件所在位置 = 0x26010269;
 inline constexpr core::UnitId 批量勾选选定项目 = 0x2601026A;
 inline constexpr core::UnitId 禁用移动按钮 = 0x2601026B;
 inline constexpr core::UnitId 禁用删除按钮 = 0x2601026C;
+inline constexpr core::UnitId 分隔线_保留目录结构 = 0x2601026D;
+inline constexpr core::UnitId 复制勾选文件_保留目录结构 = 0x2601026E;
+inline constexpr core::UnitId 移动勾选文件_保留目录结构 = 0x2601026F;
+inline constexpr core::UnitId 分隔线_统计导出 = 0x26010270;
+inline constexpr core::UnitId 名字查找统计 = 0x26010271;
+inline constexpr core::UnitId 导出结果列表 = 0x26010272;
 // Added after the items above, which keep their command identifiers.
-inline constexpr core::UnitId 文件夹索引 = 0x2601026D;
-inline constexpr core::UnitId 使用文件夹索引 = 0x2601026E;
-inline constexpr core::UnitId 清除文件夹索引 = 0x2601026F;
+inline constexpr core::UnitId 文件夹索引 = 0x26010273;
+inline constexpr core::UnitId 使用文件夹索引 = 0x26010274;
+inline constexpr core::UnitId 清除文件夹索引 = 0x26010275;
 }  // namespace menu
 
 inline constexpr int kFirstMenuCommand = 20000;

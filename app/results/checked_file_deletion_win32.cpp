@@ -4,9 +4,11 @@
 #include "app/mainwindow/main_window_units.h"
 #include "app/mainwindow/window_lifetime.h"
 #include "app/results/checked_rows_run.h"
+#include "app/results/failure_reasons.h"
 #include "app/results/failure_report.h"
 #include "app/results/result_units.h"
 #include "app/results/row_walk.h"
+#include "app/results/run_record.h"
 #include "app/results/shell_operations.h"
 #include "runtime/commands/message_box_command.h"
 #include "runtime/core/text_format.h"
@@ -18,6 +20,16 @@ namespace {
 namespace units = main_window;
 
 constexpr std::int32_t kOkAndCancel = 1;
+
+// Deletes one item and records how it went.
+bool DeleteRecorded(const core::Text& path, RunRecord& record) {
+  RecordEntry entry{.source = path, .size = FileSizeForRecord(path)};
+  commands::FileOperationOutcome outcome;
+  entry.succeeded = ShellFileOperation(0, kDeleteOperation, path, core::Text(), kDeleteToRecycleBin, &outcome);
+  entry.reason = FailureReason(outcome.failure);
+  record.Add(entry);
+  return entry.succeeded;
+}
 
 }  // namespace
 
@@ -34,6 +46,7 @@ core::HandlerResult DeleteCheckedFiles(std::span<const core::Value>) {
 
   const core::UnitReference list = ResultList();
   const std::vector<CheckedRow> rows = CheckedRowsWithProgress(list, units::进度条1);
+  RunRecord record(texts::kOperationDelete);
   std::int32_t deleted = 0;
   std::vector<commands::ListViewRowId> gone;
   std::vector<core::Text> failed;
@@ -43,7 +56,7 @@ core::HandlerResult DeleteCheckedFiles(std::span<const core::Value>) {
     const std::int32_t index = CheckedIndexNow(list, row);
     if (index < 0) continue;
     const core::Text path = commands::ListViewGetText(list, index, 0);
-    if (ShellFileOperation(0, kDeleteOperation, path, core::Text(), kDeleteToRecycleBin)) {
+    if (DeleteRecorded(path, record)) {
       gone.push_back(row.id);
     } else {
       failed.push_back(FailedItem(path));
@@ -57,10 +70,11 @@ core::HandlerResult DeleteCheckedFiles(std::span<const core::Value>) {
     commands::MessageBox(core::Value(texts::kDeleteNoneChecked), 0);
   } else if (failed.empty()) {
     SetLabelCaption(units::标签_状态, core::Text(texts::kDeleteFinished));
+    record.SayIfNotWritten();
   } else {
     SetLabelCaption(units::标签_状态, core::FormatText(texts::kDeletePartlyDone, static_cast<int>(deleted),
                                                        static_cast<int>(failed.size())));
-    commands::MessageBox(core::Value(FailureMessage(texts::kDeleteFailedHeading, failed)), 0);
+    commands::MessageBox(core::Value(record.WithWhereItIs(FailureMessage(texts::kDeleteFailedHeading, failed))), 0);
   }
   return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include "app/results/checked_rows_run.h"
 #include "app/results/file_list_block.h"
 #include "app/results/result_units.h"
+#include "app/results/run_record.h"
 #include "runtime/commands/code_page_commands.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/message_box_command.h"
@@ -105,7 +106,16 @@ core::HandlerResult CopyCheckedToClipboard(std::span<const core::Value>) {
     return std::nullopt;
   }
   const bool placed = PutFileListOnClipboard(paths);
-  commands::MessageBox(core::Value(placed ? texts::kClipboardDone : texts::kClipboardFailed), 0);
+  RunRecord record(texts::kOperationClipboard);
+  for (const core::Text& path : paths) {
+    record.Add({.source = path,
+                .size = FileSizeForRecord(path),
+                .succeeded = placed,
+                .reason = placed ? core::Text() : core::Text(texts::kClipboardRefused)});
+  }
+  const core::Text message = placed ? record.WithNoteIfNotWritten(core::Text(texts::kClipboardDone))
+                                    : record.WithWhereItIs(core::Text(texts::kClipboardFailed));
+  commands::MessageBox(core::Value(message), 0);
   return std::nullopt;
 }
 

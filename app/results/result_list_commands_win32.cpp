@@ -14,7 +14,10 @@
 
 namespace vorlix::app {
 
+// Moving keeping the folders is a move: the entry is greyed while the move
+// button is disabled.
 core::HandlerResult ShowResultMenu(std::span<const core::Value>) {
+  SetMenuItemEnabled(main_window::menu::移动勾选文件_保留目录结构, IsEnabled(main_window::按钮5));
   commands::PopupMenu(MainWindowItself(), {core::kMainWindowId, main_window::menu::定位, core::type_codes::kMenu});
   return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "runtime/commands/shell_file_commands.h"
 #include "runtime/core/value.h"
 
 namespace vorlix::app {
@@ -20,9 +21,11 @@ inline constexpr std::int32_t kDeleteToRecycleBin = 0x54;
 // program's external functions. True when the item ended where it was
 // asked to go (looked at on the disk, not taken from the shell's word);
 // with kRenameQuietly nothing is replaced and nothing copied onto itself
-// is emptied.
+// is emptied. When `outcome` is given it says where the item went, or why
+// it did not.
 bool ShellFileOperation(std::int32_t owner, std::int32_t operation, const core::Text& source,
-                        const core::Text& target, std::int32_t flags);
+                        const core::Text& target, std::int32_t flags,
+                        commands::FileOperationOutcome* outcome = nullptr);
 
 // The shell's folder dialog owned by the window handle: with the new style
 // and an edit field when asked (BIF_NEWDIALOGSTYLE | BIF_EDITBOX), file-system

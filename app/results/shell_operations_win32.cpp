@@ -13,9 +13,9 @@ constexpr std::int32_t kFileSystemFoldersOnly = 0x1;
 }  // namespace
 
 bool ShellFileOperation(std::int32_t owner, std::int32_t operation, const core::Text& source,
-                        const core::Text& target, std::int32_t flags) {
+                        const core::Text& target, std::int32_t flags, commands::FileOperationOutcome* outcome) {
   return commands::ShellFileOperation(core::ExternalFunctionEntry(kShFileOperationW), owner, operation, source,
-                                      target, flags);
+                                      target, flags, outcome);
 }
 
 core::Text ChooseFolder(std::int32_t owner, const core::Text& title, bool new_style) {

@@ -6,6 +6,7 @@
 #include "app/search/event_budget.h"
 #include "app/search/file_walk.h"
 #include "app/search/folder_index_use.h"
+#include "app/search/row_roots.h"
 #include "app/search/search_run.h"
 #include "runtime/commands/conversion_commands.h"
 #include "runtime/commands/list_view_commands.h"
@@ -25,14 +26,17 @@ class RunningSearch {
   RunningSearch& operator=(const RunningSearch&) = delete;
 };
 
-// Each match becomes the top row: the newest match is shown first.
+// Each match becomes the top row: the newest match is shown first. A row
+// keeps the tag of the root it was found under.
 class ResultRows : public FileWalkSink {
  public:
   explicit ResultRows(EventBudget& budget) : budget_(budget) {}
 
+  void SetRootTag(std::int32_t tag) { root_tag_ = tag; }
+
   void OnRow(std::string_view folder, std::string_view name, std::uint32_t) override {
     path_.assign(folder).append(name);
-    commands::ListViewInsertItem(results_, 0, path_);
+    commands::ListViewInsertItem(results_, 0, path_, std::nullopt, std::nullopt, std::nullopt, root_tag_);
     commands::ListViewSetText(results_, 0, 1, core::Text(name));
   }
   bool ShouldStop() override { return !budget_.KeepGoing(); }
@@ -41,6 +45,7 @@ class ResultRows : public FileWalkSink {
   EventBudget& budget_;
   const core::UnitReference results_ = MainWindowList(超级列表框1);
   core::Text path_;
+  std::int32_t root_tag_ = 0;
 };
 
 // Two threads list (and compare) folders ahead while the window thread
@@ -65,9 +70,12 @@ void SearchFiles(const std::vector<core::Text>& keywords, std::vector<core::Text
   const NameMatcher matcher(keywords, rule, NameEncoding::kGbk);
   EventBudget budget;
   ResultRows rows(budget);
+  SetRootsOfShownRows(roots);
   SearchIndex index(FolderIndexForSearch(), SystemFolderLister(), [&budget] { return budget.KeepGoing(); });
-  for (core::Text& root : roots) {
+  for (std::size_t at = 0; at < roots.size(); ++at) {
+    core::Text& root = roots[at];
     if (!EndsWithSeparator(root, '\\', NameEncoding::kGbk)) root += '\\';
+    rows.SetRootTag(RowTagOfRoot(at));
     if (!WalkFiles(root, matcher, SystemFolderLister(), rows, {kListingThreads, index.listing()})) break;
   }
   index.HandBack();

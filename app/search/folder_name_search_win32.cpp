@@ -14,6 +14,7 @@
 #include "app/search/folder_index_use.h"
 #include "app/search/folder_name_matches.h"
 #include "app/search/folder_roots.h"
+#include "app/search/row_roots.h"
 #include "app/search/search_run.h"
 #include "platform/wide_text.h"
 #include "runtime/commands/list_view_commands.h"
@@ -43,11 +44,12 @@ struct FolderSearchJob {
 std::shared_ptr<FolderSearchJob> running_job;
 
 // Rows go to the window thread a batch at a time, so that neither thread
-// waits for the other per row and the list takes them in few updates.
+// waits for the other per row and the list takes them in few updates. A
+// row keeps the tag of the root it was found under.
 class RowPoster {
  public:
-  void Add(const core::Text& folder) {
-    batch_.push_back(folder);
+  void Add(const core::Text& folder, std::int32_t root_tag) {
+    batch_.push_back({folder, root_tag});
     if (batch_.size() >= kBatchRows || std::chrono::steady_clock::now() - last_post_ >= kBatchPeriod) Post();
   }
 
@@ -56,7 +58,9 @@ class RowPoster {
     commands::RunOnWindowThread([rows = std::move(batch_)] {
       if (!MainWindowOpen()) return;
       const core::UnitReference list = MainWindowList(超级列表框1);
-      for (const core::Text& row : rows) commands::ListViewInsertItem(list, std::nullopt, row);
+      for (const auto& [folder, tag] : rows) {
+        commands::ListViewInsertItem(list, std::nullopt, folder, std::nullopt, std::nullopt, std::nullopt, tag);
+      }
     });
     batch_.clear();
     last_post_ = std::chrono::steady_clock::now();
@@ -65,7 +69,7 @@ class RowPoster {
  private:
   static constexpr std::size_t kBatchRows = 5000;
   static constexpr auto kBatchPeriod = std::chrono::milliseconds(50);
-  std::vector<core::Text> batch_;
+  std::vector<std::pair<core::Text, std::int32_t>> batch_;
   std::chrono::steady_clock::time_point last_post_ = std::chrono::steady_clock::now();
 };
 
@@ -104,11 +108,12 @@ void RunFolderSearch(const std::shared_ptr<FolderSearchJob>& job) {
   };
   RowPoster rows;
   SearchIndex index(job->index, SystemFolderLister(), [&job] { return !job->stop.load(); });
-  for (const core::Text& root : job->roots) {
+  for (std::size_t at = 0; at < job->roots.size(); ++at) {
     FolderNameMatches matches(matcher, '\\');
     FolderRowCollector collector(matches, job->stop);
-    if (!CollectRootFolders(root, is_directory, SystemFolderLister(), collector, index.listing())) break;
-    matches.ForEachRow([&rows](std::uint32_t, std::string_view folder) { rows.Add(core::Text(folder)); });
+    if (!CollectRootFolders(job->roots[at], is_directory, SystemFolderLister(), collector, index.listing())) break;
+    const std::int32_t tag = RowTagOfRoot(at);
+    matches.ForEachRow([&rows, tag](std::uint32_t, std::string_view folder) { rows.Add(core::Text(folder), tag); });
   }
   index.HandBack();
   rows.Post();
@@ -130,6 +135,7 @@ void StartFolderNameSearch(const std::vector<core::Text>& keywords, const std::v
   job->path_is_directory = core::ExternalFunction<PathIsDirectoryFunction>(kPathIsDirectoryW);
   job->index = FolderIndexForSearch();
   SetRuleOfShownRows(job->exact ? MatchRule::kExactWhole : MatchRule::kContains);
+  SetRootsOfShownRows(roots);
   SetLabelCaption(标签_状态, core::Text(texts::kSearchingFolders));
   SetSearchRunning(true);
   running_job = job;

@@ -33,6 +33,8 @@ std::optional<FindArguments> ParseFindArguments(std::span<const std::string> arg
       parsed.not_found = true;
     } else if (argument == "--no-index") {
       parsed.no_index = true;
+    } else if (argument == "--counts") {
+      parsed.counts = true;
     } else if (argument == "--help" || argument == "-h") {
       parsed.help = true;
     } else if (argument == kNamesOption || argument.starts_with("--names=")) {
@@ -54,6 +56,10 @@ std::optional<FindArguments> ParseFindArguments(std::span<const std::string> arg
       error = "unknown option " + argument;
       return std::nullopt;
     }
+  }
+  if (parsed.not_found && parsed.counts) {
+    error = "--not-found and --counts exclude each other";
+    return std::nullopt;
   }
   if (!names_given && !parsed.help) {
     error = "--names FILE is missing";

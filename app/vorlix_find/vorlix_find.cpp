@@ -8,6 +8,7 @@
 #include "app/search/folder_index_file.h"
 #include "app/search/folder_name_matches.h"
 #include "app/search/indexed_listing.h"
+#include "app/search/name_counts.h"
 #include "app/vorlix_find/find_arguments.h"
 #include "app/vorlix_find/find_platform_rules.h"
 #include "app/vorlix_find/names_list.h"
@@ -27,14 +28,26 @@ constexpr const char* kFindIndexFileName = "vorlix-find-index";
 
 // Rows go out, or, for --not-found, only mark their keyword as found: a
 // row exists exactly when its own name matched its keyword under the
-// search's rule, which is what counts a name as found.
+// search's rule, which is what counts a name as found. For --counts they
+// are counted as the window counts its rows, a path once per name.
 class RowOutput {
  public:
-  RowOutput(OutputBuffer& output, std::size_t keyword_count, bool only_found, const FindStreams& streams)
-      : output_(output), found_(only_found ? keyword_count : 0, false), only_found_(only_found), streams_(streams) {}
+  RowOutput(OutputBuffer& output, std::size_t keyword_count, bool only_found, NameCounts* counts, char separator,
+            const FindStreams& streams)
+      : output_(output),
+        found_(only_found ? keyword_count : 0, false),
+        only_found_(only_found),
+        counts_(counts),
+        separator_(separator),
+        streams_(streams) {}
 
   void Row(std::string_view column_0_folder, std::string_view column_0_name, std::string_view column_1,
            std::uint32_t keyword) {
+    if (counts_ != nullptr) {
+      path_.assign(column_0_folder).append(column_0_name);
+      counts_->AddRow(path_, separator_);
+      return;
+    }
     if (only_found_) {
       found_[keyword] = true;
       return;
@@ -69,10 +82,23 @@ class RowOutput {
     }
   }
 
+  void Counts(const std::vector<std::string>& keywords) {
+    for (std::size_t keyword = 0; keyword < keywords.size(); ++keyword) {
+      output_.line() += std::to_string(counts_->counts()[keyword].files);
+      output_.line() += '\t';
+      output_.line() += keywords[keyword];
+      output_.line() += '\n';
+      output_.LineDone();
+    }
+  }
+
  private:
   OutputBuffer& output_;
   std::vector<bool> found_;
   bool only_found_;
+  NameCounts* counts_;
+  char separator_;
+  std::string path_;
   const FindStreams& streams_;
   bool roots_missed_ = false;
 };
@@ -197,7 +223,10 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   const NameMatcher matcher(keywords, RuleOf(*parsed), lister.encoding());
   const std::vector<std::string> roots = parsed->roots.empty() ? DefaultFindRoots() : parsed->roots;
   OutputBuffer output(streams.write_output);
-  RowOutput rows(output, keywords.size(), parsed->not_found, streams);
+  std::optional<NameCounts> counts;
+  if (parsed->counts) counts.emplace(keywords, RuleOf(*parsed), lister.encoding(), 0);
+  RowOutput rows(output, keywords.size(), parsed->not_found, counts ? &*counts : nullptr, lister.separator(),
+                 streams);
   RunIndex index(parsed->no_index ? std::string() : streams.index_file(), lister);
   if (parsed->folders) {
     SearchFolderNames(roots, matcher, lister, index.listing(), rows);
@@ -206,6 +235,7 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   }
   index.Save();
   if (parsed->not_found && !output.failed()) rows.NotFound(keywords);
+  if (counts && !output.failed()) rows.Counts(keywords);
   if (!output.Finish()) {
     streams.write_error("vorlix-find: cannot write the output\n");
     return kIncomplete;

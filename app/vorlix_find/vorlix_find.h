@@ -29,7 +29,9 @@ FindStreams StandardFindStreams();
 // message on the error stream). Rows go out as the engine finds
 // them: a file row is the folder as walked and the lowered name, a tab, and
 // the lowered name; a folder row is the folder's path and a tab. With
-// --not-found, the keywords no row matched go out instead, in their order.
+// --not-found, the keywords no row matched go out instead, in their order;
+// with --counts, every keyword in order as "count<TAB>keyword", the count
+// being the distinct paths among the rows whose own name matches it.
 int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& lister, const FindStreams& streams);
 
 }  // namespace vorlix::app

@@ -43,6 +43,9 @@ std::int32_t ListViewInsertItem(const core::UnitReference& list, std::optional<s
                                 std::optional<std::int32_t> indent = std::nullopt,
                                 std::optional<std::int32_t> item_data = std::nullopt);
 
+// The item data given at insertion, which moves with its row; 0 for no item.
+std::int32_t ListViewGetItemData(const core::UnitReference& list, std::int32_t index);
+
 // Later items move up by one.
 void ListViewDeleteItem(const core::UnitReference& list, std::int32_t index);
 void ListViewDeleteAll(const core::UnitReference& list);

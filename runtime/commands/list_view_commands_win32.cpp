@@ -53,6 +53,10 @@ std::int32_t ListViewInsertItem(const core::UnitReference& list, std::optional<s
   return platform::InsertListViewItem(ControlOf(list), index.value_or(-1), item);
 }
 
+std::int32_t ListViewGetItemData(const core::UnitReference& list, std::int32_t index) {
+  return platform::ListViewItemAt(ControlOf(list), index).item_data;
+}
+
 void ListViewDeleteItem(const core::UnitReference& list, std::int32_t index) {
   platform::DeleteListViewItem(ControlOf(list), index);
 }

@@ -4,6 +4,7 @@
 
 #include "platform/folder_chooser.h"
 #include "platform/folder_window.h"
+#include "platform/shell_file_operation.h"
 #include "runtime/core/value.h"
 
 namespace vorlix::commands {
@@ -13,14 +14,19 @@ namespace vorlix::commands {
 // hands their entries in. Paths are the system's GBK texts, widened with
 // its own codec, so that names outside the ANSI code page survive.
 
+using FileOperationOutcome = platform::FileOperationOutcome;
+using FileOperationFailure = platform::FileOperationFailure;
+
 // Copies (operation 2) or moves (1) the file or folder into the target
 // folder, or deletes it (3), with the shell's FOF_ flags, through
 // SHFileOperationW. True when it ended where it was asked to go, as looked
 // at on the disk: never by replacing an item when FOF_RENAMEONCOLLISION
 // asks for a new name (the platform then picks "name (2).ext" and up
-// itself), never by emptying an item copied onto itself.
+// itself), never by emptying an item copied onto itself. When `outcome` is
+// given it says where the item went, or why it did not.
 bool ShellFileOperation(void* sh_file_operation_w, std::int32_t owner, std::int32_t operation,
-                        const core::Text& source, const core::Text& target, std::int32_t flags);
+                        const core::Text& source, const core::Text& target, std::int32_t flags,
+                        FileOperationOutcome* outcome = nullptr);
 
 using FolderChooserEntries = platform::FolderChooserEntries;
 // The shell's folder dialog with the title and BIF_ flags, owned by the

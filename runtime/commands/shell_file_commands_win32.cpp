@@ -1,6 +1,5 @@
 #include "runtime/commands/shell_file_commands.h"
 
-#include "platform/shell_file_operation.h"
 #include "runtime/commands/window_handle_integer.h"
 
 namespace vorlix::commands {
@@ -11,7 +10,8 @@ std::intptr_t OwnerOf(std::int32_t handle) { return static_cast<std::intptr_t>(N
 }  // namespace
 
 bool ShellFileOperation(void* sh_file_operation_w, std::int32_t owner, std::int32_t operation,
-                        const core::Text& source, const core::Text& target, std::int32_t flags) {
+                        const core::Text& source, const core::Text& target, std::int32_t flags,
+                        FileOperationOutcome* outcome) {
   return platform::RunFileOperation({
       .shell_entry = sh_file_operation_w,
       .owner = OwnerOf(owner),
@@ -19,6 +19,7 @@ bool ShellFileOperation(void* sh_file_operation_w, std::int32_t owner, std::int3
       .source = source,
       .target_folder = target,
       .flags = static_cast<std::uint32_t>(flags),
+      .outcome = outcome,
   });
 }
 

@@ -78,6 +78,10 @@ def click(x, y):
     _run("xdotool", "mousemove", str(x), str(y), "click", "1")
 
 
+def right_click(x, y):
+    _run("xdotool", "mousemove", str(x), str(y), "click", "3")
+
+
 def press(*keys):
     _run("xdotool", "key", "--delay", "40", *keys)
 

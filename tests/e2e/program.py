@@ -170,14 +170,30 @@ class Program:
     # -- dialogs --------------------------------------------------------
     def choose_folder(self, button, windows_parts):
         """Clicks `button` and picks a folder of drive C: in the folder
-        dialog by keys: in its tree, 我的电脑 (the desktop's last item), the
-        drive C: (its first), then each folder by typing its name, which
-        the tree finds as the user types. The tree finds no name typed
-        outside ASCII; such a folder must be the first below its parent,
-        which Down reaches."""
+        dialog (see answer_folder_dialog)."""
         known = desktop.visible_windows()
         self.click(button)
-        dialog, _ = desktop.wait_for_new_window(known, 10, "the folder dialog after a click on " + button)
+        self.answer_folder_dialog(known, windows_parts, "a click on " + button)
+
+    def choose_result_menu_entry(self, place):
+        """A right click on the result list pops up its menu 定位; Down
+        `place` times (the separators are passed over) and Return choose
+        the entry there. Gives the windows there were before."""
+        known = desktop.visible_windows()
+        self.focus()
+        desktop.right_click(*self.centre("超级列表框1"))
+        time.sleep(0.5)  # the menu shows
+        desktop.press(*["Down"] * place, "Return")
+        return known
+
+    def answer_folder_dialog(self, known, windows_parts, after):
+        """Picks a folder of drive C: in the folder dialog that opened
+        after `after`, by keys: in its tree, 我的电脑 (the desktop's last
+        item), the drive C: (its first), then each folder by typing its
+        name, which the tree finds as the user types. The tree finds no
+        name typed outside ASCII; such a folder must be the first below
+        its parent, which Down reaches."""
+        dialog, _ = desktop.wait_for_new_window(known, 10, "the folder dialog after " + after)
         time.sleep(0.5)  # the tree fills as the dialog opens
         # A click on the tree's empty lower part gives it the focus without
         # choosing an item (both dialog styles have their tree there).
@@ -202,6 +218,16 @@ class Program:
     def settle(self, *units):
         """Waits until these units have drawn what the last action did."""
         desktop.wait_until_still([self.screen_area(unit) for unit in units], 30, quiet=0.3)
+
+    def answer_save_dialog(self, known, windows_path, after):
+        """Types the file's whole path into the save dialog's name field,
+        which has the focus with the default name, and saves."""
+        dialog, _ = desktop.wait_for_new_window(known, 10, "the save dialog after " + after)
+        time.sleep(0.5)  # the dialog lists its folder
+        desktop.press("End", "shift+Home")
+        desktop.type_ascii(windows_path)
+        desktop.press("Return")
+        desktop.wait_until_gone(dialog, 10, "the save dialog closing after Return")
 
     def wait_for_message(self, title, after):
         box, _ = desktop.wait_for_window_named(lambda name: name == title, 10,
@@ -239,6 +265,13 @@ class Program:
             desktop.wait_for(lambda: self.settings() == expected, 5, what)
         except desktop.Timeout:
             raise ProgramError("%s: %s holds %r, expected %r" % (what, SETTINGS, self.settings(), expected))
+
+    def wait_for_file(self, name, after, timeout=10):
+        """The bytes of a file that the program writes beside itself, once
+        it is there and whole."""
+        desktop.wait_for(lambda: os.path.exists(self.path(name)), timeout, "%s written after %s" % (name, after))
+        time.sleep(0.3)
+        return self.read_bytes(name)
 
     def not_found_report(self, timeout=10):
         """Clicks 未搜到的文件列表 and reads the report written beside the

@@ -50,8 +50,10 @@ class Suite:
         os.symlink(self.disk, link)
         # Text files open in Notepad, as on Windows; Wine's own prefix
         # leaves .txt without a program, so the report would open nowhere.
-        subprocess.run(["wine", "reg", "add", r"HKLM\Software\Classes\.txt", "/ve", "/d", "txtfile", "/f"],
-                       check=True, capture_output=True, env=self.environment)
+        # So do the CSV files, which a spreadsheet program would open.
+        for extension in (".txt", ".csv"):
+            subprocess.run(["wine", "reg", "add", "HKLM\\Software\\Classes\\" + extension, "/ve", "/d", "txtfile",
+                            "/f"], check=True, capture_output=True, env=self.environment)
 
     def program(self, step):
         app = program.Program(EXE, os.path.join(WORK, step), self.environment)
@@ -66,6 +68,9 @@ class Suite:
 
     def choose_folder(self, app, button, *parts):
         app.choose_folder(button, (DRIVE_FOLDER,) + parts)
+
+    def answer_folder_dialog(self, app, known, after, *parts):
+        app.answer_folder_dialog(known, (DRIVE_FOLDER,) + parts, after)
 
     def make_tree(self, relative, files):
         root = self.disk_path(*relative.split("/"))

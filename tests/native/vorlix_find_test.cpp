@@ -78,6 +78,16 @@ TEST_F(VorlixFind, not_found_gives_the_keywords_no_row_matched_in_their_order) {
   EXPECT_EQ(Run({"--not-found", "--folders", "--names", "-", root_}, "report\ndocs\nold\nx\n").output, "x\n");
 }
 
+TEST_F(VorlixFind, counts_give_each_keyword_its_number_of_distinct_files_in_order) {
+  EXPECT_EQ(Run({"--counts", "--names", "-", root_}, "report\nmissing\nnotes\nreport\n").output,
+            "2\treport\n0\tmissing\n1\tnotes\n2\treport\n");
+  EXPECT_EQ(Run({"--counts", "--fuzzy", "--names", "-", root_}, "rep\nxyz\n").output, "5\trep\n0\txyz\n");
+  EXPECT_EQ(Run({"--counts", "--folders", "--names", "-", root_}, "report\nold\nnone\n").output,
+            "1\treport\n1\told\n0\tnone\n");
+  // A root given twice reaches the same files again; they count once.
+  EXPECT_EQ(Run({"--counts", "--names", "-", root_, root_ + "/Docs", root_}, "report\n").output, "2\treport\n");
+}
+
 TEST_F(VorlixFind, roots_are_searched_in_the_order_given_and_each_gives_its_rows) {
   EXPECT_EQ(Run({"--names", "-", root_ + "/old", root_ + "/Docs/", root_ + "/old"}, "myreport\na\n").output,
             root_ + "/old/myreport.doc\tmyreport.doc\n" + root_ + "/Docs/Report/a.report\ta.report\n" +
@@ -123,7 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCall{{"--exact", "--names", "a"}, "unknown option --exact"},
                       BadCall{{"--names", "a", ""}, "an empty ROOT names no folder"},
                       BadCall{{"--names", "MISSING"}, "cannot read the names file"},
-                      BadCall{{"--names", "-", "/"}, "the names file - holds no name"}));
+                      BadCall{{"--names", "-", "/"}, "the names file - holds no name"},
+                      BadCall{{"--counts", "--not-found", "--names", "-"},
+                              "--not-found and --counts exclude each other"}));
 
 TEST_F(VorlixFind, help_prints_the_usage) {
   const Outcome help = Run({"--help"});

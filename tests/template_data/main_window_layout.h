@@ -149,9 +149,15 @@ inline constexpr MenuItem kMenu[] = {
     {20007, u"批量勾选选定项目", 1, false, "CheckSelectedResults"},
     {20008, u"禁用移动按钮", 1, false, "ToggleMoveButton"},
     {20009, u"禁用删除按钮", 1, false, "ToggleDeleteButton"},
-    {20010, u"文件夹索引", 0, true, ""},
-    {20011, u"使用文件夹索引", 1, false, "ToggleFolderIndex"},
-    {20012, u"清除文件夹索引", 1, false, "ClearFolderIndex"},
+    {20010, u"-", 1, false, ""},
+    {20011, u"复制勾选文件(保留目录结构)...", 1, false, "CopyCheckedKeepingFolders"},
+    {20012, u"移动勾选文件(保留目录结构)...", 1, false, "MoveCheckedKeepingFolders"},
+    {20013, u"-", 1, false, ""},
+    {20014, u"名字查找统计...", 1, false, "WriteNameCounts"},
+    {20015, u"导出结果列表...", 1, false, "ExportResultList"},
+    {20016, u"文件夹索引", 0, true, ""},
+    {20017, u"使用文件夹索引", 1, false, "ToggleFolderIndex"},
+    {20018, u"清除文件夹索引", 1, false, "ClearFolderIndex"},
 };
 
 }  // namespace vorlix::tests::main_window_layout

@@ -107,7 +107,7 @@ TEST_F(ClipboardFileList, a_clipboard_held_by_another_thread_is_reported_and_lef
   CloseHandle(opened);
   CloseHandle(release);
 
-  EXPECT_EQ(message, texts::kClipboardFailed);
+  EXPECT_EQ(message, WithRecordPlace(std::string(texts::kClipboardFailed)));
   EXPECT_EQ(ClipboardBlock(), "<none>");
 }
 

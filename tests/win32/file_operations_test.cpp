@@ -151,8 +151,9 @@ TEST_F(FileOperations, copy_and_move_put_each_checked_file_in_the_chosen_folder_
       EXPECT_EQ(message, "") << c.what;
     } else {
       EXPECT_EQ(Status(), core::FormatText(c.status, checked, c.failed)) << c.what;
-      EXPECT_EQ(message, std::string(c.button == u"按钮3" ? texts::kCopyFailedHeading : texts::kMoveFailedHeading) +
-                             "\r\n" + PathOf("a\\gone.txt"))
+      EXPECT_EQ(message, WithRecordPlace(std::string(c.button == u"按钮3" ? texts::kCopyFailedHeading
+                                                                         : texts::kMoveFailedHeading) +
+                                         "\r\n" + PathOf("a\\gone.txt")))
           << c.what;
     }
     EXPECT_EQ(ProgressMaximum(), checked) << c.what;
@@ -267,7 +268,7 @@ TEST_F(FileOperations, a_file_that_cannot_be_deleted_keeps_its_checked_row_and_i
   EXPECT_EQ(CheckedRows(), std::vector<int>{0});
   EXPECT_EQ(folder_.Read("free.txt"), kMissing);
   EXPECT_EQ(Status(), core::FormatText(texts::kDeletePartlyDone, 2, 1));
-  EXPECT_EQ(message, std::string(texts::kDeleteFailedHeading) + "\r\n" + PathOf("held.txt"));
+  EXPECT_EQ(message, WithRecordPlace(std::string(texts::kDeleteFailedHeading) + "\r\n" + PathOf("held.txt")));
 }
 
 // The folder-name search gives the root "D:" itself as a row, and a drive
@@ -314,7 +315,7 @@ TEST_F(FileOperations, a_whole_drive_row_is_never_deleted_moved_or_copied_and_is
     const std::vector<int> checked = run.button == u"按钮4" ? std::vector<int>{0, 1} : std::vector<int>{0, 1, 2};
     EXPECT_EQ(CheckedRows(), checked) << what << ": the drive rows keep their rows and checks";
     EXPECT_EQ(Status(), core::FormatText(run.partly_done, 3, 2)) << what;
-    EXPECT_EQ(message, std::string(run.heading) + "\r\nD:" + why + "\r\nD:\\" + why) << what;
+    EXPECT_EQ(message, WithRecordPlace(std::string(run.heading) + "\r\nD:" + why + "\r\nD:\\" + why)) << what;
     RemoveDirectoryW(platform::Wide(sub).c_str());
   }
   DeleteFileW(kept.c_str());

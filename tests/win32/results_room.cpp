@@ -13,11 +13,13 @@
 #include "app/mainwindow/main_window_units.h"
 #include "app/results/result_units.h"
 #include "platform/wide_text.h"
+#include "runtime/commands/file_commands.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/core/external_functions.h"
 #include "runtime/core/message_loop.h"
 #include "runtime/core/unit_properties.h"
 #include "tests/win32/folder_browser_selection.h"
+#include "texts.h"
 
 namespace vorlix::test {
 namespace {
@@ -29,6 +31,7 @@ constexpr std::string_view kResultHandlers[] = {
     "ShowResultMenu",   "OpenResultFile",         "SortResultsByColumn", "CheckAllResults",
     "UncheckAllResults", "CopyCheckedFiles",      "MoveCheckedFiles",    "DeleteCheckedFiles",
     "CopyCheckedToClipboard", "OpenResultLocation", "CheckSelectedResults",
+    "CopyCheckedKeepingFolders", "MoveCheckedKeepingFolders", "WriteNameCounts", "ExportResultList",
 };
 
 core::Value Read(core::UnitId unit, int number) { return core::ReadUnitProperty(core::kMainWindowId, unit, number); }
@@ -63,10 +66,13 @@ void ResultsRoom::SetUp() {
       if (app::kHandlerNames[entry] == name) Replace(name, real[entry]);
     }
   }
+  ReplaceMoreHandlers();
   ASSERT_TRUE(Build());
+  DeleteFileW(platform::Wide(RecordPath()).c_str());
 }
 
 void ResultsRoom::TearDown() {
+  DeleteFileW(platform::Wide(RecordPath()).c_str());
   MainWindowTest::TearDown();
   core::UnloadExternalFunctions();
   OleUninitialize();
@@ -138,6 +144,14 @@ int ResultsRoom::ProgressPosition() {
 }
 
 void ResultsRoom::SetAutoRename(bool on) { core::WriteUnitProperty(core::kMainWindowId, units::选择框1, 18, on); }
+
+std::string ResultsRoom::RecordPath() {
+  return commands::GetRunDirectory() + "\\" + std::string(texts::kRecordFileName);
+}
+
+std::string ResultsRoom::WithRecordPlace(const std::string& message) {
+  return message + "\r\n\r\n" + std::string(texts::kRecordWhere) + RecordPath();
+}
 
 // The dialog fills its folder tree as it goes, so the selection is asked
 // for until the tree shows the folder selected.

@@ -26,6 +26,8 @@ class ResultsRoom : public MainWindowTest {
  protected:
   void SetUp() override;
   void TearDown() override;
+  // Puts more real handlers in place before the window is built.
+  virtual void ReplaceMoreHandlers() {}
 
   struct Row {
     std::string path;  // GBK
@@ -47,6 +49,11 @@ class ResultsRoom : public MainWindowTest {
   int ProgressMaximum();
   int ProgressPosition();
   void SetAutoRename(bool on);
+
+  // The record of runs beside the program, which the room starts without.
+  static std::string RecordPath();
+  // A run's failure message as it ends: saying where the record is.
+  static std::string WithRecordPlace(const std::string& message);
 
   // Steps that choose a folder in the folder dialog, or cancel it.
   static DialogAnswers::Step ChooseFolder(const std::string& folder);

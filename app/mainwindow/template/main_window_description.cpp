@@ -242,6 +242,14 @@ void DescribeMenu(WindowDescription& window) {
   window.AddMenuItem(menu::批量勾选选定项目, 1, T(texts::kMenuCheckSelectedResults), "CheckSelectedResults");
   window.AddMenuItem(menu::禁用移动按钮, 1, T(texts::kMenuDisableMoveButton), "ToggleMoveButton");
   window.AddMenuItem(menu::禁用删除按钮, 1, T(texts::kMenuDisableDeleteButton), "ToggleDeleteButton");
+  window.AddMenuItem(menu::分隔线_保留目录结构, 1, T("-"));
+  window.AddMenuItem(menu::复制勾选文件_保留目录结构, 1, T(texts::kMenuCopyKeepingFolders),
+                     "CopyCheckedKeepingFolders");
+  window.AddMenuItem(menu::移动勾选文件_保留目录结构, 1, T(texts::kMenuMoveKeepingFolders),
+                     "MoveCheckedKeepingFolders");
+  window.AddMenuItem(menu::分隔线_统计导出, 1, T("-"));
+  window.AddMenuItem(menu::名字查找统计, 1, T(texts::kMenuNameCounts), "WriteNameCounts");
+  window.AddMenuItem(menu::导出结果列表, 1, T(texts::kMenuExportResults), "ExportResultList");
   window.AddMenuItem(menu::文件夹索引, 0, T(texts::kMenuFolderIndexPopup)).Hidden();
   window.AddMenuItem(menu::使用文件夹索引, 1, T(texts::kMenuUseFolderIndex), "ToggleFolderIndex");
   window.AddMenuItem(menu::清除文件夹索引, 1, T(texts::kMenuClearFolderIndex), "ClearFolderIndex");

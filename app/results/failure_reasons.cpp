@@ -1,0 +1,23 @@
+#include "app/results/failure_reasons.h"
+
+#include "texts.h"
+
+namespace vorlix::app {
+
+core::Text FailureReason(commands::FileOperationFailure failure) {
+  using Failure = commands::FileOperationFailure;
+  switch (failure) {
+    case Failure::kNone: return {};
+    case Failure::kWholeDrive: return core::Text(texts::kWholeDriveRefused);
+    case Failure::kSourceMissing: return core::Text(texts::kReasonSourceMissing);
+    case Failure::kIntoItself: return core::Text(texts::kReasonIntoItself);
+    case Failure::kShellFailed: return core::Text(texts::kReasonShellFailed);
+    case Failure::kNoPlace: return core::Text(texts::kReasonNoPlace);
+    case Failure::kNotArrived: return core::Text(texts::kReasonNotArrived);
+    case Failure::kSourceStayed: return core::Text(texts::kReasonSourceStayed);
+    case Failure::kStillThere: return core::Text(texts::kReasonStillThere);
+  }
+  return {};
+}
+
+}  // namespace vorlix::app

@@ -1,0 +1,40 @@
+#include "app/results/name_counts_report.h"
+
+#include "app/mainwindow/main_window_access.h"
+#include "app/mainwindow/main_window_units.h"
+#include "app/results/name_counts_file.h"
+#include "app/results/result_units.h"
+#include "app/search/name_counts.h"
+#include "app/search/name_list.h"
+#include "app/search/search_run.h"
+#include "runtime/commands/file_commands.h"
+#include "runtime/commands/list_view_commands.h"
+#include "runtime/commands/message_box_command.h"
+#include "runtime/commands/shell_commands.h"
+#include "texts.h"
+
+namespace vorlix::app {
+
+// The names are read as the not-found report reads them, at the click, and
+// judged by the rule of the search that gave the rows. The file is written
+// anew whole, never opened half written or old: when it cannot be written
+// the user is told where.
+core::HandlerResult WriteNameCounts(std::span<const core::Value>) {
+  const std::vector<core::Text> names = NameBoxLines(EditBoxContent(main_window::编辑框_文件名));
+  NameCounts counts(names, RuleOfShownRows(), NameEncoding::kGbk, kCountsPathsShown);
+  const core::UnitReference results = ResultList();
+  const std::int32_t rows = commands::ListViewGetCount(results);
+  for (std::int32_t row = 0; row < rows; ++row) counts.AddRow(commands::ListViewGetText(results, row), '\\');
+
+  const std::string file = NameCountsFile(names, counts.counts());
+  const core::Text path = commands::GetRunDirectory() + "\\" + core::Text(texts::kCountsFileName);
+  const auto bytes = reinterpret_cast<const std::uint8_t*>(file.data());
+  if (!commands::ReplaceFileContent(path, commands::ByteSetView(bytes, file.size()))) {
+    commands::MessageBox(core::Value(core::Text(texts::kCountsNotWritten) + path), 0);
+    return std::nullopt;
+  }
+  commands::ShellOpen(std::nullopt, path);
+  return std::nullopt;
+}
+
+}  // namespace vorlix::app

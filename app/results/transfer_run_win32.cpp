@@ -1,0 +1,86 @@
+#include "app/results/transfer_run.h"
+
+#include "app/mainwindow/main_window_access.h"
+#include "app/mainwindow/main_window_units.h"
+#include "app/mainwindow/window_lifetime.h"
+#include "app/results/checked_rows_run.h"
+#include "app/results/failure_reasons.h"
+#include "app/results/failure_report.h"
+#include "app/results/result_units.h"
+#include "app/results/row_walk.h"
+#include "app/results/run_record.h"
+#include "app/results/shell_operations.h"
+#include "runtime/commands/list_view_commands.h"
+#include "runtime/commands/message_box_command.h"
+#include "runtime/commands/unit_commands.h"
+#include "runtime/core/text_format.h"
+#include "texts.h"
+
+namespace vorlix::app {
+namespace {
+
+namespace units = main_window;
+
+RecordEntry TransferRow(std::int32_t operation, const Destination& destination, const core::Text& path) {
+  RecordEntry entry{.source = path, .size = FileSizeForRecord(path)};
+  if (!destination.refusal.empty()) {
+    entry.reason = destination.refusal;
+    return entry;
+  }
+  const std::int32_t flags = IsChecked(units::选择框1) ? kRenameQuietly : kReplaceQuietly;
+  commands::FileOperationOutcome outcome;
+  entry.succeeded = ShellFileOperation(0, operation, path, destination.folder, flags, &outcome);
+  entry.target = outcome.landed_at;
+  entry.reason = FailureReason(outcome.failure);
+  return entry;
+}
+
+}  // namespace
+
+TransferTexts CopyTexts(std::string_view record_operation) {
+  return {texts::kCopyWorking,    texts::kCopyFinished,      texts::kCopyNoneChecked,
+          texts::kCopyPartlyDone, texts::kCopyFailedHeading, record_operation};
+}
+
+TransferTexts MoveTexts(std::string_view record_operation) {
+  return {texts::kMoveWorking,    texts::kMoveFinished,      texts::kMoveNoneChecked,
+          texts::kMovePartlyDone, texts::kMoveFailedHeading, record_operation};
+}
+
+void TransferCheckedRows(std::int32_t operation, const TransferTexts& words, DestinationOf destination_of) {
+  const CheckedRowsRun run;
+  if (!run.started()) return;
+  const std::int32_t owner = commands::GetWindowHandle(MainWindowItself());
+  const core::Text target = ChooseFolder(owner, core::Text(texts::kChooseTargetFolder), true) + "\\";
+  if (target == "\\") return;
+
+  const core::UnitReference list = ResultList();
+  const std::vector<CheckedRow> rows = CheckedRowsWithProgress(list, units::进度条1);
+  RunRecord record(words.record_operation);
+  std::int32_t done = 0;
+  std::vector<core::Text> failed;
+  for (const CheckedRow& row : rows) {
+    SetLabelCaption(units::标签_状态, core::Text(words.working));
+    KeepWindowAlive();
+    const std::int32_t index = CheckedIndexNow(list, row);
+    if (index < 0) continue;
+    const core::Text path = commands::ListViewGetText(list, index, 0);
+    const RecordEntry entry = TransferRow(operation, destination_of(target, index, path), path);
+    if (!entry.succeeded) failed.push_back(FailedItem(path));
+    record.Add(entry);
+    SetProgressPosition(units::进度条1, ++done);
+  }
+
+  if (done == 0) {
+    SetLabelCaption(units::标签_状态, core::Text(words.none_checked));
+  } else if (failed.empty()) {
+    SetLabelCaption(units::标签_状态, core::Text(words.finished));
+    record.SayIfNotWritten();
+  } else {
+    SetLabelCaption(units::标签_状态,
+                    core::FormatText(words.partly_done, static_cast<int>(done), static_cast<int>(failed.size())));
+    commands::MessageBox(core::Value(record.WithWhereItIs(FailureMessage(words.failed_heading, failed))), 0);
+  }
+}
+
+}  // namespace vorlix::app

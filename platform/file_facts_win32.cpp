@@ -1,0 +1,31 @@
+#include "platform/file_facts.h"
+
+#include <windows.h>
+
+#include "platform/wide_text.h"
+
+namespace vorlix::platform {
+namespace {
+
+LocalTime LocalTimeOf(const FILETIME& written) {
+  SYSTEMTIME universal;
+  SYSTEMTIME local;
+  if (!FileTimeToSystemTime(&written, &universal) || !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local)) {
+    return {};
+  }
+  return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
+}
+
+}  // namespace
+
+std::optional<FileFacts> FactsOfFile(std::string_view path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (path.empty() || !GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  FileFacts facts;
+  facts.is_folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  if (!facts.is_folder) facts.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  facts.modified = LocalTimeOf(data.ftLastWriteTime);
+  return facts;
+}
+
+}  // namespace vorlix::platform

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "runtime/core/date_time.h"
+
+namespace vorlix::commands {
+
+// The computer's clock in its time zone, to the second.
+core::CalendarTime LocalTimeNow();
+
+}  // namespace vorlix::commands

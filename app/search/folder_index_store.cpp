@@ -74,14 +74,13 @@ void FolderIndexStore::TakeInAndWrite() {
       const std::uint64_t generation = to_take_in_generation_;
       taking_in_ = true;
       lock.unlock();
-      bool changed = false;
-      auto result = std::make_shared<const FolderIndex>(listing->Result(changed));
+      const bool changed = listing->Changed();
+      auto result = changed ? std::make_shared<const FolderIndex>(listing->Result()) : nullptr;
       listing.reset();
       lock.lock();
       taking_in_ = false;
-      if (generation == generation_) index_ = result;
+      if (changed && generation == generation_) index_ = to_write = std::move(result);
       changed_.notify_all();
-      if (changed && generation == generation_) to_write = std::move(result);
     }
     if (!to_write) continue;
     lock.unlock();

@@ -40,15 +40,15 @@ class KeepingVisitor final : public platform::FolderEntryVisitor {
 };
 
 // Drops the records used longest ago, the deepest first among those of one
-// day, until the file fits the cap. True when any went.
-bool KeepWithinCap(FolderIndex& index) {
+// day, until the file fits the cap.
+void KeepWithinCap(FolderIndex& index, std::size_t cap_bytes) {
   std::size_t total = 0;
   std::vector<std::pair<std::string_view, const FolderRecord*>> records;
   index.ForEach([&](std::string_view folder, const FolderRecord& record) {
     total += EncodedSize(folder, record);
     records.emplace_back(folder, &record);
   });
-  if (total <= kFolderIndexCapBytes) return false;
+  if (total <= cap_bytes) return;
   std::sort(records.begin(), records.end(), [](const auto& a, const auto& b) {
     if (a.second->day != b.second->day) return a.second->day > b.second->day;
     return a.first.size() < b.first.size();
@@ -57,19 +57,20 @@ bool KeepWithinCap(FolderIndex& index) {
   std::size_t size = 0;
   for (const auto& [folder, record] : records) {
     size += EncodedSize(folder, *record);
-    if (size > kFolderIndexCapBytes) break;
+    if (size > cap_bytes) break;
     kept.Put(folder, *record);
   }
   index = std::move(kept);
-  return true;
 }
 
 }  // namespace
 
-IndexedListing::IndexedListing(std::shared_ptr<const FolderIndex> previous, const FolderLister& lister)
+IndexedListing::IndexedListing(std::shared_ptr<const FolderIndex> previous, const FolderLister& lister,
+                               std::size_t cap_bytes)
     : previous_(previous ? std::move(previous) : std::make_shared<const FolderIndex>()),
       lister_(lister),
       today_(static_cast<std::uint32_t>(lister.Now() / lister.TicksPerSecond() / kSecondsPerDay)),
+      cap_bytes_(cap_bytes),
       used_(new std::atomic<bool>[previous_->size()]) {
   for (std::size_t number = 0; number < previous_->size(); ++number) used_[number] = false;
 }
@@ -129,35 +130,46 @@ bool IndexedListing::UnderWalkedTree(std::string_view folder) const {
                      [folder](const std::string& tree) { return folder.starts_with(tree); });
 }
 
-// A folder this search used is kept, as is one it did not meet unless it
-// is gone or has not been used for a month.
-bool IndexedListing::KeptAfterSearch(std::uint32_t number, bool& changed) const {
+// What becomes of a folder of the previous index: one this search used is
+// kept, as is one it did not meet, unless that is gone or has not been
+// used for a month.
+IndexedListing::Fate IndexedListing::FateOf(std::uint32_t number) const {
   const std::string_view folder = previous_->Folder(number);
-  if (listed_now_.NumberOf(folder) || not_kept_.contains(folder)) return false;
-  if (used_[number].load(std::memory_order_relaxed)) {
-    if (previous_->Record(number).day != today_) changed = true;
-    return true;
-  }
-  if (UnderWalkedTree(folder) || previous_->Record(number).day + kUnusedDaysKept < today_) {
-    changed = true;
-    return false;
-  }
-  return true;
+  if (listed_now_.NumberOf(folder) || not_kept_.contains(folder)) return Fate::kListedAnew;
+  if (used_[number].load(std::memory_order_relaxed)) return Fate::kUsed;
+  if (UnderWalkedTree(folder) || previous_->Record(number).day + kUnusedDaysKept < today_) return Fate::kDropped;
+  return Fate::kKept;
 }
 
-FolderIndex IndexedListing::Result(bool& changed) {
+bool IndexedListing::Changed() const {
   const std::lock_guard lock(mutex_);
-  changed = listed_ > 0;
+  if (listed_ > 0) return true;
+  std::size_t size = 0;
+  for (std::uint32_t number = 0; number < previous_->size(); ++number) {
+    const Fate fate = FateOf(number);
+    const FolderRecord& record = previous_->Record(number);
+    if (fate == Fate::kDropped || (fate == Fate::kUsed && record.day != today_)) return true;
+    size += EncodedSize(previous_->Folder(number), record);
+  }
+  listed_now_.ForEach([&size](std::string_view folder, const FolderRecord& record) {
+    size += EncodedSize(folder, record);
+  });
+  return size > cap_bytes_;
+}
+
+FolderIndex IndexedListing::Result() const {
+  const std::lock_guard lock(mutex_);
   FolderIndex result;
   result.Reserve(previous_->size() + listed_now_.size());
   for (std::uint32_t number = 0; number < previous_->size(); ++number) {
-    if (!KeptAfterSearch(number, changed)) continue;
+    const Fate fate = FateOf(number);
+    if (fate == Fate::kListedAnew || fate == Fate::kDropped) continue;
     FolderRecord record = previous_->Record(number);
-    if (used_[number].load(std::memory_order_relaxed)) record.day = today_;
+    if (fate == Fate::kUsed) record.day = today_;
     result.Put(previous_->Folder(number), std::move(record));
   }
   listed_now_.ForEach([&result](std::string_view folder, const FolderRecord& record) { result.Put(folder, record); });
-  if (KeepWithinCap(result)) changed = true;
+  KeepWithinCap(result, cap_bytes_);
   return result;
 }
 

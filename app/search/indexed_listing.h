@@ -33,7 +33,9 @@ constexpr std::size_t kFolderIndexCapBytes = std::size_t{128} << 20;
 // walk sees, and therefore its rows, are always those of a listing.
 class IndexedListing {
  public:
-  IndexedListing(std::shared_ptr<const FolderIndex> previous, const FolderLister& lister);
+  // `cap_bytes`: the most the index file may hold.
+  IndexedListing(std::shared_ptr<const FolderIndex> previous, const FolderLister& lister,
+                 std::size_t cap_bytes = kFolderIndexCapBytes);
 
   // Lists `folder` (ending with the separator), from the index when its
   // stamp allows; false when it cannot be listed. Safe on several threads.
@@ -47,9 +49,10 @@ class IndexedListing {
   // The index to keep after the search: every folder it listed or used, and
   // the previous index's other folders that are not known to be gone nor
   // unused for a month, the most recently used first within the cap.
-  // `changed` tells whether it differs from the previous one. Call once,
-  // after the search.
-  FolderIndex Result(bool& changed);
+  FolderIndex Result() const;
+  // Whether that index differs from the previous one; cheap, so that a
+  // search that changed nothing costs no new index.
+  bool Changed() const;
 
   // How many folders came from the index and how many were listed.
   std::uint64_t replayed() const { return replayed_; }
@@ -61,14 +64,16 @@ class IndexedListing {
                    platform::FolderEntryVisitor& visitor);
   bool IsRacy(const platform::FolderStamp& stamp, std::uint64_t listed_at) const;
   bool UnderWalkedTree(std::string_view folder) const;
-  bool KeptAfterSearch(std::uint32_t number, bool& changed) const;
+  enum class Fate { kListedAnew, kUsed, kKept, kDropped };
+  Fate FateOf(std::uint32_t number) const;
 
   const std::shared_ptr<const FolderIndex> previous_;
   const FolderLister& lister_;
   const std::uint32_t today_;
+  const std::size_t cap_bytes_;
   std::unique_ptr<std::atomic<bool>[]> used_;  // per folder of the previous index
   std::atomic<std::uint64_t> replayed_ = 0;
-  std::mutex mutex_;  // guards what follows
+  mutable std::mutex mutex_;  // guards what follows
   FolderIndex listed_now_;
   std::set<std::string, std::less<>> not_kept_;  // listed anew and no longer to be kept
   std::map<std::uint64_t, bool> trusted_volumes_;

@@ -143,9 +143,7 @@ class RunIndex {
 
   void Save() {
     if (!listing_) return;
-    bool changed = false;
-    const FolderIndex result = listing_->Result(changed);
-    if (changed) SaveFolderIndex(file_, result, format_);
+    if (listing_->Changed()) SaveFolderIndex(file_, listing_->Result(), format_);
   }
 
  private:

@@ -182,8 +182,7 @@ TEST(FolderIndexOnDisk, gives_the_rows_of_a_walk_while_the_tree_changes) {
     ASSERT_EQ(WalkRows(lister, root, &listing), WalkRows(lister, root, nullptr)) << "round " << round;
     ASSERT_EQ(Collected(lister, root, &listing), Collected(lister, root, nullptr)) << "round " << round;
     replayed += listing.replayed();
-    bool changed = false;
-    index = std::make_shared<const FolderIndex>(listing.Result(changed));
+    index = std::make_shared<const FolderIndex>(listing.Result());
     // A file system's clock ticks in steps of some milliseconds.
     std::this_thread::sleep_for(std::chrono::milliseconds(15));
     for (int change = round % 3; change >= 0; --change) disk.ChangeSomething();
@@ -202,8 +201,7 @@ TEST(FolderIndexOnDisk, changes_right_after_a_listing_are_seen) {
   for (int round = 0; round < 10; ++round) {
     IndexedListing listing(index, lister);
     ASSERT_EQ(WalkRows(lister, root, &listing), WalkRows(lister, root, nullptr)) << "round " << round;
-    bool changed = false;
-    index = std::make_shared<const FolderIndex>(listing.Result(changed));
+    index = std::make_shared<const FolderIndex>(listing.Result());
     disk.ChangeSomething();
   }
 }

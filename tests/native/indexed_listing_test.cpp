@@ -292,8 +292,7 @@ TEST(IndexedListingOverAChangingTree, gives_the_rows_of_a_walk_in_every_round) {
       ASSERT_EQ(Collected(lister, &listing), Collected(lister, nullptr)) << "seed " << seed << " round " << round;
       replayed += listing.replayed();
       listed += listing.listed();
-      bool changed = false;
-      FolderIndex next = listing.Result(changed);
+      FolderIndex next = listing.Result();
       if (round % 5 == 4) {
         const FolderIndexFormat format{'/', NameEncoding::kUtf8};
         auto file = std::make_shared<const std::string>(EncodeFolderIndex(next, format));
@@ -327,9 +326,8 @@ class IndexedListingStamps : public ::testing::Test {
     IndexedListing listing(index_, lister_);
     Rows rows = WalkRows(lister_, &listing, 0, MatchRule::kContains);
     replayed_ = listing.replayed();
-    bool changed = false;
-    index_ = std::make_shared<const FolderIndex>(listing.Result(changed));
-    changed_ = changed;
+    changed_ = listing.Changed();
+    index_ = std::make_shared<const FolderIndex>(listing.Result());
     return rows;
   }
 
@@ -411,8 +409,7 @@ TEST_F(IndexedListingStamps, a_stopped_listing_is_not_kept_and_what_was_listed_i
   const NameMatcher matcher(std::vector<std::string>{"txt"}, MatchRule::kContains, NameEncoding::kUtf8);
   RowRecorder recorder(3);  // stops in /r/sub/
   EXPECT_FALSE(WalkFiles("/r", matcher, lister_, recorder, {0, &listing}));
-  bool changed = false;
-  const FolderIndex kept = listing.Result(changed);
+  const FolderIndex kept = listing.Result();
   EXPECT_NE(kept.Find("/r/"), nullptr);
   EXPECT_EQ(kept.Find("/r/sub/"), nullptr);
 }
@@ -426,8 +423,7 @@ TEST_F(IndexedListingStamps, folders_gone_from_a_walked_tree_are_dropped_and_oth
     RowRecorder recorder;
     const NameMatcher matcher(std::vector<std::string>{"x"}, MatchRule::kContains, NameEncoding::kUtf8);
     WalkFiles("/other", matcher, lister_, recorder, {0, &listing});
-    bool changed = false;
-    index_ = std::make_shared<const FolderIndex>(listing.Result(changed));
+    index_ = std::make_shared<const FolderIndex>(listing.Result());
   }
   Search(210 * kSecond);
   lister_.AddFolder("/r/", {File("one.txt")});
@@ -448,10 +444,33 @@ TEST_F(IndexedListingStamps, a_tree_unsearched_for_a_month_is_dropped) {
     IndexedListing listing(index_, lister_);
     FolderRecorder recorder;
     CollectFolders("/later", lister_, recorder, &listing);
-    bool changed = false;
-    index_ = std::make_shared<const FolderIndex>(listing.Result(changed));
+    index_ = std::make_shared<const FolderIndex>(listing.Result());
     EXPECT_EQ(index_->Find("/r/") != nullptr, day < 32) << "day " << day;
   }
+}
+
+TEST_F(IndexedListingStamps, the_index_keeps_within_its_cap_the_folders_used_last_and_the_shallow_first) {
+  constexpr std::uint64_t kDay = 24 * 60 * 60 * kSecond;
+  const NameMatcher matcher(std::vector<std::string>{"x"}, MatchRule::kContains, NameEncoding::kUtf8);
+  lister_.AddFolder("/old/", {File(std::string(100, 'o'))});
+  lister_.SetStamp("/old/", Stamp(100 * kSecond));
+  for (std::uint64_t day : {1, 2}) {
+    lister_.SetNow(day * kDay);
+    IndexedListing listing(index_, lister_);
+    RowRecorder rows;
+    WalkFiles(day == 1 ? "/old" : "/r", matcher, lister_, rows, {0, &listing});
+    index_ = std::make_shared<const FolderIndex>(listing.Result());
+  }
+  const std::size_t root = EncodedSize("/r/", *index_->Find("/r/"));
+  const std::size_t cap = root + EncodedSize("/r/sub/", *index_->Find("/r/sub/")) / 2;
+  IndexedListing capped(index_, lister_, cap);
+  RowRecorder rows;
+  WalkFiles("/r", matcher, lister_, rows, {0, &capped});
+  EXPECT_TRUE(capped.Changed());
+  const FolderIndex kept = capped.Result();
+  EXPECT_EQ(kept.Find("/old/"), nullptr) << "used a day earlier";
+  EXPECT_NE(kept.Find("/r/"), nullptr);
+  EXPECT_EQ(kept.Find("/r/sub/"), nullptr) << "the deeper of today's";
 }
 
 TEST_F(IndexedListingStamps, a_kept_folder_whose_entries_are_out_of_shape_is_listed) {

@@ -1,5 +1,6 @@
 #include "app/search/text_table.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace vorlix::app {
@@ -65,6 +66,8 @@ std::pair<std::uint32_t, bool> TextTable::Add(std::string_view text) {
   Slot& slot = slots_[SlotOf(text, hash)];
   if (slot.number != kEmpty) return {slot.number, false};
   slot = {TagOf(hash), static_cast<std::uint32_t>(size())};
+  const std::size_t bit = SeenBit(hash);
+  seen_[bit / 64] |= std::uint64_t{1} << (bit % 64);
   texts_ += text;
   starts_.push_back(texts_.size());
   hashes_.push_back(hash);
@@ -73,18 +76,26 @@ std::pair<std::uint32_t, bool> TextTable::Add(std::string_view text) {
 
 std::optional<std::uint32_t> TextTable::Find(std::string_view text) const {
   if (slots_.empty()) return std::nullopt;
-  const Slot& slot = slots_[SlotOf(text, HashText(text))];
+  const std::uint64_t hash = HashText(text);
+  const std::size_t bit = SeenBit(hash);
+  if (!(seen_[bit / 64] >> (bit % 64) & 1)) return std::nullopt;
+  const Slot& slot = slots_[SlotOf(text, hash)];
   if (slot.number == kEmpty) return std::nullopt;
   return slot.number;
 }
 
+// Slots at most half full and four bits per slot: eight bits or more per
+// text, so that a text not in the table is turned away nine times in ten.
 void TextTable::Grow(std::size_t slots) {
   slots_.assign(slots, Slot{});
+  seen_.assign(std::max<std::size_t>(1, slots / 16), 0);
   const std::size_t mask = slots - 1;
   for (std::uint32_t number = 0; number < hashes_.size(); ++number) {
     std::size_t at = hashes_[number] & mask;
     while (slots_[at].number != kEmpty) at = (at + 1) & mask;
     slots_[at] = {TagOf(hashes_[number]), number};
+    const std::size_t bit = SeenBit(hashes_[number]);
+    seen_[bit / 64] |= std::uint64_t{1} << (bit % 64);
   }
 }
 

@@ -14,8 +14,10 @@ std::uint64_t HashText(std::string_view text);
 
 // Texts numbered in the order they were added, found by open addressing
 // in a flat array of 8-byte slots (part of the hash and the number) over
-// texts kept back to back: a lookup that misses, as most names do, reads
-// one cache line, where a node-based map chases pointers. Only grows.
+// texts kept back to back, where a node-based map chases pointers. Most
+// lookups miss (most names match no keyword): a bit per hash value, in an
+// array a sixteenth of the slots' size, turns most of them away before
+// the slots are read. Only grows.
 class TextTable {
  public:
   // The text's number, and whether it was added now.
@@ -33,12 +35,14 @@ class TextTable {
   static constexpr std::uint32_t kEmpty = UINT32_MAX;
 
   std::size_t SlotOf(std::string_view text, std::uint64_t hash) const;
+  std::size_t SeenBit(std::uint64_t hash) const { return (hash >> 40) & (seen_.size() * 64 - 1); }
   void Grow(std::size_t slots);
 
   std::string texts_;                  // every text, back to back
   std::vector<std::size_t> starts_{0};  // text n is [starts_[n], starts_[n + 1])
   std::vector<std::uint64_t> hashes_;   // of each text, for growing
   std::vector<Slot> slots_;
+  std::vector<std::uint64_t> seen_;     // a bit per (hash >> 40) modulo its size
 };
 
 }  // namespace vorlix::app

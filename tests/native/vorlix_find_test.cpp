@@ -137,10 +137,14 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCall{{"--counts", "--not-found", "--names", "-"},
                               "--not-found and --counts exclude each other"}));
 
-TEST_F(VorlixFind, help_prints_the_usage) {
+TEST_F(VorlixFind, help_prints_the_usage_and_where_the_index_lives) {
+  index_file_ = "/cache/vorlix/vorlix-find-index";
   const Outcome help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_TRUE(help.output.starts_with("usage: vorlix-find")) << help.output;
+  EXPECT_NE(help.output.find("[--no-index]"), std::string::npos) << help.output;
+  EXPECT_NE(help.output.find("The index lives in /cache/vorlix/vorlix-find-index;"), std::string::npos)
+      << help.output;
 }
 
 TEST_F(VorlixFind, a_root_after_the_end_of_options_may_start_with_a_dash) {

@@ -2,9 +2,11 @@
 # The window's search against a bare listing, under Wine on a private Xvfb:
 #
 #     bench/wine_bench.sh [--files N] [--runs R]
+#     bench/wine_bench.sh --index [--files N] [--runs R]
 #
 # Makes the benchmark's own Wine prefix once (build/wine-bench-prefix), then
-# runs bench/wine_bench.py in it; see there for what is measured.
+# runs bench/wine_bench.py in it, or with --index bench/wine_index_bench.py
+# (the search through the folder index); see there for what is measured.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/wine_env.sh
@@ -17,4 +19,8 @@ fi
 export WINEPREFIX=$prefix
 trap 'stop_private_display; wineserver -k 2>/dev/null' EXIT
 start_private_display
-python3 bench/wine_bench.py "$@"
+if [[ ${1-} == --index ]]; then
+  python3 bench/wine_index_bench.py "${@:2}"
+else
+  python3 bench/wine_bench.py "$@"
+fi

@@ -8,7 +8,7 @@ namespace vorlix::app {
 // The application's handler table, in table order: the main window's
 // description binds events to these names, and HandlerTable() holds the
 // routines in the same order.
-inline constexpr std::array<std::string_view, 40> kHandlerNames{
+inline constexpr std::array<std::string_view, 42> kHandlerNames{
     // The window itself.
     "LoadSettingsAtStart", "SaveStateAtClose",
     // Search.
@@ -28,6 +28,8 @@ inline constexpr std::array<std::string_view, 40> kHandlerNames{
     // Items of the result list's popup menu.
     "OpenResultLocation", "CheckSelectedResults", "ToggleMoveButton", "ToggleDeleteButton",
     "CopyCheckedKeepingFolders", "MoveCheckedKeepingFolders", "WriteNameCounts", "ExportResultList",
+    // Items of the folder index's popup, shown after the folder list's.
+    "ToggleFolderIndex", "ClearFolderIndex",
 };
 
 }  // namespace vorlix::app

@@ -13,6 +13,7 @@
 #include "app/results/name_counts_report.h"
 #include "app/results/result_list_export.h"
 #include "app/results/result_list_commands.h"
+#include "app/search/folder_index_use.h"
 #include "app/search/not_found_report.h"
 #include "app/search/search_request.h"
 #include "app/settings/option_handlers.h"
@@ -71,6 +72,8 @@ constexpr NamedHandler kNamedHandlers[] = {
     {"MoveCheckedKeepingFolders", Guarded<MoveCheckedKeepingFolders>},
     {"WriteNameCounts", Guarded<WriteNameCounts>},
     {"ExportResultList", Guarded<ExportResultList>},
+    {"ToggleFolderIndex", Guarded<ToggleFolderIndex>},
+    {"ClearFolderIndex", Guarded<ClearFolderIndex>},
 };
 
 // The stored bindings count entries by place, so a routine out of place

@@ -27,6 +27,10 @@ bool IsEnabled(core::UnitId unit);
 // A menu item of the window's menu run, greyed when not enabled.
 void SetMenuItemEnabled(core::UnitId item, bool enabled);
 
+// A menu item's check mark.
+bool IsMenuChecked(core::UnitId item);
+void SetMenuChecked(core::UnitId item, bool checked);
+
 // Gives every row of a list view the check state (1 checked, 0 not).
 void SetEveryCheck(core::UnitId list, std::int32_t state);
 

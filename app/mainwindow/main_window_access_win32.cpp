@@ -80,6 +80,15 @@ void SetMenuItemEnabled(core::UnitId item, bool enabled) {
   Write(item, core::menu_props::kDisabled, core::Value(std::int32_t{enabled ? 0 : 1}));
 }
 
+// A menu item's properties are numbered from 0.
+bool IsMenuChecked(core::UnitId item) {
+  const core::Value value = Read(item, core::menu_props::kChecked);
+  if (const bool* checked = value.get_if<bool>()) return *checked;
+  return IntegerOf(value, 0) != 0;
+}
+
+void SetMenuChecked(core::UnitId item, bool checked) { Write(item, core::menu_props::kChecked, core::Value(checked)); }
+
 void SetEveryCheck(core::UnitId list, std::int32_t state) {
   const core::UnitReference rows = MainWindowList(list);
   const std::int32_t count = commands::ListViewGetCount(rows);

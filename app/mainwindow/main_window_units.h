@@ -40,7 +40,7 @@ inline constexpr core::UnitId 选择框_保存关键字 = 0x1601001F;
 inline constexpr core::UnitId 选择框_搜索目录 = 0x16010020;
 inline constexpr core::UnitId 选择框_保存路径 = 0x16010021;
 
-// The menu run: two hidden top-level items, each the popup of one list.
+// The menu run: hidden top-level items, each a popup.
 // An item's command id is 20000 plus its place in the run.
 namespace menu {
 inline constexpr core::UnitId 菜单 = 0x26010263;
@@ -59,6 +59,10 @@ inline constexpr core::UnitId 移动勾选文件_保留目录结构 = 0x2601026F
 inline constexpr core::UnitId 分隔线_统计导出 = 0x26010270;
 inline constexpr core::UnitId 名字查找统计 = 0x26010271;
 inline constexpr core::UnitId 导出结果列表 = 0x26010272;
+// Added after the items above, which keep their command identifiers.
+inline constexpr core::UnitId 文件夹索引 = 0x26010273;
+inline constexpr core::UnitId 使用文件夹索引 = 0x26010274;
+inline constexpr core::UnitId 清除文件夹索引 = 0x26010275;
 }  // namespace menu
 
 inline constexpr int kFirstMenuCommand = 20000;

@@ -1,6 +1,7 @@
 #include "app/mainwindow/start_routine.h"
 
 #include "app/mainwindow/program_header.h"
+#include "app/search/folder_index_use.h"
 #include "app/search/folder_name_search.h"
 #include "app/search/search_globals.h"
 #include "runtime/core/message_loop.h"
@@ -10,9 +11,11 @@
 namespace vorlix::app {
 namespace {
 
-// A folder-name search still running is ended before what it reads goes.
+// A folder-name search still running is ended before what it reads goes,
+// and what the searches kept in the folder index is written.
 void ExitRoutine() {
   EndFolderNameSearch();
+  FinishFolderIndex();
   FreeGlobalArrays();
 }
 

@@ -5,6 +5,7 @@
 #include "app/mainwindow/window_lifetime.h"
 #include "app/search/event_budget.h"
 #include "app/search/file_walk.h"
+#include "app/search/folder_index_use.h"
 #include "app/search/row_roots.h"
 #include "app/search/search_run.h"
 #include "runtime/commands/conversion_commands.h"
@@ -70,12 +71,14 @@ void SearchFiles(const std::vector<core::Text>& keywords, std::vector<core::Text
   EventBudget budget;
   ResultRows rows(budget);
   SetRootsOfShownRows(roots);
-  for (std::size_t index = 0; index < roots.size(); ++index) {
-    core::Text& root = roots[index];
+  SearchIndex index(FolderIndexForSearch(), SystemFolderLister(), [&budget] { return budget.KeepGoing(); });
+  for (std::size_t at = 0; at < roots.size(); ++at) {
+    core::Text& root = roots[at];
     if (!EndsWithSeparator(root, '\\', NameEncoding::kGbk)) root += '\\';
-    rows.SetRootTag(RowTagOfRoot(index));
-    if (!WalkFiles(root, matcher, SystemFolderLister(), rows, {kListingThreads})) break;
+    rows.SetRootTag(RowTagOfRoot(at));
+    if (!WalkFiles(root, matcher, SystemFolderLister(), rows, {kListingThreads, index.listing()})) break;
   }
+  index.HandBack();
   if (budget.WindowClosed()) throw MainWindowClosed{};
   ShowEndStatus(MainWindowList(超级列表框1));
 }

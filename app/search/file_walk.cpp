@@ -20,25 +20,37 @@ std::string WalkedRoot(std::string_view root, const FolderLister& lister) {
 
 class BreadthFirstWalk {
  public:
-  BreadthFirstWalk(std::string_view root, const NameMatcher& matcher, const FolderLister& lister, FileWalkSink& sink)
-      : root_(root), matcher_(matcher), lister_(lister), sink_(sink), queue_(WalkedRoot(root, lister), lister.separator()) {}
+  BreadthFirstWalk(std::string_view root, const NameMatcher& matcher, const FolderLister& lister, FileWalkSink& sink,
+                   IndexedListing* index)
+      : root_(root),
+        matcher_(matcher),
+        lister_(lister),
+        sink_(sink),
+        index_(index),
+        queue_(WalkedRoot(root, lister), lister.separator(), index != nullptr && lister.IsLink(root)) {}
 
   bool Run(unsigned listing_threads) {
+    if (!Walk(listing_threads)) return false;
+    if (index_) index_->TreeWalked(WalkedRoot(root_, lister_));
+    return true;
+  }
+
+ private:
+  bool Walk(unsigned listing_threads) {
     const std::function<bool()> should_stop = [this] { return sink_.ShouldStop(); };
-    if (listing_threads > 0) return RunAhead(listing_threads, should_stop);
-    FolderReader reader(matcher_, lister_);
+    if (listing_threads > 0) return WalkAhead(listing_threads, should_stop);
+    FolderReader reader(matcher_, lister_, index_);
     FolderContents contents;
     for (std::uint32_t folder = 0; folder < queue_.size(); ++folder) {
       queue_.PathOf(folder, path_);
-      if (!reader.Read(path_, contents, should_stop)) return false;
+      if (!reader.Read(path_, queue_.ThroughLink(folder), contents, should_stop)) return false;
       if (!TakeIn(folder, contents)) return false;
     }
     return true;
   }
 
- private:
-  bool RunAhead(unsigned listing_threads, const std::function<bool()>& should_stop) {
-    ListingAhead ahead(queue_, matcher_, lister_, listing_threads);
+  bool WalkAhead(unsigned listing_threads, const std::function<bool()>& should_stop) {
+    ListingAhead ahead(queue_, matcher_, lister_, index_, listing_threads);
     ahead_ = &ahead;
     for (std::uint32_t folder = 0; folder < queue_.size(); ++folder) {
       const FolderContents* contents = ahead.Wait(folder, should_stop);
@@ -63,9 +75,9 @@ class BreadthFirstWalk {
       const std::string_view name = contents.Name(subfolder.name_at, subfolder.name_size);
       if (subfolder.is_link && LeadsBackToAncestor(folder, name)) continue;
       if (ahead_) {
-        ahead_->Add(folder, name);
+        ahead_->Add(folder, name, subfolder.is_link);
       } else {
-        queue_.Add(folder, name);
+        queue_.Add(folder, name, subfolder.is_link);
       }
     }
     if (ahead_) ahead_->Publish();
@@ -104,6 +116,7 @@ class BreadthFirstWalk {
   const NameMatcher& matcher_;
   const FolderLister& lister_;
   FileWalkSink& sink_;
+  IndexedListing* index_;
   FolderQueue queue_;
   ListingAhead* ahead_ = nullptr;
   std::string path_;
@@ -114,7 +127,7 @@ class BreadthFirstWalk {
 
 bool WalkFiles(std::string_view root, const NameMatcher& matcher, const FolderLister& lister, FileWalkSink& sink,
                const FileWalkOptions& options) {
-  return BreadthFirstWalk(root, matcher, lister, sink).Run(options.listing_threads);
+  return BreadthFirstWalk(root, matcher, lister, sink, options.index).Run(options.listing_threads);
 }
 
 }  // namespace vorlix::app

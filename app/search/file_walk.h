@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/search/folder_lister.h"
+#include "app/search/indexed_listing.h"
 #include "app/search/name_matcher.h"
 
 namespace vorlix::app {
@@ -30,6 +31,8 @@ struct FileWalkOptions {
   // Threads that list folders ahead of the rows; 0 lists on the calling
   // thread. The rows and their order are the same either way.
   unsigned listing_threads = 0;
+  // The folder index to list through; none lists every folder.
+  IndexedListing* index = nullptr;
 };
 
 // Walks the folders below `root` breadth first: the root (with the
@@ -39,7 +42,8 @@ struct FileWalkOptions {
 // order, and a file gives one row per keyword it matches, in keyword order.
 // Hidden and system entries count; a folder that cannot be listed is
 // skipped. A link to a folder that leads back to one of its own ancestors
-// is not followed; links that lead elsewhere are. False when stopped.
+// is not followed; links that lead elsewhere are. False when stopped. With
+// an index, a walk that was not stopped tells it the tree was walked.
 bool WalkFiles(std::string_view root, const NameMatcher& matcher, const FolderLister& lister, FileWalkSink& sink,
                const FileWalkOptions& options = {});
 

@@ -15,6 +15,7 @@ struct Level {
   std::vector<std::string> subfolders;
   std::vector<bool> subfolder_is_link;
   std::size_t next = 0;
+  bool through_link = false;  // a link, or below one
   bool identity_asked = false;
   std::optional<platform::FolderIdentity> identity;
 };
@@ -44,11 +45,20 @@ class SubfolderList final : public platform::FolderEntryVisitor {
 
 class DepthFirstCollection {
  public:
-  DepthFirstCollection(const FolderLister& lister, FolderCollectionSink& sink) : lister_(lister), sink_(sink) {}
+  DepthFirstCollection(const FolderLister& lister, FolderCollectionSink& sink, IndexedListing* index)
+      : lister_(lister), sink_(sink), index_(index) {}
 
   bool Run(std::string_view root) {
     sink_.OnFolder(root);
-    if (!Enter(std::string(root))) return false;
+    if (!Enter(std::string(root), index_ != nullptr && lister_.IsLink(root))) return false;
+    const std::string walked = levels_.front().listed_as;
+    if (!Descend()) return false;
+    if (index_) index_->TreeWalked(walked);
+    return true;
+  }
+
+ private:
+  bool Descend() {
     while (!levels_.empty()) {
       Level& level = levels_.back();
       if (level.next == level.subfolders.size()) {
@@ -59,25 +69,29 @@ class DepthFirstCollection {
       }
       const std::size_t at = level.next++;
       std::string path = level.listed_as + level.subfolders[at];
-      if (level.subfolder_is_link[at] && LeadsBackToAncestor(path)) {
+      const bool is_link = level.subfolder_is_link[at];
+      const bool through_link = is_link || level.through_link;
+      if (is_link && LeadsBackToAncestor(path)) {
         sink_.OnFolder(path);
-      } else if (!Enter(std::move(path))) {
+      } else if (!Enter(std::move(path), through_link)) {
         return false;
       }
     }
     return true;
   }
 
- private:
   // Lists a folder and makes it the deepest level. False when stopped.
-  bool Enter(std::string path) {
+  bool Enter(std::string path, bool through_link) {
     if (sink_.ShouldStop()) return false;
     Level& level = levels_.emplace_back();
     level.path = std::move(path);
+    level.through_link = through_link;
     level.listed_as = level.path;
     if (!EndsWithSeparator(level.listed_as, lister_.separator(), lister_.encoding())) level.listed_as += lister_.separator();
     SubfolderList subfolders(level, sink_);
-    if (!lister_.List(level.listed_as, subfolders) && levels_.size() == 1) sink_.OnRootNotListed(level.path);
+    const bool listed = index_ != nullptr && !through_link ? index_->List(level.listed_as, subfolders)
+                                                           : lister_.List(level.listed_as, subfolders);
+    if (!listed && levels_.size() == 1) sink_.OnRootNotListed(level.path);
     return !subfolders.stopped();
   }
 
@@ -96,13 +110,15 @@ class DepthFirstCollection {
 
   const FolderLister& lister_;
   FolderCollectionSink& sink_;
+  IndexedListing* index_;
   std::vector<Level> levels_;
 };
 
 }  // namespace
 
-bool CollectFolders(std::string_view root, const FolderLister& lister, FolderCollectionSink& sink) {
-  return DepthFirstCollection(lister, sink).Run(root);
+bool CollectFolders(std::string_view root, const FolderLister& lister, FolderCollectionSink& sink,
+                    IndexedListing* index) {
+  return DepthFirstCollection(lister, sink, index).Run(root);
 }
 
 }  // namespace vorlix::app

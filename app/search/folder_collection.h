@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/search/folder_lister.h"
+#include "app/search/indexed_listing.h"
 
 namespace vorlix::app {
 
@@ -26,7 +27,10 @@ class FolderCollectionSink {
 // with one, and its name, with no closing separator. A link that leads back
 // to one of its own ancestors is given but not entered. A folder that
 // cannot be listed gives itself and nothing below it. Iterative, so a deep
-// tree cannot exhaust the stack. False when stopped.
-bool CollectFolders(std::string_view root, const FolderLister& lister, FolderCollectionSink& sink);
+// tree cannot exhaust the stack. Folders are listed through `index` when
+// given; a collection that was not stopped tells it the tree was walked.
+// False when stopped.
+bool CollectFolders(std::string_view root, const FolderLister& lister, FolderCollectionSink& sink,
+                    IndexedListing* index = nullptr);
 
 }  // namespace vorlix::app

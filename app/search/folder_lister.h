@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
 #include "app/search/name_text.h"
 #include "platform/folder_listing.h"
+#include "platform/folder_stamps.h"
 
 namespace vorlix::app {
 
@@ -21,6 +23,15 @@ class FolderLister {
   virtual bool List(std::string_view folder, platform::FolderEntryVisitor& visitor) const = 0;
   // Which folder `path` leads to, links followed; nothing when unknown.
   virtual std::optional<platform::FolderIdentity> Identify(std::string_view path) const = 0;
+
+  // What the folder index asks (see platform/folder_stamps.h): a folder's
+  // own stamp, whether its volume keeps stamps that tell every change,
+  // whether a path is itself a link, and the stamps' clock.
+  virtual std::optional<platform::FolderStamp> Stamp(std::string_view folder) const = 0;
+  virtual bool KeepsStamps(std::string_view folder) const = 0;
+  virtual bool IsLink(std::string_view path) const = 0;
+  virtual std::uint64_t Now() const = 0;
+  virtual std::uint64_t TicksPerSecond() const = 0;
 };
 
 // The system's listing: '\' and GBK names on Windows, '/' and the file

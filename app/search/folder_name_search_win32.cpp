@@ -11,6 +11,7 @@
 #include "app/mainwindow/main_window_access.h"
 #include "app/mainwindow/main_window_units.h"
 #include "app/mainwindow/window_lifetime.h"
+#include "app/search/folder_index_use.h"
 #include "app/search/folder_name_matches.h"
 #include "app/search/folder_roots.h"
 #include "app/search/row_roots.h"
@@ -33,6 +34,7 @@ struct FolderSearchJob {
   std::vector<core::Text> roots;
   bool exact = true;
   PathIsDirectoryFunction* path_is_directory = nullptr;
+  FolderIndexStore* index = nullptr;
   std::atomic<bool> stop{false};
   std::mutex lock;
   std::condition_variable finished_signal;
@@ -105,13 +107,15 @@ void RunFolderSearch(const std::shared_ptr<FolderSearchJob>& job) {
     return job->path_is_directory(platform::Wide(path).c_str()) != 0;
   };
   RowPoster rows;
-  for (std::size_t index = 0; index < job->roots.size(); ++index) {
+  SearchIndex index(job->index, SystemFolderLister(), [&job] { return !job->stop.load(); });
+  for (std::size_t at = 0; at < job->roots.size(); ++at) {
     FolderNameMatches matches(matcher, '\\');
     FolderRowCollector collector(matches, job->stop);
-    if (!CollectRootFolders(job->roots[index], is_directory, SystemFolderLister(), collector)) break;
-    const std::int32_t tag = RowTagOfRoot(index);
+    if (!CollectRootFolders(job->roots[at], is_directory, SystemFolderLister(), collector, index.listing())) break;
+    const std::int32_t tag = RowTagOfRoot(at);
     matches.ForEachRow([&rows, tag](std::uint32_t, std::string_view folder) { rows.Add(core::Text(folder), tag); });
   }
+  index.HandBack();
   rows.Post();
   PostEndStatus(job);
   std::lock_guard guard(job->lock);
@@ -129,6 +133,7 @@ void StartFolderNameSearch(const std::vector<core::Text>& keywords, const std::v
   // Resolved here: a name that cannot be found is a fatal error, which
   // belongs on the window thread.
   job->path_is_directory = core::ExternalFunction<PathIsDirectoryFunction>(kPathIsDirectoryW);
+  job->index = FolderIndexForSearch();
   SetRuleOfShownRows(job->exact ? MatchRule::kExactWhole : MatchRule::kContains);
   SetRootsOfShownRows(roots);
   SetLabelCaption(标签_状态, core::Text(texts::kSearchingFolders));

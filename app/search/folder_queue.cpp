@@ -5,12 +5,12 @@
 
 namespace vorlix::app {
 
-FolderQueue::FolderQueue(std::string root, char separator) : separator_(separator) {
-  folders_.push_back({0, std::move(root)});
+FolderQueue::FolderQueue(std::string root, char separator, bool root_is_link) : separator_(separator) {
+  folders_.push_back({0, root_is_link, std::move(root)});
 }
 
-std::uint32_t FolderQueue::Add(std::uint32_t parent, std::string_view name) {
-  folders_.push_back({parent, std::string(name)});
+std::uint32_t FolderQueue::Add(std::uint32_t parent, std::string_view name, bool is_link) {
+  folders_.push_back({parent, is_link || folders_[parent].through_link, std::string(name)});
   return static_cast<std::uint32_t>(folders_.size() - 1);
 }
 

@@ -10,12 +10,13 @@ void FolderContents::Clear() {
   keywords.clear();
 }
 
-bool FolderReader::Read(std::string_view folder, FolderContents& contents, const std::function<bool()>& should_stop) {
+bool FolderReader::Read(std::string_view folder, bool through_link, FolderContents& contents,
+                        const std::function<bool()>& should_stop) {
   contents.Clear();
   contents_ = &contents;
   should_stop_ = &should_stop;
   stopped_ = false;
-  contents.listed = lister_.List(folder, *this);
+  contents.listed = index_ != nullptr && !through_link ? index_->List(folder, *this) : lister_.List(folder, *this);
   return !stopped_;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/search/folder_lister.h"
+#include "app/search/indexed_listing.h"
 #include "app/search/name_matcher.h"
 
 namespace vorlix::app {
@@ -37,14 +38,17 @@ struct FolderContents {
 };
 
 // Lists folders into FolderContents, lowering and matching each file name
-// as it comes. One per thread.
+// as it comes, through the folder index when there is one. One per thread.
 class FolderReader final : private platform::FolderEntryVisitor {
  public:
-  FolderReader(const NameMatcher& matcher, const FolderLister& lister) : matcher_(matcher), lister_(lister) {}
+  FolderReader(const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index)
+      : matcher_(matcher), lister_(lister), index_(index) {}
 
-  // Replaces `contents` with the listing of `folder`. `should_stop` is
-  // polled at every entry; false when it said stop.
-  bool Read(std::string_view folder, FolderContents& contents, const std::function<bool()>& should_stop);
+  // Replaces `contents` with the listing of `folder`; a folder reached
+  // through a link never comes from the index. `should_stop` is polled at
+  // every entry; false when it said stop.
+  bool Read(std::string_view folder, bool through_link, FolderContents& contents,
+            const std::function<bool()>& should_stop);
 
  private:
   bool Visit(const platform::FolderEntry& entry) override;
@@ -52,6 +56,7 @@ class FolderReader final : private platform::FolderEntryVisitor {
 
   const NameMatcher& matcher_;
   const FolderLister& lister_;
+  IndexedListing* index_;
   NameMatcher::Scratch scratch_;
   LoweredName lowered_;
   std::vector<std::uint32_t> matched_;

@@ -3,7 +3,7 @@
 namespace vorlix::app {
 
 bool CollectRootFolders(core::Text root, const IsDirectoryTest& is_directory, const FolderLister& lister,
-                        FolderCollectionSink& sink) {
+                        FolderCollectionSink& sink, IndexedListing* index) {
   if (root.find(':') == core::Text::npos) {
     if (root.size() != 1) {
       if (is_directory(root)) {
@@ -19,7 +19,7 @@ bool CollectRootFolders(core::Text root, const IsDirectoryTest& is_directory, co
     sink.OnRootNotListed(root);
     return !sink.ShouldStop();
   }
-  return CollectFolders(root, lister, sink);
+  return CollectFolders(root, lister, sink, index);
 }
 
 }  // namespace vorlix::app

@@ -15,8 +15,9 @@ using IsDirectoryTest = std::function<bool(const core::Text& path)>;
 // colon is a drive letter when it is one character long (C becomes C:);
 // any other such root (a network path, say) is given alone, without a
 // walk, when it names a folder. A root that names no folder gives nothing;
-// any other is collected with everything below it. False when stopped.
+// any other is collected with everything below it, through `index` when
+// given. False when stopped.
 bool CollectRootFolders(core::Text root, const IsDirectoryTest& is_directory, const FolderLister& lister,
-                        FolderCollectionSink& sink);
+                        FolderCollectionSink& sink, IndexedListing* index = nullptr);
 
 }  // namespace vorlix::app

@@ -1,14 +1,16 @@
 #include "app/search/listing_ahead.h"
 
+#include <algorithm>
 #include <chrono>
-#include <string>
 
 namespace vorlix::app {
 
 ListingAhead::ListingAhead(FolderQueue& queue, const NameMatcher& matcher, const FolderLister& lister,
-                           unsigned threads)
-    : queue_(queue), slots_(kAhead) {
-  for (unsigned i = 0; i < threads; ++i) workers_.emplace_back([this, &matcher, &lister] { Work(matcher, lister); });
+                           IndexedListing* index, unsigned threads)
+    : queue_(queue), slots_(kAhead), threads_(threads) {
+  for (unsigned i = 0; i < threads; ++i) {
+    workers_.emplace_back([this, &matcher, &lister, index] { Work(matcher, lister, index); });
+  }
 }
 
 ListingAhead::~ListingAhead() {
@@ -20,23 +22,37 @@ ListingAhead::~ListingAhead() {
   for (std::thread& worker : workers_) worker.join();
 }
 
-void ListingAhead::Work(const NameMatcher& matcher, const FolderLister& lister) {
-  FolderReader reader(matcher, lister);
+// An even share of what is queued, so that every worker has some.
+void ListingAhead::Claim(std::vector<Claimed>& claimed) {
+  const std::uint32_t queued = static_cast<std::uint32_t>(queue_.size()) - next_;
+  const std::uint32_t room = taken_in_ + kAhead - next_;
+  const std::uint32_t count = std::min({kBatch, (queued + threads_ - 1) / threads_, room});
+  claimed.resize(count);
+  for (Claimed& folder : claimed) {
+    folder.folder = next_++;
+    folder.through_link = queue_.ThroughLink(folder.folder);
+    queue_.PathOf(folder.folder, folder.path);
+    Slot& slot = slots_[folder.folder % kAhead];
+    slot.folder = folder.folder;
+    slot.ready = false;
+  }
+}
+
+void ListingAhead::Work(const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index) {
+  FolderReader reader(matcher, lister, index);
   const std::function<bool()> should_stop = [this] { return stopping_.load(std::memory_order_relaxed); };
-  std::string path;
+  std::vector<Claimed> claimed;
   std::unique_lock lock(mutex_);
   for (;;) {
     work_ready_.wait(lock, [this] { return stopping_ || HasWork(); });
     if (stopping_) return;
-    const std::uint32_t folder = next_++;
-    queue_.PathOf(folder, path);
-    Slot& slot = slots_[folder % kAhead];
-    slot.folder = folder;
-    slot.ready = false;
+    Claim(claimed);
     lock.unlock();
-    reader.Read(path, slot.contents, should_stop);
+    for (const Claimed& folder : claimed) {
+      reader.Read(folder.path, folder.through_link, slots_[folder.folder % kAhead].contents, should_stop);
+    }
     lock.lock();
-    slot.ready = true;
+    for (const Claimed& folder : claimed) slots_[folder.folder % kAhead].ready = true;
     contents_ready_.notify_all();
   }
 }
@@ -55,9 +71,9 @@ const FolderContents* ListingAhead::Wait(std::uint32_t folder, const std::functi
   return &slot.contents;
 }
 
-void ListingAhead::Add(std::uint32_t parent, std::string_view name) {
+void ListingAhead::Add(std::uint32_t parent, std::string_view name, bool is_link) {
   const std::lock_guard lock(mutex_);
-  queue_.Add(parent, name);
+  queue_.Add(parent, name, is_link);
 }
 
 void ListingAhead::Publish() { work_ready_.notify_all(); }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <string>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -18,12 +19,16 @@ namespace vorlix::app {
 // thread that takes them in, so listing overlaps with giving rows while
 // the rows keep their order: folders are taken in strictly in queue order.
 // At most kAhead folders are listed and not yet taken in. Only the taking
-// thread adds to the queue, through Add.
+// thread adds to the queue, through Add. A worker takes up to kBatch
+// folders at once and hands them over together: a folder that comes from
+// the folder index takes a few microseconds, less than waking a thread.
 class ListingAhead {
  public:
   static constexpr std::uint32_t kAhead = 256;
+  static constexpr std::uint32_t kBatch = 16;
 
-  ListingAhead(FolderQueue& queue, const NameMatcher& matcher, const FolderLister& lister, unsigned threads);
+  ListingAhead(FolderQueue& queue, const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index,
+               unsigned threads);
   ~ListingAhead();
   ListingAhead(const ListingAhead&) = delete;
   ListingAhead& operator=(const ListingAhead&) = delete;
@@ -31,7 +36,7 @@ class ListingAhead {
   // The contents of `folder` once a worker has listed them; nullptr when
   // `should_stop` (polled every few milliseconds of waiting) said stop.
   const FolderContents* Wait(std::uint32_t folder, const std::function<bool()>& should_stop);
-  void Add(std::uint32_t parent, std::string_view name);
+  void Add(std::uint32_t parent, std::string_view name, bool is_link);
   // Lets the workers see the folders added since the last call.
   void Publish();
   // `folder` is taken in; its contents may be reused.
@@ -44,8 +49,16 @@ class ListingAhead {
     FolderContents contents;
   };
 
-  void Work(const NameMatcher& matcher, const FolderLister& lister);
+  struct Claimed {
+    std::uint32_t folder;
+    bool through_link;
+    std::string path;
+  };
+
+  void Work(const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index);
   bool HasWork() const { return next_ < queue_.size() && next_ < taken_in_ + kAhead; }
+  // Takes the next folders for one worker; the lock is held.
+  void Claim(std::vector<Claimed>& claimed);
 
   FolderQueue& queue_;
   std::mutex mutex_;
@@ -55,6 +68,7 @@ class ListingAhead {
   std::uint32_t next_ = 0;      // the next folder a worker lists
   std::uint32_t taken_in_ = 0;  // folders before this one are taken in
   std::atomic<bool> stopping_ = false;
+  const unsigned threads_;
   std::vector<std::thread> workers_;
 };
 

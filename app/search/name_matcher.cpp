@@ -13,11 +13,10 @@ NameMatcher::NameMatcher(std::span<const std::string> keywords, MatchRule rule, 
   for (std::uint32_t keyword = 0; keyword < keywords.size(); ++keyword) {
     if (keywords[keyword].empty()) continue;
     lowered.Assign(keywords[keyword], encoding);
-    const auto [entry, added] =
-        pattern_of_text_.try_emplace(std::string(lowered.text()), static_cast<std::uint32_t>(copies.size()));
+    const auto [pattern, added] = patterns_.Add(lowered.text());
     if (added) copies.push_back(0);
-    pattern_of_keyword[keyword] = entry->second;
-    ++copies[entry->second];
+    pattern_of_keyword[keyword] = pattern;
+    ++copies[pattern];
   }
   first_keyword_.assign(copies.size() + 1, 0);
   for (std::size_t pattern = 0; pattern < copies.size(); ++pattern) {
@@ -30,16 +29,12 @@ NameMatcher::NameMatcher(std::span<const std::string> keywords, MatchRule rule, 
   }
   if (rule == MatchRule::kContains) {
     std::vector<std::string_view> patterns(copies.size());
-    for (const auto& [text, pattern] : pattern_of_text_) patterns[pattern] = text;
+    for (std::uint32_t pattern = 0; pattern < patterns.size(); ++pattern) patterns[pattern] = patterns_.Text(pattern);
     automaton_.emplace(patterns);
   }
 }
 
-std::optional<std::uint32_t> NameMatcher::PatternOf(std::string_view lowered) const {
-  const auto found = pattern_of_text_.find(lowered);
-  if (found == pattern_of_text_.end()) return std::nullopt;
-  return found->second;
-}
+std::optional<std::uint32_t> NameMatcher::PatternOf(std::string_view lowered) const { return patterns_.Find(lowered); }
 
 void NameMatcher::AppendKeywordsOf(std::uint32_t pattern, std::vector<std::uint32_t>& keywords) const {
   keywords.insert(keywords.end(), keyword_of_pattern_.begin() + first_keyword_[pattern],

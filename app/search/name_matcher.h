@@ -6,11 +6,11 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "app/search/keyword_automaton.h"
 #include "app/search/name_text.h"
+#include "app/search/text_table.h"
 
 namespace vorlix::app {
 
@@ -52,11 +52,6 @@ class NameMatcher {
   std::size_t keyword_count() const { return keyword_count_; }
 
  private:
-  struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-  };
-
   std::optional<std::uint32_t> PatternOf(std::string_view lowered) const;
   void AppendKeywordsOf(std::uint32_t pattern, std::vector<std::uint32_t>& keywords) const;
   void MatchContained(const LoweredName& name, Scratch& scratch, std::vector<std::uint32_t>& keywords) const;
@@ -66,7 +61,7 @@ class NameMatcher {
   std::size_t keyword_count_;
   // Distinct lowered keywords ("patterns") and the keyword indices of each:
   // [first_keyword_[p], first_keyword_[p + 1]) in keyword_of_pattern_.
-  std::unordered_map<std::string, std::uint32_t, TextHash, std::equal_to<>> pattern_of_text_;
+  TextTable patterns_;
   std::vector<std::uint32_t> first_keyword_;
   std::vector<std::uint32_t> keyword_of_pattern_;
   std::optional<KeywordAutomaton> automaton_;

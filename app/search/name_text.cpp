@@ -27,10 +27,9 @@ void LoweredName::Assign(std::string_view name, NameEncoding encoding) {
   encoding_ = encoding;
   last_dot_ = std::string_view::npos;
   if (encoding == NameEncoding::kUtf8) {
-    for (std::size_t at = 0; at < text_.size(); ++at) {
-      text_[at] = AsciiLower(text_[at]);
-      if (text_[at] == '.') last_dot_ = at;
-    }
+    // Two plain passes, which the compiler turns into wide ones.
+    for (char& byte : text_) byte = AsciiLower(byte);
+    last_dot_ = text_.rfind('.');
     return;
   }
   is_trail_.assign(text_.size(), 0);

@@ -19,6 +19,13 @@ class SystemLister final : public FolderLister {
   std::optional<platform::FolderIdentity> Identify(std::string_view path) const override {
     return platform::IdentifyFolder(path);
   }
+  std::optional<platform::FolderStamp> Stamp(std::string_view folder) const override {
+    return platform::ReadFolderStamp(folder);
+  }
+  bool KeepsStamps(std::string_view folder) const override { return platform::VolumeKeepsStamps(folder); }
+  bool IsLink(std::string_view path) const override { return platform::IsLink(path); }
+  std::uint64_t Now() const override { return platform::StampClockNow(); }
+  std::uint64_t TicksPerSecond() const override { return platform::StampTicksPerSecond(); }
 };
 
 }  // namespace

@@ -18,5 +18,8 @@ core::HandlerResult WholeComputerClicked(std::span<const core::Value> arguments)
 core::HandlerResult OptionHint(std::span<const core::Value> arguments);
 core::HandlerResult ToggleMoveButton(std::span<const core::Value> arguments);
 core::HandlerResult ToggleDeleteButton(std::span<const core::Value> arguments);
+// The entry 使用文件夹索引 of the folder list's menu: its check mark flips,
+// and the key 使用文件夹索引 stores it.
+core::HandlerResult ToggleFolderIndex(std::span<const core::Value> arguments);
 
 }  // namespace vorlix::app

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "app/search/folder_index_use.h"
 #include "app/settings/option_states.h"
 #include "app/settings/settings_files.h"
 #include "app/settings/settings_units.h"
@@ -94,5 +95,12 @@ core::HandlerResult OptionHint(std::span<const core::Value>) {
 core::HandlerResult ToggleMoveButton(std::span<const core::Value>) { return Toggle(kMoveButtonToggle); }
 
 core::HandlerResult ToggleDeleteButton(std::span<const core::Value>) { return Toggle(kDeleteButtonToggle); }
+
+core::HandlerResult ToggleFolderIndex(std::span<const core::Value>) {
+  const bool on = !FolderIndexOn();
+  ShowFolderIndexUse(on);
+  WriteOption(texts::kKeyUseFolderIndex, on);
+  return std::nullopt;
+}
 
 }  // namespace vorlix::app

@@ -51,7 +51,9 @@ core::HandlerResult AddDroppedItems(std::span<const core::Value> arguments) {
 }
 
 core::HandlerResult ShowFolderMenu(std::span<const core::Value>) {
-  commands::PopupMenu(settings::MainWindow(), {core::kMainWindowId, menu::菜单, core::type_codes::kMenu});
+  // The folder index's entries follow the menu's own, after a separator.
+  commands::PopupJoinedMenus(settings::MainWindow(), {{core::kMainWindowId, menu::菜单, core::type_codes::kMenu},
+                                                      {core::kMainWindowId, menu::文件夹索引, core::type_codes::kMenu}});
   return std::nullopt;
 }
 

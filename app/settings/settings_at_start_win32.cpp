@@ -1,6 +1,7 @@
 #include "app/settings/settings_at_start.h"
 
 #include "app/mainwindow/main_window_units.h"
+#include "app/search/folder_index_use.h"
 #include "app/settings/option_states.h"
 #include "app/settings/saved_state.h"
 #include "app/settings/settings_files.h"
@@ -39,6 +40,8 @@ core::HandlerResult LoadSettingsAtStart(std::span<const core::Value>) {
   } else {
     SetChecked(选择框_保存路径, false);
   }
+  // On unless switched off: only "假" turns it off.
+  ShowFolderIndexUse(ReadOption(texts::kKeyUseFolderIndex) != texts::kFalse);
   return std::nullopt;
 }
 

@@ -31,6 +31,8 @@ std::optional<FindArguments> ParseFindArguments(std::span<const std::string> arg
       parsed.folders = true;
     } else if (argument == "--not-found") {
       parsed.not_found = true;
+    } else if (argument == "--no-index") {
+      parsed.no_index = true;
     } else if (argument == "--counts") {
       parsed.counts = true;
     } else if (argument == "--help" || argument == "-h") {

@@ -16,7 +16,9 @@ unsigned FindListingThreads();
 
 // The folders of one root of the folder-name search: on Windows with the
 // window's drive-letter rule; elsewhere an existing folder is collected
-// and anything else gives nothing. False when stopped.
-bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink);
+// and anything else gives nothing. Listed through `index` when given.
+// False when stopped.
+bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink,
+                            IndexedListing* index);
 
 }  // namespace vorlix::app

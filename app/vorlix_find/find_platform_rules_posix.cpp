@@ -11,8 +11,9 @@ std::vector<std::string> DefaultFindRoots() { return {"/"}; }
 // Linux lists folders in parallel well: one thread per core.
 unsigned FindListingThreads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 8u); }
 
-bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink) {
-  if (platform::IsFolder(root)) return CollectFolders(root, lister, sink);
+bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink,
+                            IndexedListing* index) {
+  if (platform::IsFolder(root)) return CollectFolders(root, lister, sink, index);
   sink.OnRootNotListed(root);
   return true;
 }

@@ -11,8 +11,10 @@ std::vector<std::string> DefaultFindRoots() { return commands::GetDriveList(1); 
 // ahead still overlaps listing with matching and writing.
 unsigned FindListingThreads() { return 1; }
 
-bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink) {
-  return CollectRootFolders(root, [](const core::Text& path) { return platform::IsFolder(path); }, lister, sink);
+bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink,
+                            IndexedListing* index) {
+  return CollectRootFolders(root, [](const core::Text& path) { return platform::IsFolder(path); }, lister, sink,
+                            index);
 }
 
 }  // namespace vorlix::app

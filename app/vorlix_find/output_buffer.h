@@ -28,6 +28,7 @@ class OutputBuffer {
  private:
   static constexpr std::size_t kLargeWrite = std::size_t{1} << 20;
   static constexpr auto kLongestWait = std::chrono::milliseconds(100);
+  static constexpr unsigned kCallsPerClockRead = 256;
 
   void Flush();
 
@@ -35,6 +36,7 @@ class OutputBuffer {
   std::string buffer_;
   std::chrono::steady_clock::time_point oldest_line_{};
   bool failed_ = false;
+  unsigned calls_ = 0;
 };
 
 }  // namespace vorlix::app

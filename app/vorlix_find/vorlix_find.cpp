@@ -5,7 +5,9 @@
 
 #include "app/search/file_walk.h"
 #include "app/search/folder_collection.h"
+#include "app/search/folder_index_file.h"
 #include "app/search/folder_name_matches.h"
+#include "app/search/indexed_listing.h"
 #include "app/search/name_counts.h"
 #include "app/vorlix_find/find_arguments.h"
 #include "app/vorlix_find/find_platform_rules.h"
@@ -13,6 +15,7 @@
 #include "app/vorlix_find/output_buffer.h"
 #include "platform/folder_listing.h"
 #include "platform/standard_streams.h"
+#include "platform/user_cache.h"
 #include "platform/whole_file.h"
 #include "version.h"
 
@@ -22,6 +25,7 @@ namespace {
 constexpr int kRan = 0;
 constexpr int kIncomplete = 1;
 constexpr int kBadRequest = 2;
+constexpr const char* kFindIndexFileName = "vorlix-find-index";
 
 // Rows go out, or, for --not-found, only mark their keyword as found: a
 // row exists exactly when its own name matched its keyword under the
@@ -125,20 +129,44 @@ class FolderRows final : public FolderCollectionSink {
   FolderNameMatches& matches_;
 };
 
+// The folder index of one run: read before the search, written after it
+// only when the search changed it, so that a repeat search over unchanged
+// folders writes nothing. A file that cannot be read or written leaves the
+// search as it would be without an index.
+class RunIndex {
+ public:
+  RunIndex(const std::string& file, const FolderLister& lister)
+      : file_(file), format_{lister.separator(), lister.encoding()} {
+    if (!file_.empty()) listing_.emplace(LoadFolderIndex(file_, format_), lister);
+  }
+
+  IndexedListing* listing() { return listing_ ? &*listing_ : nullptr; }
+
+  void Save() {
+    if (!listing_) return;
+    if (listing_->Changed()) SaveFolderIndex(file_, listing_->Result(), format_);
+  }
+
+ private:
+  std::string file_;
+  FolderIndexFormat format_;
+  std::optional<IndexedListing> listing_;
+};
+
 void SearchFiles(const std::vector<std::string>& roots, const NameMatcher& matcher, const FolderLister& lister,
-                 RowOutput& rows) {
+                 IndexedListing* index, RowOutput& rows) {
   FileRows sink(rows);
   for (const std::string& root : roots) {
-    if (!WalkFiles(root, matcher, lister, sink, {FindListingThreads()})) return;
+    if (!WalkFiles(root, matcher, lister, sink, {FindListingThreads(), index})) return;
   }
 }
 
 void SearchFolderNames(const std::vector<std::string>& roots, const NameMatcher& matcher, const FolderLister& lister,
-                       RowOutput& rows) {
+                       IndexedListing* index, RowOutput& rows) {
   FolderNameMatches matches(matcher, lister.separator());
   FolderRows sink(rows, matches);
   for (const std::string& root : roots) {
-    if (!CollectFindRootFolders(root, lister, sink)) return;
+    if (!CollectFindRootFolders(root, lister, sink, index)) return;
     matches.ForEachRow([&](std::uint32_t keyword, std::string_view folder) { rows.Row(folder, {}, {}, keyword); });
     matches.Clear();
   }
@@ -161,17 +189,28 @@ int Refuse(const FindStreams& streams, const std::string& reason) {
   return kBadRequest;
 }
 
+int Help(const FindStreams& streams) {
+  const std::string index_file = streams.index_file();
+  const std::string help = std::string(kFindUsage) +
+                           "\nA repeat search over the same folders reads what did not change from the folder index, "
+                           "\nchecked by each folder's own stamps, and gives the rows a walk gives.\n"
+                           "The index lives in " + (index_file.empty() ? "(no cache folder)" : index_file) +
+                           "; --no-index walks every folder and leaves the index alone.\n";
+  return streams.write_output(help) ? kRan : kIncomplete;
+}
+
 }  // namespace
 
 FindStreams StandardFindStreams() {
-  return {platform::WriteStandardOutput, platform::WriteStandardError, platform::ReadStandardInput};
+  return {platform::WriteStandardOutput, platform::WriteStandardError, platform::ReadStandardInput,
+          [] { return platform::UserCacheFile(kFindIndexFileName); }};
 }
 
 int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& lister, const FindStreams& streams) {
   std::string error;
   const std::optional<FindArguments> parsed = ParseFindArguments(arguments, error);
   if (!parsed) return Refuse(streams, error + " (" + kFindUsage + ")");
-  if (parsed->help) return streams.write_output(std::string(kFindUsage) + "\n") ? kRan : kIncomplete;
+  if (parsed->help) return Help(streams);
   if (parsed->version) return streams.write_output("vorlix-find " + std::string(kVersion) + "\n") ? kRan : kIncomplete;
   const std::optional<std::string> names = ReadNames(parsed->names_file, streams);
   if (!names && platform::IsFolder(parsed->names_file)) {
@@ -188,11 +227,13 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   if (parsed->counts) counts.emplace(keywords, RuleOf(*parsed), lister.encoding(), 0);
   RowOutput rows(output, keywords.size(), parsed->not_found, counts ? &*counts : nullptr, lister.separator(),
                  streams);
+  RunIndex index(parsed->no_index ? std::string() : streams.index_file(), lister);
   if (parsed->folders) {
-    SearchFolderNames(roots, matcher, lister, rows);
+    SearchFolderNames(roots, matcher, lister, index.listing(), rows);
   } else {
-    SearchFiles(roots, matcher, lister, rows);
+    SearchFiles(roots, matcher, lister, index.listing(), rows);
   }
+  index.Save();
   if (parsed->not_found && !output.failed()) rows.NotFound(keywords);
   if (counts && !output.failed()) rows.Counts(keywords);
   if (!output.Finish()) {

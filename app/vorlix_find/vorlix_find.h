@@ -15,6 +15,8 @@ struct FindStreams {
   std::function<bool(std::string_view)> write_output;
   std::function<void(std::string_view)> write_error;
   std::function<std::optional<std::string>()> read_input;
+  // Where the folder index lives; empty for no index.
+  std::function<std::string()> index_file;
 };
 
 FindStreams StandardFindStreams();

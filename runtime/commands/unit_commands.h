@@ -27,4 +27,8 @@ std::int32_t GetWindowHandle(const core::UnitReference& unit);
 void PopupMenu(const core::UnitReference& window, const core::UnitReference& menu,
                std::optional<std::int32_t> x = std::nullopt, std::optional<std::int32_t> y = std::nullopt);
 
+// PopupMenu of a menu followed, after a separator, by the items of more
+// menus of the same window, as one popup.
+void PopupJoinedMenus(const core::UnitReference& window, const std::vector<core::UnitReference>& menus);
+
 }  // namespace vorlix::commands

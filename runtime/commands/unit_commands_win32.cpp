@@ -22,4 +22,14 @@ void PopupMenu(const core::UnitReference& window, const core::UnitReference& men
   core::ShowPopupMenu(window.window, menu.window, menu.unit, x, y);
 }
 
+void PopupJoinedMenus(const core::UnitReference& window, const std::vector<core::UnitReference>& menus) {
+  core::RequireLiveUnit(window.window, window.unit);
+  std::vector<core::UnitId> items;
+  for (const core::UnitReference& menu : menus) {
+    if (menu.window != window.window) return;
+    items.push_back(menu.unit);
+  }
+  core::ShowPopupMenu(window.window, window.window, items, std::nullopt, std::nullopt);
+}
+
 }  // namespace vorlix::commands

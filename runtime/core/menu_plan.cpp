@@ -76,6 +76,17 @@ std::vector<platform::MenuItemSpec> PopupItemsOf(const WindowRecord& window, Uni
   return {};
 }
 
+std::vector<platform::MenuItemSpec> JoinedPopupItems(const WindowRecord& window, std::span<const UnitId> items) {
+  std::vector<platform::MenuItemSpec> joined;
+  for (const UnitId item : items) {
+    std::vector<platform::MenuItemSpec> popup = PopupItemsOf(window, item);
+    if (popup.empty()) continue;
+    if (!joined.empty()) joined.push_back({.caption = "-"});
+    joined.insert(joined.end(), std::make_move_iterator(popup.begin()), std::make_move_iterator(popup.end()));
+  }
+  return joined;
+}
+
 std::vector<platform::AcceleratorSpec> MenuAccelerators(const WindowRecord& window) {
   std::vector<platform::AcceleratorSpec> keys;
   for (const auto& entry : MenuRun(window)) {

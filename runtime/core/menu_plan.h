@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "platform/accelerators.h"
@@ -21,6 +22,11 @@ std::vector<platform::MenuItemSpec> MenuBarItems(const WindowRecord& window);
 // command shows hidden top-level items this way). Empty when the item is not
 // a top-level item of the run or holds nothing.
 std::vector<platform::MenuItemSpec> PopupItemsOf(const WindowRecord& window, UnitId item);
+
+// The popups of several top-level items as one, in their order, with a
+// separator between two that hold items: a menu that the program extends
+// without moving the command identifiers of the items that follow it.
+std::vector<platform::MenuItemSpec> JoinedPopupItems(const WindowRecord& window, std::span<const UnitId> items);
 
 // The shortcut keys of the items that are not hidden.
 std::vector<platform::AcceleratorSpec> MenuAccelerators(const WindowRecord& window);

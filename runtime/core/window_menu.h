@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "runtime/core/live_windows.h"
 #include "runtime/core/template_records.h"
@@ -17,5 +18,8 @@ void RebuildMenuBar(LiveWindow& live, const WindowRecord& window);
 // owner as its menu command. Nothing happens when the item belongs to
 // another window, the owner does not exist, or the item holds no items.
 void ShowPopupMenu(WindowId owner, WindowId menu_window, UnitId item, std::optional<int> x, std::optional<int> y);
+// The same with the popups of several items joined (see JoinedPopupItems).
+void ShowPopupMenu(WindowId owner, WindowId menu_window, std::span<const UnitId> items, std::optional<int> x,
+                   std::optional<int> y);
 
 }  // namespace vorlix::core

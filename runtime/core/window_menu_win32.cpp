@@ -18,12 +18,17 @@ void RebuildMenuBar(LiveWindow& live, const WindowRecord& window) {
 }
 
 void ShowPopupMenu(WindowId owner, WindowId menu_window, UnitId item, std::optional<int> x, std::optional<int> y) {
+  ShowPopupMenu(owner, menu_window, std::span<const UnitId>(&item, 1), x, y);
+}
+
+void ShowPopupMenu(WindowId owner, WindowId menu_window, std::span<const UnitId> shown, std::optional<int> x,
+                   std::optional<int> y) {
   constexpr int kOffset = 3;
   if (owner != menu_window) return;
   LiveWindow* live = FindLiveWindow(owner);
   const WindowTemplate* found = FindWindow(Runtime().windows, menu_window);
   if (live == nullptr || found == nullptr) return;
-  const auto items = PopupItemsOf(found->record, item);
+  const auto items = JoinedPopupItems(found->record, shown);
   if (items.empty()) return;
   const auto cursor = platform::CursorScreenPosition();
   const platform::MenuHandle popup = platform::CreatePopupMenuOf(items);

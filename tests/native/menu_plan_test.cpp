@@ -83,6 +83,21 @@ TEST(MenuBar, a_hidden_top_level_item_still_gives_its_popup_on_demand) {
   EXPECT_EQ(MenuItemOfCommand(window, 20009), 0u);
 }
 
+TEST(MenuBar, joined_popups_follow_one_another_with_a_separator_between) {
+  const auto window = WindowWithMenu({Item(0x26010001, 0, "Folders", menu_flags::kHidden),
+                                      Item(0x26010002, 1, "Remove"), Item(0x26010003, 0, "Results", menu_flags::kHidden),
+                                      Item(0x26010004, 1, "Open"), Item(0x26010005, 0, "Empty", menu_flags::kHidden),
+                                      Item(0x26010006, 0, "More", menu_flags::kHidden),
+                                      Item(0x26010007, 1, "Index", menu_flags::kChecked)});
+  const UnitId shown[] = {0x26010001, 0x26010005, 0x26010006};
+  const auto popup = JoinedPopupItems(window, shown);
+  ASSERT_EQ(popup.size(), 3u) << "an empty popup adds no separator";
+  EXPECT_EQ(popup[0].command, 20001u);
+  EXPECT_EQ(popup[1].caption, "-");
+  EXPECT_EQ(popup[2].command, 20006u);
+  EXPECT_TRUE(popup[2].checked);
+}
+
 TEST(MenuShortcuts, the_table_begins_with_ctrl_letters_and_has_77_entries) {
   EXPECT_EQ(MenuShortcut(1)->name, "Ctrl+A");
   EXPECT_EQ(MenuShortcut(26)->name, "Ctrl+Z");

@@ -4,6 +4,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,9 @@ namespace vorlix::testing {
 // A folder tree held in memory: a listed folder is a path ending with the
 // separator; a path missing from the tree cannot be listed. Identities are
 // given per path, with or without the closing separator, and every request
-// for one is counted. Safe to list from several threads.
+// for one is counted. Stamps are given per listed path (a folder without
+// one has none, so no index keeps it), on a clock of milliseconds set by
+// the test. Safe to list from several threads.
 class FakeLister final : public app::FolderLister {
  public:
   struct Entry {
@@ -30,6 +33,20 @@ class FakeLister final : public app::FolderLister {
       : separator_(separator), encoding_(encoding) {}
 
   void AddFolder(const std::string& folder, std::vector<Entry> entries) { folders_[folder] = std::move(entries); }
+  void RemoveFolder(const std::string& folder) {
+    folders_.erase(folder);
+    stamps_.erase(folder);
+  }
+  void SetStamp(const std::string& folder, platform::FolderStamp stamp) { stamps_[folder] = stamp; }
+  void SetNow(std::uint64_t milliseconds) { now_ = milliseconds; }
+  void SetKeepsStamps(bool keeps) { keeps_stamps_ = keeps; }
+  void SetLink(const std::string& path, bool is_link) {
+    if (is_link) {
+      links_.insert(Trimmed(path));
+    } else {
+      links_.erase(Trimmed(path));
+    }
+  }
   void SetIdentity(const std::string& path, std::uint64_t id) { identities_[Trimmed(path)] = id; }
   int identity_requests() const { return identity_requests_; }
   std::vector<std::string> listed() const {
@@ -57,6 +74,15 @@ class FakeLister final : public app::FolderLister {
     if (found == identities_.end()) return std::nullopt;
     return platform::FolderIdentity{1, found->second};
   }
+  std::optional<platform::FolderStamp> Stamp(std::string_view folder) const override {
+    const auto found = stamps_.find(std::string(folder));
+    if (found == stamps_.end()) return std::nullopt;
+    return found->second;
+  }
+  bool KeepsStamps(std::string_view) const override { return keeps_stamps_; }
+  bool IsLink(std::string_view path) const override { return links_.contains(Trimmed(std::string(path))); }
+  std::uint64_t Now() const override { return now_; }
+  std::uint64_t TicksPerSecond() const override { return 1000; }
 
  private:
   std::string Trimmed(std::string path) const {
@@ -68,6 +94,10 @@ class FakeLister final : public app::FolderLister {
   app::NameEncoding encoding_;
   std::map<std::string, std::vector<Entry>> folders_;
   std::map<std::string, std::uint64_t> identities_;
+  std::map<std::string, platform::FolderStamp> stamps_;
+  std::set<std::string> links_;
+  std::uint64_t now_ = 0;
+  bool keeps_stamps_ = true;
   mutable std::mutex mutex_;
   mutable int identity_requests_ = 0;
   mutable std::vector<std::string> listed_;

@@ -38,7 +38,8 @@ class VorlixFind : public ::testing::Test {
           outcome.output += text;
           return true;
         },
-        [&](std::string_view text) { outcome.error += text; }, [&] { return std::optional<std::string>(names); }};
+        [&](std::string_view text) { outcome.error += text; }, [&] { return std::optional<std::string>(names); },
+        [this] { return index_file_; }};
     outcome.status = RunVorlixFind(arguments, lister_, streams);
     return outcome;
   }
@@ -46,6 +47,7 @@ class VorlixFind : public ::testing::Test {
   testing::TemporaryFolder home_;
   std::string root_;
   FakeLister lister_;
+  std::string index_file_;  // none: these tests walk
 };
 
 TEST_F(VorlixFind, exact_file_search_gives_folder_and_lowered_name_in_walk_order) {
@@ -136,10 +138,14 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCall{{"--counts", "--not-found", "--names", "-"},
                               "--not-found and --counts exclude each other"}));
 
-TEST_F(VorlixFind, help_prints_the_usage) {
+TEST_F(VorlixFind, help_prints_the_usage_and_where_the_index_lives) {
+  index_file_ = "/cache/vorlix/vorlix-find-index";
   const Outcome help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_TRUE(help.output.starts_with("usage: vorlix-find")) << help.output;
+  EXPECT_NE(help.output.find("[--no-index]"), std::string::npos) << help.output;
+  EXPECT_NE(help.output.find("The index lives in /cache/vorlix/vorlix-find-index;"), std::string::npos)
+      << help.output;
 }
 
 TEST_F(VorlixFind, version_prints_the_project_version_and_needs_no_names) {
@@ -156,7 +162,7 @@ TEST_F(VorlixFind, a_root_after_the_end_of_options_may_start_with_a_dash) {
 
 TEST_F(VorlixFind, output_that_cannot_be_written_ends_with_status_1) {
   const FindStreams streams{[](std::string_view) { return false; }, [](std::string_view) {},
-                            [] { return std::optional<std::string>("report\n"); }};
+                            [] { return std::optional<std::string>("report\n"); }, [] { return std::string(); }};
   EXPECT_EQ(RunVorlixFind(std::vector<std::string>{"--names", "-", root_}, lister_, streams), 1);
 }
 
@@ -201,7 +207,8 @@ TEST(VorlixFindOnDisk, finds_chinese_names_with_chinese_keywords_and_lists_names
                               return true;
                             },
                             [](std::string_view) {},
-                            [] { return std::optional<std::string>("\xE6\x8A\xA5\xE5\x91\x8A\nBAD\xFF\n"); }};
+                            [] { return std::optional<std::string>("\xE6\x8A\xA5\xE5\x91\x8A\nBAD\xFF\n"); },
+                            [] { return std::string(); }};
   EXPECT_EQ(RunVorlixFind(std::vector<std::string>{"--names", "-", root}, SystemFolderLister(), streams), 0);
   const std::string chinese = root + "/\xE6\x8A\xA5\xE5\x91\x8A.txt\t\xE6\x8A\xA5\xE5\x91\x8A.txt\n";
   const std::string bad = root + "/bad\xFF.txt\tbad\xFF.txt\n";

@@ -155,6 +155,9 @@ inline constexpr MenuItem kMenu[] = {
     {20013, u"-", 1, false, ""},
     {20014, u"名字查找统计...", 1, false, "WriteNameCounts"},
     {20015, u"导出结果列表...", 1, false, "ExportResultList"},
+    {20016, u"文件夹索引", 0, true, ""},
+    {20017, u"使用文件夹索引", 1, false, "ToggleFolderIndex"},
+    {20018, u"清除文件夹索引", 1, false, "ClearFolderIndex"},
 };
 
 }  // namespace vorlix::tests::main_window_layout

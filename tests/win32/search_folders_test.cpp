@@ -123,7 +123,9 @@ TEST_F(SearchFolders, the_folder_menu_pops_up_on_either_list_and_acts_on_the_fol
       {u"超级列表框_路径", 0, 2, {Row(u"C:\\a", true), Row(u"C:\\b", true), Row(u"C:\\c", true)}},
       {u"列表框_路径", 0, 3, {Row(u"C:\\a", false), Row(u"C:\\b", false), Row(u"C:\\c", false)}},
   };
-  const std::vector<std::u16string> entries = {u"删除当前路径", u"删除全部路径", u"全部勾选", u"取消全选"};
+  // The folder index's entries follow, after a separator.
+  const std::vector<std::u16string> entries = {u"删除当前路径", u"删除全部路径", u"全部勾选", u"取消全选",
+                                               u"",          u"使用文件夹索引", u"清除文件夹索引"};
   for (const Case& c : cases) {
     SetRows(three);
     const POINT first = PointOnRow(0);

@@ -31,6 +31,7 @@ void SearchWindowTest::SetUp() {
   const std::string directory = commands::GetRunDirectory();
   core::CreateExternalFunctions(declarations, {"", directory, directory + "\\"});
   app::CreateGlobalArrays();
+  PlaceMoreHandlers();
   ASSERT_TRUE(Build());
   SearchWholeComputer(false);
   MatchFuzzy(false);

@@ -19,6 +19,8 @@ class SearchWindowTest : public MainWindowTest {
  protected:
   void SetUp() override;
   void TearDown() override;
+  // Puts more of the program's handlers in place before the window is built.
+  virtual void PlaceMoreHandlers() {}
 
   void SetNames(const std::string& gbk_box_content);
   std::string Names();

@@ -227,8 +227,10 @@ void DescribeUnits(WindowDescription& window) {
   DescribeOptionBoxes(window);
 }
 
-// Both top-level items are hidden: the menu bar shows nothing, and each
-// serves only as the popup of its list.
+// Every top-level item is hidden: the menu bar shows nothing, and each
+// serves only as a popup. The folder index's items follow the others, so
+// that no item before them changes its command identifier; the folder
+// list's popup shows them after its own.
 void DescribeMenu(WindowDescription& window) {
   window.AddMenuItem(menu::菜单, 0, T(texts::kMenuFolderPopup)).Hidden();
   window.AddMenuItem(menu::删除当前路径, 1, T(texts::kMenuRemoveCurrentFolder), "RemoveCurrentFolder");
@@ -248,6 +250,9 @@ void DescribeMenu(WindowDescription& window) {
   window.AddMenuItem(menu::分隔线_统计导出, 1, T("-"));
   window.AddMenuItem(menu::名字查找统计, 1, T(texts::kMenuNameCounts), "WriteNameCounts");
   window.AddMenuItem(menu::导出结果列表, 1, T(texts::kMenuExportResults), "ExportResultList");
+  window.AddMenuItem(menu::文件夹索引, 0, T(texts::kMenuFolderIndexPopup)).Hidden();
+  window.AddMenuItem(menu::使用文件夹索引, 1, T(texts::kMenuUseFolderIndex), "ToggleFolderIndex");
+  window.AddMenuItem(menu::清除文件夹索引, 1, T(texts::kMenuClearFolderIndex), "ClearFolderIndex");
 }
 
 }  // namespace

@@ -1,0 +1,199 @@
+#include "app/search/folder_index_file.h"
+
+#include <array>
+#include <cstring>
+#include <span>
+
+#include "platform/whole_file.h"
+#include "platform/whole_file_view.h"
+
+namespace vorlix::app {
+namespace {
+
+constexpr std::string_view kMark = "VORLIXFI";
+constexpr std::uint32_t kVersion = 1;
+// Mark, version, format, record count, records' size, checksum.
+constexpr std::size_t kHeaderSize = 8 + 4 + 4 + 8 + 8 + 8;
+// The smallest record: a one-byte path with its size, four stamps, the
+// day, the racy mark, an entry count and the packed entries' size.
+constexpr std::size_t kSmallestRecord = 2 + 32 + 1 + 1 + 1 + 1;
+
+std::uint32_t FormatCode(const FolderIndexFormat& format) {
+  return static_cast<std::uint32_t>(static_cast<unsigned char>(format.separator)) |
+         (format.encoding == NameEncoding::kGbk ? 0x100u : 0x200u);
+}
+
+class Writer {
+ public:
+  explicit Writer(std::string& out) : out_(out) {}
+  void Fixed(std::uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out_ += static_cast<char>((value >> (8 * i)) & 0xFF);
+  }
+  void Size(std::uint64_t value) {
+    while (value >= 0x80) {
+      out_ += static_cast<char>(0x80 | (value & 0x7F));
+      value >>= 7;
+    }
+    out_ += static_cast<char>(value);
+  }
+  void Text(std::string_view text) {
+    Size(text.size());
+    out_ += text;
+  }
+
+ private:
+  std::string& out_;
+};
+
+class Reader {
+ public:
+  explicit Reader(std::string_view in) : in_(in) {}
+  bool Fixed(std::uint64_t& value, int bytes) {
+    if (in_.size() - at_ < static_cast<std::size_t>(bytes)) return false;
+    value = 0;
+    for (int i = 0; i < bytes; ++i) value |= static_cast<std::uint64_t>(static_cast<unsigned char>(in_[at_++])) << (8 * i);
+    return true;
+  }
+  bool Size(std::uint64_t& value) {
+    value = 0;
+    for (int shift = 0; shift < 64; shift += 7) {
+      if (at_ == in_.size()) return false;
+      const auto byte = static_cast<unsigned char>(in_[at_++]);
+      value |= static_cast<std::uint64_t>(byte & 0x7F) << shift;
+      if (byte < 0x80) return true;
+    }
+    return false;
+  }
+  bool Text(std::string_view& text) {
+    std::uint64_t size = 0;
+    if (!Size(size) || size > in_.size() - at_) return false;
+    text = in_.substr(at_, static_cast<std::size_t>(size));
+    at_ += static_cast<std::size_t>(size);
+    return true;
+  }
+  bool AtEnd() const { return at_ == in_.size(); }
+
+ private:
+  std::string_view in_;
+  std::size_t at_ = 0;
+};
+
+void WriteRecord(Writer& out, std::string_view folder, const FolderRecord& record) {
+  out.Text(folder);
+  out.Fixed(record.stamp.write, 8);
+  out.Fixed(record.stamp.change, 8);
+  out.Fixed(record.stamp.identity, 8);
+  out.Fixed(record.stamp.volume, 8);
+  out.Size(record.day);
+  out.Fixed(record.racy ? 1 : 0, 1);
+  out.Size(record.entry_count);
+  out.Text(record.entries);
+}
+
+bool ReadRecord(Reader& in, const FolderIndexFormat& format, std::string_view& folder, FolderRecord& record) {
+  std::uint64_t day = 0, racy = 0, count = 0;
+  if (!in.Text(folder) || !in.Fixed(record.stamp.write, 8) || !in.Fixed(record.stamp.change, 8) ||
+      !in.Fixed(record.stamp.identity, 8) || !in.Fixed(record.stamp.volume, 8) || !in.Size(day) ||
+      !in.Fixed(racy, 1) || !in.Size(count) || !in.Text(record.entries)) {
+    return false;
+  }
+  if (folder.empty() || folder.back() != format.separator || folder.find('\0') != std::string_view::npos) return false;
+  if (day > UINT32_MAX || racy > 1 || count > UINT32_MAX || count > record.entries.size()) return false;
+  record.day = static_cast<std::uint32_t>(day);
+  record.racy = racy == 1;
+  record.entry_count = static_cast<std::uint32_t>(count);
+  return true;
+}
+
+std::uint64_t Rotate(std::uint64_t value, int bits) { return (value << bits) | (value >> (64 - bits)); }
+
+// Little-endian on every target this builds for (x86 and x86-64).
+std::uint64_t Word(const char* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
+}
+
+}  // namespace
+
+// Four lanes of multiply and rotate, folded at the end: fast enough that
+// checking a large index costs little beside reading it.
+std::uint64_t FolderIndexChecksum(std::string_view bytes) {
+  constexpr std::uint64_t kPrime1 = 0x9E3779B185EBCA87ULL;
+  constexpr std::uint64_t kPrime2 = 0xC2B2AE3D27D4EB4FULL;
+  std::array<std::uint64_t, 4> lanes{kPrime1, kPrime2, ~kPrime1, ~kPrime2};
+  std::size_t at = 0;
+  for (; at + 32 <= bytes.size(); at += 32) {
+    for (int lane = 0; lane < 4; ++lane) {
+      lanes[lane] = Rotate(lanes[lane] + Word(bytes.data() + at + 8 * lane) * kPrime2, 31) * kPrime1;
+    }
+  }
+  std::uint64_t hash = bytes.size() * kPrime1;
+  for (const std::uint64_t lane : lanes) hash = Rotate(hash ^ (lane * kPrime2), 27) * kPrime1 + kPrime2;
+  for (; at < bytes.size(); ++at) {
+    hash = Rotate(hash ^ (static_cast<unsigned char>(bytes[at]) * kPrime1), 11) * kPrime2;
+  }
+  hash ^= hash >> 33;
+  hash *= kPrime2;
+  return hash ^ (hash >> 29);
+}
+
+std::size_t EncodedSize(std::string_view folder, const FolderRecord& record) {
+  return folder.size() + record.entries.size() + 48;
+}
+
+std::string EncodeFolderIndex(const FolderIndex& index, const FolderIndexFormat& format) {
+  std::string records;
+  Writer out(records);
+  index.ForEach([&out](std::string_view folder, const FolderRecord& record) { WriteRecord(out, folder, record); });
+  std::string file(kMark);
+  Writer header(file);
+  header.Fixed(kVersion, 4);
+  header.Fixed(FormatCode(format), 4);
+  header.Fixed(index.size(), 8);
+  header.Fixed(records.size(), 8);
+  header.Fixed(FolderIndexChecksum(records), 8);
+  return file + records;
+}
+
+std::optional<FolderIndex> DecodeFolderIndex(std::string_view file, std::shared_ptr<const void> owner,
+                                             const FolderIndexFormat& format) {
+  if (file.size() < kHeaderSize || !file.starts_with(kMark)) return std::nullopt;
+  Reader header(file.substr(kMark.size(), kHeaderSize - kMark.size()));
+  std::uint64_t version = 0, code = 0, count = 0, size = 0, checksum = 0;
+  header.Fixed(version, 4);
+  header.Fixed(code, 4);
+  header.Fixed(count, 8);
+  header.Fixed(size, 8);
+  header.Fixed(checksum, 8);
+  const std::string_view records = file.substr(kHeaderSize);
+  if (version != kVersion || code != FormatCode(format) || size != records.size()) return std::nullopt;
+  if (FolderIndexChecksum(records) != checksum || count > records.size() / kSmallestRecord) return std::nullopt;
+  FolderIndex index;
+  index.Reserve(static_cast<std::size_t>(count));
+  Reader in(records);
+  for (std::uint64_t at = 0; at < count; ++at) {
+    std::string_view folder;
+    FolderRecord record;
+    if (!ReadRecord(in, format, folder, record) || index.Find(folder) != nullptr) return std::nullopt;
+    record.storage = owner;
+    index.Put(folder, std::move(record));
+  }
+  if (!in.AtEnd()) return std::nullopt;
+  return index;
+}
+
+std::shared_ptr<const FolderIndex> LoadFolderIndex(std::string_view path, const FolderIndexFormat& format) {
+  platform::WholeFileView file = platform::ViewWholeFile(path);
+  if (std::optional<FolderIndex> index = DecodeFolderIndex(file.bytes, std::move(file.owner), format)) {
+    return std::make_shared<const FolderIndex>(std::move(*index));
+  }
+  return std::make_shared<const FolderIndex>();
+}
+
+bool SaveFolderIndex(std::string_view path, const FolderIndex& index, const FolderIndexFormat& format) {
+  const std::string file = EncodeFolderIndex(index, format);
+  return platform::ReplaceWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size()));
+}
+
+}  // namespace vorlix::app

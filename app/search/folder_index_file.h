@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/search/folder_index.h"
+#include "app/search/name_text.h"
+
+namespace vorlix::app {
+
+// Which program's index a file holds: the window's and vorlix-find's names
+// differ in their separator and encoding, and must never be mixed.
+struct FolderIndexFormat {
+  char separator;
+  NameEncoding encoding;
+};
+
+// The index file: a mark of its format and version, a header that gives
+// the size of the records and their checksum, then the records.
+std::string EncodeFolderIndex(const FolderIndex& index, const FolderIndexFormat& format);
+
+// The index held in `bytes`, whose records point into them (`owner` keeps
+// them). Nothing when the bytes are not a whole index of this format and
+// version: damaged, cut short, of another program, or with any record out
+// of shape. A record's packed entries are checked when it is used (see
+// IndexedListing), so that a large index opens quickly.
+std::optional<FolderIndex> DecodeFolderIndex(std::string_view bytes, std::shared_ptr<const void> owner,
+                                             const FolderIndexFormat& format);
+
+// What a record costs in the file, for keeping the file within its cap.
+std::size_t EncodedSize(std::string_view folder, const FolderRecord& record);
+
+// The index kept in the file at `path`; an empty one when the file is
+// missing or not a whole index of this format.
+std::shared_ptr<const FolderIndex> LoadFolderIndex(std::string_view path, const FolderIndexFormat& format);
+// Replaces the file in one step; false when it could not be written.
+bool SaveFolderIndex(std::string_view path, const FolderIndex& index, const FolderIndexFormat& format);
+
+// The checksum of the records, a 64-bit hash that reads 32 bytes a step.
+std::uint64_t FolderIndexChecksum(std::string_view bytes);
+
+}  // namespace vorlix::app

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/search/folder_index.h"
+#include "app/search/folder_lister.h"
+
+namespace vorlix::app {
+
+// How long after a folder's stamp a listing must come for the stamp to
+// tell a change made after it: clocks tick in steps, so a change in the
+// same step as the stamp leaves it as it was. A folder listed sooner is
+// listed again next time, as git treats racy index entries.
+constexpr std::uint64_t kRacySeconds = 3;
+// A record no search has used for this long is dropped.
+constexpr std::uint32_t kUnusedDaysKept = 31;
+// The index file stays within this size; the records used longest ago go first.
+constexpr std::size_t kFolderIndexCapBytes = std::size_t{128} << 20;
+
+// One search's use of the folder index, shared by its listing threads. A
+// folder whose own stamp equals the one kept, and was not racy, gives its
+// kept entries; any other is listed and kept anew. Folders reached through
+// a link, on a volume whose stamps do not tell every change, or holding a
+// link themselves are listed every time and never kept. So the entries a
+// walk sees, and therefore its rows, are always those of a listing.
+class IndexedListing {
+ public:
+  // `cap_bytes`: the most the index file may hold.
+  IndexedListing(std::shared_ptr<const FolderIndex> previous, const FolderLister& lister,
+                 std::size_t cap_bytes = kFolderIndexCapBytes);
+
+  // Lists `folder` (ending with the separator), from the index when its
+  // stamp allows; false when it cannot be listed. Safe on several threads.
+  bool List(std::string_view folder, platform::FolderEntryVisitor& visitor);
+
+  // A walk below `folder` (ending with the separator) reached every folder
+  // it could: folders the index kept below it that this search did not
+  // meet are gone.
+  void TreeWalked(std::string_view folder);
+
+  // The index to keep after the search: every folder it listed or used, and
+  // the previous index's other folders that are not known to be gone nor
+  // unused for a month, the most recently used first within the cap.
+  FolderIndex Result() const;
+  // Whether that index differs from the previous one; cheap, so that a
+  // search that changed nothing costs no new index.
+  bool Changed() const;
+
+  // How many folders came from the index and how many were listed.
+  std::uint64_t replayed() const { return replayed_; }
+  std::uint64_t listed() const { return listed_; }
+
+ private:
+  bool Trusted(const platform::FolderStamp& stamp, std::string_view folder);
+  bool ListAndKeep(std::string_view folder, const platform::FolderStamp& stamp, std::uint64_t now,
+                   platform::FolderEntryVisitor& visitor);
+  bool IsRacy(const platform::FolderStamp& stamp, std::uint64_t listed_at) const;
+  bool UnderWalkedTree(std::string_view folder) const;
+  enum class Fate { kListedAnew, kUsed, kKept, kDropped };
+  Fate FateOf(std::uint32_t number) const;
+
+  const std::shared_ptr<const FolderIndex> previous_;
+  const FolderLister& lister_;
+  const std::uint32_t today_;
+  const std::size_t cap_bytes_;
+  std::unique_ptr<std::atomic<bool>[]> used_;  // per folder of the previous index
+  std::atomic<std::uint64_t> replayed_ = 0;
+  mutable std::mutex mutex_;  // guards what follows
+  FolderIndex listed_now_;
+  std::set<std::string, std::less<>> not_kept_;  // listed anew and no longer to be kept
+  std::map<std::uint64_t, bool> trusted_volumes_;
+  std::vector<std::string> walked_trees_;
+  std::uint64_t listed_ = 0;
+};
+
+}  // namespace vorlix::app

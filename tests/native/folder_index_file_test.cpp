@@ -1,0 +1,136 @@
+#include "app/search/folder_index_file.h"
+
+#include <gtest/gtest.h>
+
+#include "temporary_folder.h"
+
+namespace vorlix::app {
+namespace {
+
+constexpr FolderIndexFormat kLinux{'/', NameEncoding::kUtf8};
+constexpr FolderIndexFormat kWindow{'\\', NameEncoding::kGbk};
+
+std::string Packed(std::vector<platform::FolderEntry> entries) {
+  std::string packed;
+  for (const auto& entry : entries) packed_entries::Append(packed, entry);
+  return packed;
+}
+
+FolderIndex Sample() {
+  FolderIndex index;
+  index.Put("/r/", FolderRecord::Owning({11, 12, 13, 14}, 20000, false, 3,
+                                        Packed({{"a.txt", false}, {"sub", true}, {std::string(200, 'n'), false}})));
+  index.Put("/r/sub/", FolderRecord::Owning({21, 22, 23, 14}, 20001, true, 0, ""));
+  return index;
+}
+
+std::optional<FolderIndex> Decode(const std::string& bytes, const FolderIndexFormat& format = kLinux) {
+  auto owner = std::make_shared<const std::string>(bytes);
+  return DecodeFolderIndex(*owner, owner, format);
+}
+
+class Collected final : public platform::FolderEntryVisitor {
+ public:
+  bool Visit(const platform::FolderEntry& entry) override {
+    entries.push_back(std::string(entry.name) + (entry.is_folder ? "/" : ""));
+    return true;
+  }
+  std::vector<std::string> entries;
+};
+
+TEST(FolderIndexFile, keeps_every_record_with_its_stamp_day_mark_and_entries) {
+  const std::optional<FolderIndex> read = Decode(EncodeFolderIndex(Sample(), kLinux));
+  ASSERT_TRUE(read.has_value());
+  ASSERT_EQ(read->size(), 2u);
+  const FolderRecord* root = read->Find("/r/");
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(root->stamp, (platform::FolderStamp{11, 12, 13, 14}));
+  EXPECT_EQ(root->day, 20000u);
+  EXPECT_FALSE(root->racy);
+  ASSERT_TRUE(packed_entries::Valid(root->entries, root->entry_count));
+  Collected collected;
+  packed_entries::Replay(root->entries, collected);
+  EXPECT_EQ(collected.entries, (std::vector<std::string>{"a.txt", "sub/", std::string(200, 'n')}));
+  const FolderRecord* sub = read->Find("/r/sub/");
+  ASSERT_NE(sub, nullptr);
+  EXPECT_TRUE(sub->racy);
+  EXPECT_EQ(sub->entry_count, 0u);
+}
+
+TEST(FolderIndexFile, a_file_cut_short_anywhere_is_refused) {
+  const std::string file = EncodeFolderIndex(Sample(), kLinux);
+  for (std::size_t size = 0; size < file.size(); ++size) {
+    EXPECT_FALSE(Decode(file.substr(0, size)).has_value()) << "cut at " << size;
+  }
+}
+
+TEST(FolderIndexFile, any_damaged_byte_is_refused) {
+  const std::string file = EncodeFolderIndex(Sample(), kLinux);
+  for (std::size_t at = 0; at < file.size(); ++at) {
+    for (const char flip : {'\x01', '\x80'}) {
+      std::string damaged = file;
+      damaged[at] ^= flip;
+      EXPECT_FALSE(Decode(damaged).has_value()) << "byte " << at;
+    }
+  }
+}
+
+TEST(FolderIndexFile, another_programs_index_or_another_file_is_refused) {
+  EXPECT_FALSE(Decode(EncodeFolderIndex(Sample(), kLinux), kWindow).has_value());
+  std::string later_version = EncodeFolderIndex(Sample(), kLinux);
+  later_version[8] = 2;
+  EXPECT_FALSE(Decode(later_version).has_value());
+  EXPECT_FALSE(Decode("[zhuce]\r\n\xBE\xAB\xC8\xB7=\xD5\xE6\r\n").has_value());
+  EXPECT_FALSE(Decode(std::string(4096, '\0')).has_value());
+}
+
+TEST(FolderIndexFile, records_out_of_shape_are_refused_even_under_a_good_checksum) {
+  const auto with_record = [](std::string folder, std::uint32_t count, std::string packed) {
+    FolderIndex index;
+    index.Put(folder, FolderRecord::Owning({1, 2, 3, 4}, 1, false, count, std::move(packed)));
+    return EncodeFolderIndex(index, kLinux);
+  };
+  EXPECT_FALSE(Decode(with_record("/r", 0, "")).has_value()) << "a path without its closing separator";
+  EXPECT_FALSE(Decode(with_record(std::string("/r\0x/", 5), 0, "")).has_value()) << "a zero byte in the path";
+  EXPECT_FALSE(Decode(with_record("/r/", 5, "ab")).has_value()) << "more entries than bytes";
+  // A count that fits the bytes passes here; the entries are checked when used.
+  EXPECT_TRUE(Decode(with_record("/r/", 1, Packed({{"a", false}}))).has_value());
+}
+
+TEST(FolderIndexFile, packed_entries_are_checked_entry_by_entry) {
+  const std::string two = Packed({{"a", false}, {"bc", true}});
+  EXPECT_TRUE(packed_entries::Valid(two, 2));
+  EXPECT_FALSE(packed_entries::Valid(two, 1)) << "bytes left over";
+  EXPECT_FALSE(packed_entries::Valid(two, 3)) << "an entry missing";
+  EXPECT_FALSE(packed_entries::Valid(std::string("\x03\x01" "a", 3), 1)) << "an unknown kind";
+  EXPECT_FALSE(packed_entries::Valid(std::string("\x02\x00", 2), 1)) << "an empty name";
+  EXPECT_FALSE(packed_entries::Valid(std::string("\x02\x05" "a", 3), 1)) << "a name past the end";
+  EXPECT_FALSE(packed_entries::Valid(std::string("\x02\x02" "a\0", 4), 1)) << "a zero byte in a name";
+  EXPECT_FALSE(packed_entries::Valid(std::string("\x02\x80\x80\x80\x80\x80\x01", 7), 1)) << "an endless size";
+}
+
+TEST(FolderIndexFile, a_missing_or_damaged_file_loads_as_an_empty_index) {
+  testing::TemporaryFolder folder;
+  EXPECT_TRUE(LoadFolderIndex(folder.Path("missing"), kLinux)->empty());
+  ASSERT_TRUE(SaveFolderIndex(folder.Path("index"), Sample(), kLinux));
+  EXPECT_EQ(LoadFolderIndex(folder.Path("index"), kLinux)->size(), 2u);
+  std::string damaged = folder.Read("index");
+  damaged[damaged.size() / 2] ^= 0x10;
+  folder.Write("index", damaged);
+  EXPECT_TRUE(LoadFolderIndex(folder.Path("index"), kLinux)->empty());
+}
+
+TEST(FolderIndexFile, the_checksum_sees_every_byte_and_its_place) {
+  const std::string text(100, 'x');
+  const std::uint64_t whole = FolderIndexChecksum(text);
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    std::string changed = text;
+    changed[at] = 'y';
+    EXPECT_NE(FolderIndexChecksum(changed), whole) << at;
+  }
+  EXPECT_NE(FolderIndexChecksum("ab"), FolderIndexChecksum("ba"));
+  EXPECT_NE(FolderIndexChecksum(std::string(32, '\0')), FolderIndexChecksum(std::string(33, '\0')));
+}
+
+}  // namespace
+}  // namespace vorlix::app

@@ -89,7 +89,7 @@ def best_pair(case, bare_root, runs, indexed, before_each=None):
     return min(bare), fastest
 
 
-def print_stop_times(work, root, bare_root, runs):
+def print_stop_times(work, bare_root, runs):
     """A click on 停止搜索 posted 0.3 s into an indexed search for ".":
     milliseconds from the click to the end of the search."""
     every = os.path.join(work, "every.txt")
@@ -97,14 +97,7 @@ def print_stop_times(work, root, bare_root, runs):
         out.write(".\n")
     names = wine_bench.windows_path(wine_bench.pasted_names(every, os.path.join(work, "pasted-every.txt")))
     wine_bench.run("window_search_bench.exe", names, bare_root, "fuzzy", "--index")  # the index of this tree
-    stopped = [wine_bench.run("window_search_bench.exe", names, bare_root, "fuzzy", "300", "--index")[4]
-               for _ in range(2 * runs + 1)]
-    times = sorted(float(time) for time in stopped if time != "-")
-    if not times:
-        print("stop: not measured, the indexed search for \".\" ends within 0.3 s on this tree")
-        return
-    print("stop: click posted 0.3 s into an indexed search for \".\": the search ended %.0f ms after it (median of "
-          "%d), %.0f at best, %.0f at worst" % (times[len(times) // 2], len(times), times[0], times[-1]))
+    wine_bench.report_stop(names, bare_root, 300, "an indexed search for \".\"", runs, ["--index"])
 
 
 def main():
@@ -157,7 +150,7 @@ def main():
         show("repeat, %d of %d folders changed" % (changed, folders), bare, after, walked_after)
         print("%-34s %6s   index file %.1f MB, %.0f bytes a file; loads in %s ms before the search"
               % ("", mode, size / 2 ** 20, size / files, repeat["load"]))
-    print_stop_times(args.work, root, bare_root, args.runs)
+    print_stop_times(args.work, bare_root, args.runs)
     for failure in failures:
         print("CHECK FAILED: " + failure)
     if not failures:

@@ -72,6 +72,7 @@ TEST_F(FolderIndexStoreTest, clearing_empties_memory_and_file_and_drops_a_search
   SearchIndex begun(&store, lister_, [] { return true; });
   store.Clear();
   EXPECT_EQ(FoldersInFile(), 0u);
+  lister_.SetStamp("/r/", {150 * kSecond, 150 * kSecond, 0, 1});  // the search lists something anew
   const NameMatcher matcher(std::vector<std::string>{"txt"}, MatchRule::kContains, NameEncoding::kUtf8);
   RowRecorder rows;
   WalkFiles("/r", matcher, lister_, rows, {0, begun.listing()});

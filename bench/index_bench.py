@@ -97,7 +97,7 @@ def main():
     root = os.path.abspath(root)
     fd = find_bench.ensure_fd()
     plocate = ensure_plocate()
-    cache = os.path.join(args.work, "cache")
+    cache = os.path.abspath(os.path.join(args.work, "cache"))
     index_file = os.path.join(cache, "vorlix", "vorlix-find-index")
     env = dict(os.environ, LC_ALL="C", XDG_CACHE_HOME=cache)
     scratch = os.path.join(args.work, "scratch")

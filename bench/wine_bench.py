@@ -58,18 +58,23 @@ def interleaved(window_arguments, root, runs):
             for results in (bare_runs, window_runs)]
 
 
-def print_stop_times(names, work, root, runs):
-    """A click on 停止搜索 posted 0.7 s into the search that gives the most
-    rows: milliseconds from the click to the end of the search."""
-    gbk_names = pasted_names(os.path.join(names, "fuzzy-every.txt"), os.path.join(work, "pasted-fuzzy-every.txt"))
-    stopped = [run("window_search_bench.exe", windows_path(gbk_names), windows_path(root), "fuzzy", "700")[4]
+def report_stop(names, root, after_ms, what, runs, more=()):
+    """A click on 停止搜索 posted `after_ms` into a fuzzy search for the GBK
+    names: milliseconds from the click to the end of the search."""
+    stopped = [run("window_search_bench.exe", names, root, "fuzzy", str(after_ms), *more)[4]
                for _ in range(2 * runs + 1)]
     times = sorted(float(time) for time in stopped if time != "-")
     if not times:
-        print("stop: not measured, the search ends within 0.7 s on this tree")
+        print("stop: not measured, %s ends within %d ms on this tree" % (what, after_ms))
         return
-    print("stop: click posted 0.7 s into the search for \".\": the search ended %.0f ms after it (median of %d), "
-          "%.0f at best, %.0f at worst" % (times[len(times) // 2], len(times), times[0], times[-1]))
+    print("stop: click posted %d ms into %s: the search ended %.0f ms after it (median of %d), %.0f at best, "
+          "%.0f at worst" % (after_ms, what, times[len(times) // 2], len(times), times[0], times[-1]))
+
+
+def print_stop_times(names, work, root, runs):
+    """A click on 停止搜索 posted 0.7 s into the search that gives the most rows."""
+    gbk_names = pasted_names(os.path.join(names, "fuzzy-every.txt"), os.path.join(work, "pasted-fuzzy-every.txt"))
+    report_stop(windows_path(gbk_names), windows_path(root), 700, "the search for \".\"", runs)
 
 
 def main():

@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <winternl.h>
 
+#include <algorithm>
 #include <cwctype>
 #include <functional>
 
@@ -70,9 +71,18 @@ std::optional<FolderStamp> ReadFolderStamp(std::string_view folder) {
   return FolderStamp{Ticks(information.LastWriteTime), Ticks(information.ChangeTime), 0, VolumeOf(path)};
 }
 
+// A drive letter's root is known from the path, and its type is asked
+// first: Wine complains on its error stream when the volume of a drive that
+// is no disk (its Unix root, say) is looked into.
 bool VolumeKeepsStamps(std::string_view folder) {
-  wchar_t volume[MAX_PATH + 1];
-  if (!GetVolumePathNameW(Wide(folder).c_str(), volume, MAX_PATH + 1)) return false;
+  const std::wstring path = Wide(folder);
+  wchar_t volume[MAX_PATH + 1] = {};
+  if (path.size() >= 2 && path[1] == L':') {
+    const wchar_t root[] = {path[0], L':', L'\\', 0};
+    std::copy(std::begin(root), std::end(root), volume);
+  } else if (!GetVolumePathNameW(path.c_str(), volume, MAX_PATH + 1)) {
+    return false;
+  }
   if (GetDriveTypeW(volume) != DRIVE_FIXED) return false;
   wchar_t file_system[MAX_PATH + 1] = {};
   if (!GetVolumeInformationW(volume, nullptr, 0, nullptr, nullptr, nullptr, file_system, MAX_PATH + 1)) return false;

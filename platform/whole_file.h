@@ -30,6 +30,11 @@ bool WriteWholeFile(std::string_view path, std::span<const std::span<const std::
 // file beside it, which then takes the old file's place, so that a failure
 // at any point leaves either the old or the new content, never a part.
 // Hidden and system attributes of the old file carry over.
-bool ReplaceWholeFile(std::string_view path, std::span<const std::uint8_t> content);
+enum class Durability {
+  kFlushed,  // on the disk before it takes the old file's place
+  kCache,    // a cache that can be rebuilt, not flushed: after a crash it may be cut short
+};
+bool ReplaceWholeFile(std::string_view path, std::span<const std::uint8_t> content,
+                      Durability durability = Durability::kFlushed);
 
 }  // namespace vorlix::platform

@@ -68,13 +68,13 @@ bool WriteWholeFile(std::string_view path, std::span<const std::span<const std::
   return close(file) == 0 && written;
 }
 
-bool ReplaceWholeFile(std::string_view path, std::span<const std::uint8_t> content) {
+bool ReplaceWholeFile(std::string_view path, std::span<const std::uint8_t> content, Durability durability) {
   static std::atomic<unsigned> counter{0};
   std::string target(path);
   std::string beside = target + "." + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".new";
   int file = open(beside.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
   if (file < 0) return false;
-  bool written = WriteAll(file, content) && fsync(file) == 0;
+  bool written = WriteAll(file, content) && (durability == Durability::kCache || fsync(file) == 0);
   written = close(file) == 0 && written;
   bool replaced = written && std::rename(beside.c_str(), target.c_str()) == 0;
   if (!replaced) unlink(beside.c_str());

@@ -98,12 +98,12 @@ bool WriteWholeFile(std::string_view path, std::span<const std::span<const std::
   return CloseHandle(file) && written;
 }
 
-bool ReplaceWholeFile(std::string_view path, std::span<const std::uint8_t> content) {
+bool ReplaceWholeFile(std::string_view path, std::span<const std::uint8_t> content, Durability durability) {
   std::wstring target = Wide(path);
   std::wstring beside;
   HANDLE file = CreateFileBeside(target, beside);
   if (file == INVALID_HANDLE_VALUE) return false;
-  bool written = WriteAll(file, content) && FlushFileBuffers(file);
+  bool written = WriteAll(file, content) && (durability == Durability::kCache || FlushFileBuffers(file));
   written = CloseHandle(file) && written;
   DWORD kept = GetFileAttributesW(target.c_str());
   if (written && kept != INVALID_FILE_ATTRIBUTES && (kept & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {

@@ -193,7 +193,9 @@ std::shared_ptr<const FolderIndex> LoadFolderIndex(std::string_view path, const 
 
 bool SaveFolderIndex(std::string_view path, const FolderIndex& index, const FolderIndexFormat& format) {
   const std::string file = EncodeFolderIndex(index, format);
-  return platform::ReplaceWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size()));
+  // A file cut short by a crash is refused by its checksum and built anew.
+  return platform::ReplaceWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size()),
+                                    platform::Durability::kCache);
 }
 
 }  // namespace vorlix::app

@@ -20,7 +20,7 @@ struct Level {
   std::optional<platform::FolderIdentity> identity;
 };
 
-class SubfolderList final : public platform::FolderEntryVisitor {
+class SubfolderList final : public KeyedEntryVisitor {
  public:
   SubfolderList(Level& level, FolderCollectionSink& sink) : level_(level), sink_(sink) {}
   bool stopped() const { return stopped_; }

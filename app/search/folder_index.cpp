@@ -1,11 +1,15 @@
 #include "app/search/folder_index.h"
 
+#include <algorithm>
+
 namespace vorlix::app {
 namespace packed_entries {
 namespace {
 
 constexpr char kFolder = 1;
-constexpr char kOther = 2;
+constexpr char kFile = 2;
+constexpr char kFileWithStem = 3;
+constexpr std::size_t kKeySize = 4;
 
 void AppendSize(std::string& packed, std::size_t size) {
   while (size >= 0x80) {
@@ -14,6 +18,22 @@ void AppendSize(std::string& packed, std::size_t size) {
   }
   packed += static_cast<char>(size);
 }
+
+// Keys hold 24 bits, six to a byte with its top bit set, so that a
+// record's only zero bytes are in names, which one search finds.
+void AppendKey(std::string& packed, std::uint32_t key) {
+  for (std::size_t byte = 0; byte < kKeySize; ++byte) packed += static_cast<char>(0x80 | ((key >> (6 * byte)) & 0x3F));
+}
+
+std::uint32_t KeyAt(std::string_view packed, std::size_t at) {
+  std::uint32_t key = 0;
+  for (std::size_t byte = 0; byte < kKeySize; ++byte) {
+    key |= static_cast<std::uint32_t>(static_cast<unsigned char>(packed[at + byte]) & 0x3F) << (6 * byte);
+  }
+  return key;
+}
+
+std::size_t KeysSize(char kind) { return kind == kFile ? kKeySize : kind == kFileWithStem ? 2 * kKeySize : 0; }
 
 // Reads a size at `at`; false when it runs past the end or is too long.
 bool ReadSize(std::string_view packed, std::size_t& at, std::size_t& size) {
@@ -29,20 +49,34 @@ bool ReadSize(std::string_view packed, std::size_t& at, std::size_t& size) {
 
 }  // namespace
 
-void Append(std::string& packed, const platform::FolderEntry& entry) {
-  packed += entry.is_folder ? kFolder : kOther;
+void Append(std::string& packed, const platform::FolderEntry& entry, const NameKeys& keys) {
+  const char kind = entry.is_folder ? kFolder : keys.has_stem ? kFileWithStem : kFile;
+  packed += kind;
   AppendSize(packed, entry.name.size());
   packed += entry.name;
+  if (kind == kFolder) return;
+  AppendKey(packed, keys.whole);
+  if (kind == kFileWithStem) AppendKey(packed, keys.stem);
 }
 
-// Only Valid ever meets packed entries that were not written by Append.
-bool Replay(std::string_view packed, platform::FolderEntryVisitor& visitor) {
+// Only Valid ever meets packed entries that were not written by Append;
+// this stays within `packed` whatever it holds.
+bool Replay(std::string_view packed, KeyedEntryVisitor& visitor) {
   std::size_t at = 0, size = 0;
   while (at < packed.size()) {
-    const bool is_folder = packed[at++] == kFolder;
+    const char kind = packed[at++];
     ReadSize(packed, at, size);
-    if (!visitor.Visit({packed.substr(at, size), is_folder, false})) return false;
-    at += size;
+    const platform::FolderEntry entry{packed.substr(at, size), kind == kFolder, false};
+    at += std::min(size, packed.size() - at);
+    if (kind == kFolder) {
+      if (!visitor.Visit(entry)) return false;
+      continue;
+    }
+    if (packed.size() - at < KeysSize(kind)) return true;
+    const NameKeys keys{KeyAt(packed, at), kind == kFileWithStem ? KeyAt(packed, at + kKeySize) : 0,
+                        kind == kFileWithStem};
+    at += KeysSize(kind);
+    if (!visitor.VisitKeyed(entry, keys)) return false;
   }
   return true;
 }
@@ -51,10 +85,13 @@ bool Valid(std::string_view packed, std::uint64_t count) {
   if (packed.find('\0') != std::string_view::npos) return false;
   std::size_t at = 0, size = 0;
   for (std::uint64_t entry = 0; entry < count; ++entry) {
-    if (at == packed.size() || (packed[at] != kFolder && packed[at] != kOther)) return false;
-    ++at;
+    if (at == packed.size()) return false;
+    const char kind = packed[at++];
+    if (kind != kFolder && kind != kFile && kind != kFileWithStem) return false;
     if (!ReadSize(packed, at, size) || size == 0 || size > packed.size() - at) return false;
     at += size;
+    if (packed.size() - at < KeysSize(kind)) return false;
+    at += KeysSize(kind);
   }
   return at == packed.size();
 }

@@ -7,24 +7,41 @@
 #include <optional>
 #include <vector>
 
+#include "app/search/name_matcher.h"
 #include "app/search/text_table.h"
 #include "platform/folder_listing.h"
 #include "platform/folder_stamps.h"
 
 namespace vorlix::app {
 
+// A visitor of entries that can be told the keys of a file's lowered name,
+// as the folder index keeps them.
+class KeyedEntryVisitor : public platform::FolderEntryVisitor {
+ public:
+  // A file given from the index, with the keys of its name; by default
+  // visited as any other entry.
+  virtual bool VisitKeyed(const platform::FolderEntry& entry, const NameKeys&) { return Visit(entry); }
+
+ protected:
+  ~KeyedEntryVisitor() = default;
+};
+
 // The entries of one folder as its listing gave them, packed: for each, in
-// listing order, a byte (1 for a folder, 2 for anything else), the size of
-// its name as a base-128 number, and its name. No byte of it is zero unless
-// a name holds one.
+// listing order, a kind byte, the size of its name as a base-128 number,
+// and its name; a file's name is followed by its keys, four bytes each of
+// six bits and the top bit set, least significant first: kind 2 has the
+// whole name's key, kind 3 that and its stem's. A folder's kind is 1. No
+// byte of it is zero unless a name holds one.
 namespace packed_entries {
 
-void Append(std::string& packed, const platform::FolderEntry& entry);
-// Gives every entry to the visitor, none of them a link; false when the
-// visitor ended early.
-bool Replay(std::string_view packed, platform::FolderEntryVisitor& visitor);
-// Whether `packed` holds exactly `count` entries, each with a name that is
-// not empty and holds no zero byte.
+// `keys` for anything but a folder, computed by the same lowering the
+// search uses: a repeat search trusts them to turn names away.
+void Append(std::string& packed, const platform::FolderEntry& entry, const NameKeys& keys);
+// Gives every entry to the visitor, none of them a link, files with their
+// keys; false when the visitor ended early.
+bool Replay(std::string_view packed, KeyedEntryVisitor& visitor);
+// Whether `packed` holds exactly `count` entries, each of a known kind,
+// with a name that is not empty and holds no zero byte, and its keys.
 bool Valid(std::string_view packed, std::uint64_t count);
 
 }  // namespace packed_entries

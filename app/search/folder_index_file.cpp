@@ -11,7 +11,7 @@ namespace vorlix::app {
 namespace {
 
 constexpr std::string_view kMark = "VORLIXFI";
-constexpr std::uint32_t kVersion = 1;
+constexpr std::uint32_t kVersion = 2;
 // Mark, version, format, record count, records' size, checksum.
 constexpr std::size_t kHeaderSize = 8 + 4 + 4 + 8 + 8 + 8;
 // The smallest record: a one-byte path with its size, four stamps, the

@@ -20,11 +20,19 @@ bool FolderReader::Read(std::string_view folder, bool through_link, FolderConten
   return !stopped_;
 }
 
+bool FolderReader::ShouldStop() {
+  if ((*should_stop_)()) stopped_ = true;
+  return stopped_;
+}
+
+// Most names match nothing; their keys tell so without lowering them.
+bool FolderReader::VisitKeyed(const platform::FolderEntry& entry, const NameKeys& keys) {
+  if (matcher_.MayMatch(keys)) return Visit(entry);
+  return !ShouldStop();
+}
+
 bool FolderReader::Visit(const platform::FolderEntry& entry) {
-  if ((*should_stop_)()) {
-    stopped_ = true;
-    return false;
-  }
+  if (ShouldStop()) return false;
   if (entry.is_folder) {
     contents_->subfolders.push_back({AddName(entry.name), static_cast<std::uint32_t>(entry.name.size()), entry.is_link});
     return true;

@@ -39,7 +39,7 @@ struct FolderContents {
 
 // Lists folders into FolderContents, lowering and matching each file name
 // as it comes, through the folder index when there is one. One per thread.
-class FolderReader final : private platform::FolderEntryVisitor {
+class FolderReader final : private KeyedEntryVisitor {
  public:
   FolderReader(const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index)
       : matcher_(matcher), lister_(lister), index_(index) {}
@@ -52,6 +52,8 @@ class FolderReader final : private platform::FolderEntryVisitor {
 
  private:
   bool Visit(const platform::FolderEntry& entry) override;
+  bool VisitKeyed(const platform::FolderEntry& entry, const NameKeys& keys) override;
+  bool ShouldStop();
   std::uint32_t AddName(std::string_view name);
 
   const NameMatcher& matcher_;

@@ -10,19 +10,24 @@ namespace {
 
 constexpr std::uint64_t kSecondsPerDay = 24 * 60 * 60;
 
-// Hands every entry on and packs it, unless the folder holds a link, which
-// is never kept.
+// Hands every entry on, a file with the keys of its name, and packs it,
+// unless the folder holds a link, which is never kept.
 class KeepingVisitor final : public platform::FolderEntryVisitor {
  public:
-  explicit KeepingVisitor(platform::FolderEntryVisitor& visitor) : visitor_(visitor) {}
+  KeepingVisitor(KeyedEntryVisitor& visitor, NameEncoding encoding) : visitor_(visitor), encoding_(encoding) {}
 
   bool Visit(const platform::FolderEntry& entry) override {
     if (entry.is_link) holds_link_ = true;
+    NameKeys keys;
+    if (!entry.is_folder) {
+      lowered_.Assign(entry.name, encoding_);
+      keys = KeysOf(lowered_);
+    }
     if (!holds_link_) {
-      packed_entries::Append(packed_, entry);
+      packed_entries::Append(packed_, entry, keys);
       ++count_;
     }
-    if (visitor_.Visit(entry)) return true;
+    if (entry.is_folder ? visitor_.Visit(entry) : visitor_.VisitKeyed(entry, keys)) return true;
     ended_early_ = true;
     return false;
   }
@@ -32,7 +37,9 @@ class KeepingVisitor final : public platform::FolderEntryVisitor {
   std::string& packed() { return packed_; }
 
  private:
-  platform::FolderEntryVisitor& visitor_;
+  KeyedEntryVisitor& visitor_;
+  const NameEncoding encoding_;
+  LoweredName lowered_;
   std::string packed_;
   std::uint32_t count_ = 0;
   bool holds_link_ = false;
@@ -77,7 +84,7 @@ IndexedListing::IndexedListing(std::shared_ptr<const FolderIndex> previous, cons
 
 // The clock is read before the stamp: a change made while the folder is
 // listed then leaves a later stamp than the one kept, or a racy one.
-bool IndexedListing::List(std::string_view folder, platform::FolderEntryVisitor& visitor) {
+bool IndexedListing::List(std::string_view folder, KeyedEntryVisitor& visitor) {
   const std::uint64_t now = lister_.Now();
   const std::optional<platform::FolderStamp> stamp = lister_.Stamp(folder);
   if (!stamp || !Trusted(*stamp, folder)) return lister_.List(folder, visitor);
@@ -94,8 +101,8 @@ bool IndexedListing::List(std::string_view folder, platform::FolderEntryVisitor&
 }
 
 bool IndexedListing::ListAndKeep(std::string_view folder, const platform::FolderStamp& stamp, std::uint64_t now,
-                                 platform::FolderEntryVisitor& visitor) {
-  KeepingVisitor keeping(visitor);
+                                 KeyedEntryVisitor& visitor) {
+  KeepingVisitor keeping(visitor, lister_.encoding());
   const bool listed = lister_.List(folder, keeping);
   const std::lock_guard lock(mutex_);
   ++listed_;

@@ -38,8 +38,9 @@ class IndexedListing {
                  std::size_t cap_bytes = kFolderIndexCapBytes);
 
   // Lists `folder` (ending with the separator), from the index when its
-  // stamp allows; false when it cannot be listed. Safe on several threads.
-  bool List(std::string_view folder, platform::FolderEntryVisitor& visitor);
+  // stamp allows, files with the keys of their names unless the folder
+  // holds a link; false when it cannot be listed. Safe on several threads.
+  bool List(std::string_view folder, KeyedEntryVisitor& visitor);
 
   // A walk below `folder` (ending with the separator) reached every folder
   // it could: folders the index kept below it that this search did not
@@ -61,7 +62,7 @@ class IndexedListing {
  private:
   bool Trusted(const platform::FolderStamp& stamp, std::string_view folder);
   bool ListAndKeep(std::string_view folder, const platform::FolderStamp& stamp, std::uint64_t now,
-                   platform::FolderEntryVisitor& visitor);
+                   KeyedEntryVisitor& visitor);
   bool IsRacy(const platform::FolderStamp& stamp, std::uint64_t listed_at) const;
   bool UnderWalkedTree(std::string_view folder) const;
   enum class Fate { kListedAnew, kUsed, kKept, kDropped };

@@ -34,6 +34,18 @@ NameMatcher::NameMatcher(std::span<const std::string> keywords, MatchRule rule, 
   }
 }
 
+NameKeys KeysOf(const LoweredName& name) {
+  const std::string_view stem = name.WithoutLastExtension();
+  return {TextTable::SeenKey(HashText(name.text())), stem.empty() ? 0 : TextTable::SeenKey(HashText(stem)),
+          !stem.empty()};
+}
+
+bool NameMatcher::MayMatch(const NameKeys& keys) const {
+  if (rule_ == MatchRule::kContains) return true;
+  if (patterns_.MayHold(keys.whole)) return true;
+  return rule_ == MatchRule::kExactFile && keys.has_stem && patterns_.MayHold(keys.stem);
+}
+
 std::optional<std::uint32_t> NameMatcher::PatternOf(std::string_view lowered) const { return patterns_.Find(lowered); }
 
 void NameMatcher::AppendKeywordsOf(std::uint32_t pattern, std::vector<std::uint32_t>& keywords) const {

@@ -25,6 +25,17 @@ enum class MatchRule {
   kContains,
 };
 
+// What the folder index keeps of a file's lowered name, so that a repeat
+// search turns most names away without lowering them: the seen keys
+// (24 bits, see TextTable) of the name and of the name without its last
+// extension (when LoweredName gives one).
+struct NameKeys {
+  std::uint32_t whole = 0;
+  std::uint32_t stem = 0;
+  bool has_stem = false;
+};
+NameKeys KeysOf(const LoweredName& name);
+
 // The keywords of one search, ready to be compared with many names at a
 // cost that does not grow with their number: exact rules look the name up
 // in a hash table, the contains rule runs one automaton over it.
@@ -46,6 +57,9 @@ class NameMatcher {
   // matches, ascending. Each keyword comes once, and each copy of a keyword
   // typed twice comes with its own index.
   void Match(const LoweredName& name, Scratch& scratch, std::vector<std::uint32_t>& keywords) const;
+  // False when the name with these keys matches no keyword, so Match would
+  // give none; true when it may. The contains rule always may.
+  bool MayMatch(const NameKeys& keys) const;
 
   MatchRule rule() const { return rule_; }
   NameEncoding encoding() const { return encoding_; }

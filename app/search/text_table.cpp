@@ -84,11 +84,18 @@ std::optional<std::uint32_t> TextTable::Find(std::string_view text) const {
   return slot.number;
 }
 
-// Slots at most half full and four bits per slot: eight bits or more per
-// text, so that a text not in the table is turned away nine times in ten.
+bool TextTable::MayHold(std::uint32_t seen_key) const {
+  if (slots_.empty()) return false;
+  const std::size_t bit = seen_key & (seen_.size() * 64 - 1);
+  return seen_[bit / 64] >> (bit % 64) & 1;
+}
+
+// Slots at most half full and sixteen bits per slot: 32 bits or more per
+// text, so that a text not in the table is turned away 31 times in 32
+// (most names a search meets match nothing).
 void TextTable::Grow(std::size_t slots) {
   slots_.assign(slots, Slot{});
-  seen_.assign(std::max<std::size_t>(1, slots / 16), 0);
+  seen_.assign(std::max<std::size_t>(1, slots / 4), 0);
   const std::size_t mask = slots - 1;
   for (std::uint32_t number = 0; number < hashes_.size(); ++number) {
     std::size_t at = hashes_[number] & mask;

@@ -23,6 +23,11 @@ class TextTable {
   // The text's number, and whether it was added now.
   std::pair<std::uint32_t, bool> Add(std::string_view text);
   std::optional<std::uint32_t> Find(std::string_view text) const;
+  // The part of a text's HashText that tells whether it may be in a table.
+  static std::uint32_t SeenKey(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 40); }
+  // False when no text with this seen key is in the table; true when one
+  // may be. Reads no text.
+  bool MayHold(std::uint32_t seen_key) const;
   std::string_view Text(std::uint32_t number) const;
   std::size_t size() const { return starts_.size() - 1; }
   void Reserve(std::size_t texts, std::size_t bytes = 0);
@@ -35,7 +40,7 @@ class TextTable {
   static constexpr std::uint32_t kEmpty = UINT32_MAX;
 
   std::size_t SlotOf(std::string_view text, std::uint64_t hash) const;
-  std::size_t SeenBit(std::uint64_t hash) const { return (hash >> 40) & (seen_.size() * 64 - 1); }
+  std::size_t SeenBit(std::uint64_t hash) const { return SeenKey(hash) & (seen_.size() * 64 - 1); }
   void Grow(std::size_t slots);
 
   std::string texts_;                  // every text, back to back

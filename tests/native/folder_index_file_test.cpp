@@ -10,9 +10,17 @@ namespace {
 constexpr FolderIndexFormat kLinux{'/', NameEncoding::kUtf8};
 constexpr FolderIndexFormat kWindow{'\\', NameEncoding::kGbk};
 
+NameKeys KeysOfName(std::string_view name) {
+  LoweredName lowered;
+  lowered.Assign(name, NameEncoding::kUtf8);
+  return KeysOf(lowered);
+}
+
 std::string Packed(std::vector<platform::FolderEntry> entries) {
   std::string packed;
-  for (const auto& entry : entries) packed_entries::Append(packed, entry);
+  for (const auto& entry : entries) {
+    packed_entries::Append(packed, entry, entry.is_folder ? NameKeys{} : KeysOfName(entry.name));
+  }
   return packed;
 }
 
@@ -29,13 +37,21 @@ std::optional<FolderIndex> Decode(const std::string& bytes, const FolderIndexFor
   return DecodeFolderIndex(*owner, owner, format);
 }
 
-class Collected final : public platform::FolderEntryVisitor {
+// Each entry as "name" or "name/", and whether each file came with the
+// keys its name has.
+class Collected final : public KeyedEntryVisitor {
  public:
   bool Visit(const platform::FolderEntry& entry) override {
     entries.push_back(std::string(entry.name) + (entry.is_folder ? "/" : ""));
     return true;
   }
+  bool VisitKeyed(const platform::FolderEntry& entry, const NameKeys& keys) override {
+    const NameKeys expected = KeysOfName(entry.name);
+    keys_right &= keys.whole == expected.whole && keys.has_stem == expected.has_stem && keys.stem == expected.stem;
+    return Visit(entry);
+  }
   std::vector<std::string> entries;
+  bool keys_right = true;
 };
 
 TEST(FolderIndexFile, keeps_every_record_with_its_stamp_day_mark_and_entries) {
@@ -51,6 +67,7 @@ TEST(FolderIndexFile, keeps_every_record_with_its_stamp_day_mark_and_entries) {
   Collected collected;
   packed_entries::Replay(root->entries, collected);
   EXPECT_EQ(collected.entries, (std::vector<std::string>{"a.txt", "sub/", std::string(200, 'n')}));
+  EXPECT_TRUE(collected.keys_right);
   const FolderRecord* sub = read->Find("/r/sub/");
   ASSERT_NE(sub, nullptr);
   EXPECT_TRUE(sub->racy);
@@ -78,7 +95,7 @@ TEST(FolderIndexFile, any_damaged_byte_is_refused) {
 TEST(FolderIndexFile, another_programs_index_or_another_file_is_refused) {
   EXPECT_FALSE(Decode(EncodeFolderIndex(Sample(), kLinux), kWindow).has_value());
   std::string later_version = EncodeFolderIndex(Sample(), kLinux);
-  later_version[8] = 2;
+  ++later_version[8];
   EXPECT_FALSE(Decode(later_version).has_value());
   EXPECT_FALSE(Decode("[zhuce]\r\n\xBE\xAB\xC8\xB7=\xD5\xE6\r\n").has_value());
   EXPECT_FALSE(Decode(std::string(4096, '\0')).has_value());
@@ -98,15 +115,20 @@ TEST(FolderIndexFile, records_out_of_shape_are_refused_even_under_a_good_checksu
 }
 
 TEST(FolderIndexFile, packed_entries_are_checked_entry_by_entry) {
-  const std::string two = Packed({{"a", false}, {"bc", true}});
-  EXPECT_TRUE(packed_entries::Valid(two, 2));
-  EXPECT_FALSE(packed_entries::Valid(two, 1)) << "bytes left over";
-  EXPECT_FALSE(packed_entries::Valid(two, 3)) << "an entry missing";
-  EXPECT_FALSE(packed_entries::Valid(std::string("\x03\x01" "a", 3), 1)) << "an unknown kind";
-  EXPECT_FALSE(packed_entries::Valid(std::string("\x02\x00", 2), 1)) << "an empty name";
-  EXPECT_FALSE(packed_entries::Valid(std::string("\x02\x05" "a", 3), 1)) << "a name past the end";
-  EXPECT_FALSE(packed_entries::Valid(std::string("\x02\x02" "a\0", 4), 1)) << "a zero byte in a name";
-  EXPECT_FALSE(packed_entries::Valid(std::string("\x02\x80\x80\x80\x80\x80\x01", 7), 1)) << "an endless size";
+  const std::string three = Packed({{"a", false}, {"bc", true}, {"d.e", false}});
+  EXPECT_TRUE(packed_entries::Valid(three, 3));
+  EXPECT_FALSE(packed_entries::Valid(three, 2)) << "bytes left over";
+  EXPECT_FALSE(packed_entries::Valid(three, 4)) << "an entry missing";
+  EXPECT_FALSE(packed_entries::Valid(three.substr(0, three.size() - 1), 3)) << "a stem's key cut short";
+  const std::string keys(4, '\x7F');
+  EXPECT_TRUE(packed_entries::Valid("\x02\x01" "a" + keys, 1));
+  EXPECT_FALSE(packed_entries::Valid("\x02\x01" "a", 1)) << "a file without its key";
+  EXPECT_FALSE(packed_entries::Valid("\x04\x01" "a" + keys, 1)) << "an unknown kind";
+  EXPECT_FALSE(packed_entries::Valid("\x02\x00" + keys, 1)) << "an empty name";
+  EXPECT_FALSE(packed_entries::Valid("\x02\x09" "a" + keys, 1)) << "a name past the end";
+  EXPECT_FALSE(packed_entries::Valid(std::string("\x02\x02" "a\0", 4) + keys, 1)) << "a zero byte in a name";
+  EXPECT_FALSE(packed_entries::Valid(std::string("\x02\x01" "a\x80\0\x80\x80", 7), 1)) << "a zero byte in a key";
+  EXPECT_FALSE(packed_entries::Valid(std::string("\x02\x80\x80\x80\x80\x80\x01", 7) + keys, 1)) << "an endless size";
 }
 
 TEST(FolderIndexFile, a_missing_or_damaged_file_loads_as_an_empty_index) {

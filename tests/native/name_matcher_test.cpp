@@ -117,6 +117,11 @@ void ExpectSameAsReference(NameEncoding encoding, MatchRule rule, unsigned seed)
       if (reference(name, keywords[k], rule)) expected.push_back(k);
     }
     ASSERT_EQ(MatchOf(matcher, name), expected) << "name " << testing::PrintToString(name) << " seed " << seed;
+    LoweredName lowered;
+    lowered.Assign(name, encoding);
+    if (!expected.empty()) {
+      ASSERT_TRUE(matcher.MayMatch(KeysOf(lowered))) << "keys turned away " << testing::PrintToString(name);
+    }
   }
 }
 
@@ -188,6 +193,31 @@ TEST(NameMatcher, utf8_names_match_byte_for_byte_and_only_at_character_starts) {
   EXPECT_EQ(MatchOf(keywords, kFuzzy, "\xC3\xA9", NameEncoding::kUtf8), Indices{});
   // Invalid UTF-8 is still compared as bytes.
   EXPECT_EQ(MatchOf({"\xFF" "a"}, kExact, "\xFF" "A.txt", NameEncoding::kUtf8), (Indices{0}));
+}
+
+TEST(NameMatcher, keys_turn_away_nearly_every_name_that_matches_no_exact_keyword) {
+  std::vector<std::string> keywords;
+  for (int i = 0; i < 1000; ++i) keywords.push_back("photo-" + std::to_string(i));
+  for (const MatchRule rule : {MatchRule::kExactFile, MatchRule::kExactWhole, MatchRule::kContains}) {
+    const NameMatcher matcher(keywords, rule, NameEncoding::kUtf8);
+    int may = 0;
+    LoweredName lowered;
+    for (int i = 0; i < 20000; ++i) {
+      lowered.Assign("IMG_" + std::to_string(i) + ".JPG", NameEncoding::kUtf8);
+      may += matcher.MayMatch(KeysOf(lowered));
+    }
+    if (rule == MatchRule::kContains) {
+      EXPECT_EQ(may, 20000) << "a contained keyword cannot be told by keys";
+    } else {
+      EXPECT_LT(may, 20000 / 16) << "rule " << static_cast<int>(rule);
+    }
+  }
+  LoweredName lowered;
+  lowered.Assign("Photo-7.Raw", NameEncoding::kUtf8);
+  EXPECT_TRUE(NameMatcher(keywords, MatchRule::kExactFile, NameEncoding::kUtf8).MayMatch(KeysOf(lowered)));
+  EXPECT_FALSE(NameMatcher(std::vector<std::string>{}, MatchRule::kExactFile, NameEncoding::kUtf8)
+                   .MayMatch(KeysOf(lowered)))
+      << "no keyword at all";
 }
 
 TEST(NameMatcher, an_empty_keyword_matches_nothing) {

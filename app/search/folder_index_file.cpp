@@ -12,8 +12,8 @@ namespace {
 
 constexpr std::string_view kMark = "VORLIXFI";
 constexpr std::uint32_t kVersion = 2;
-// Mark, version, format, record count, records' size, checksum.
-constexpr std::size_t kHeaderSize = 8 + 4 + 4 + 8 + 8 + 8;
+// Mark, version, format, keys' probe, record count, records' size, checksum.
+constexpr std::size_t kHeaderSize = 8 + 4 + 4 + 4 + 8 + 8 + 8;
 // The smallest record: a one-byte path with its size, four stamps, the
 // day, the racy mark, an entry count and the packed entries' size.
 constexpr std::size_t kSmallestRecord = 2 + 32 + 1 + 1 + 1 + 1;
@@ -21,6 +21,16 @@ constexpr std::size_t kSmallestRecord = 2 + 32 + 1 + 1 + 1 + 1;
 std::uint32_t FormatCode(const FolderIndexFormat& format) {
   return static_cast<std::uint32_t>(static_cast<unsigned char>(format.separator)) |
          (format.encoding == NameEncoding::kGbk ? 0x100u : 0x200u);
+}
+
+// The key of a fixed name, as this build lowers and hashes it: an index
+// whose file keys were made another way would turn away names that match,
+// so it is refused like another version.
+std::uint32_t KeysProbe(const FolderIndexFormat& format) {
+  LoweredName probe;
+  probe.Assign("Vorlix Probe.Key", format.encoding);
+  const NameKeys keys = KeysOf(probe);
+  return keys.whole ^ (keys.stem << 8);
 }
 
 class Writer {
@@ -150,6 +160,7 @@ std::string EncodeFolderIndex(const FolderIndex& index, const FolderIndexFormat&
   Writer header(file);
   header.Fixed(kVersion, 4);
   header.Fixed(FormatCode(format), 4);
+  header.Fixed(KeysProbe(format), 4);
   header.Fixed(index.size(), 8);
   header.Fixed(records.size(), 8);
   header.Fixed(FolderIndexChecksum(records), 8);
@@ -160,14 +171,17 @@ std::optional<FolderIndex> DecodeFolderIndex(std::string_view file, std::shared_
                                              const FolderIndexFormat& format) {
   if (file.size() < kHeaderSize || !file.starts_with(kMark)) return std::nullopt;
   Reader header(file.substr(kMark.size(), kHeaderSize - kMark.size()));
-  std::uint64_t version = 0, code = 0, count = 0, size = 0, checksum = 0;
+  std::uint64_t version = 0, code = 0, probe = 0, count = 0, size = 0, checksum = 0;
   header.Fixed(version, 4);
   header.Fixed(code, 4);
+  header.Fixed(probe, 4);
   header.Fixed(count, 8);
   header.Fixed(size, 8);
   header.Fixed(checksum, 8);
   const std::string_view records = file.substr(kHeaderSize);
-  if (version != kVersion || code != FormatCode(format) || size != records.size()) return std::nullopt;
+  if (version != kVersion || code != FormatCode(format) || probe != KeysProbe(format) || size != records.size()) {
+    return std::nullopt;
+  }
   if (FolderIndexChecksum(records) != checksum || count > records.size() / kSmallestRecord) return std::nullopt;
   FolderIndex index;
   index.Reserve(static_cast<std::size_t>(count));

@@ -110,17 +110,18 @@ const FolderRecord* FolderIndex::Find(std::string_view folder) const {
   return number ? &records_[*number] : nullptr;
 }
 
-void FolderIndex::Put(std::string_view folder, FolderRecord record) {
+bool FolderIndex::Put(std::string_view folder, FolderRecord record) {
   const auto [number, added] = folders_.Add(folder);
   if (added) {
     records_.push_back(std::move(record));
   } else {
     records_[number] = std::move(record);
   }
+  return added;
 }
 
-void FolderIndex::Reserve(std::size_t folders) {
-  folders_.Reserve(folders);
+void FolderIndex::Reserve(std::size_t folders, std::size_t paths_size) {
+  folders_.Reserve(folders, paths_size);
   records_.reserve(folders);
 }
 

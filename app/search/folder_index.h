@@ -70,10 +70,11 @@ class FolderIndex {
   const FolderRecord* Find(std::string_view folder) const;
   std::string_view Folder(std::uint32_t number) const { return folders_.Text(number); }
   const FolderRecord& Record(std::uint32_t number) const { return records_[number]; }
-  void Put(std::string_view folder, FolderRecord record);
+  // Puts or replaces the record; true when the folder was not there.
+  bool Put(std::string_view folder, FolderRecord record);
   std::size_t size() const { return records_.size(); }
   bool empty() const { return records_.empty(); }
-  void Reserve(std::size_t folders);
+  void Reserve(std::size_t folders, std::size_t paths_size = 0);
 
   template <class Visit>
   void ForEach(Visit&& visit) const {

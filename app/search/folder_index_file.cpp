@@ -12,8 +12,10 @@ namespace {
 
 constexpr std::string_view kMark = "VORLIXFI";
 constexpr std::uint32_t kVersion = 2;
-// Mark, version, format, keys' probe, record count, records' size, checksum.
-constexpr std::size_t kHeaderSize = 8 + 4 + 4 + 4 + 8 + 8 + 8;
+// Mark, version, format, keys' probe, record count, the size of their
+// folders' paths together (so that reading takes room for them at once),
+// records' size, checksum.
+constexpr std::size_t kHeaderSize = 8 + 4 + 4 + 4 + 8 + 8 + 8 + 8;
 // The smallest record: a one-byte path with its size, four stamps, the
 // day, the racy mark, an entry count and the packed entries' size.
 constexpr std::size_t kSmallestRecord = 2 + 32 + 1 + 1 + 1 + 1;
@@ -155,13 +157,18 @@ std::size_t EncodedSize(std::string_view folder, const FolderRecord& record) {
 std::string EncodeFolderIndex(const FolderIndex& index, const FolderIndexFormat& format) {
   std::string records;
   Writer out(records);
-  index.ForEach([&out](std::string_view folder, const FolderRecord& record) { WriteRecord(out, folder, record); });
+  std::uint64_t paths_size = 0;
+  index.ForEach([&](std::string_view folder, const FolderRecord& record) {
+    WriteRecord(out, folder, record);
+    paths_size += folder.size();
+  });
   std::string file(kMark);
   Writer header(file);
   header.Fixed(kVersion, 4);
   header.Fixed(FormatCode(format), 4);
   header.Fixed(KeysProbe(format), 4);
   header.Fixed(index.size(), 8);
+  header.Fixed(paths_size, 8);
   header.Fixed(records.size(), 8);
   header.Fixed(FolderIndexChecksum(records), 8);
   return file + records;
@@ -171,29 +178,35 @@ std::optional<FolderIndex> DecodeFolderIndex(std::string_view file, std::shared_
                                              const FolderIndexFormat& format) {
   if (file.size() < kHeaderSize || !file.starts_with(kMark)) return std::nullopt;
   Reader header(file.substr(kMark.size(), kHeaderSize - kMark.size()));
-  std::uint64_t version = 0, code = 0, probe = 0, count = 0, size = 0, checksum = 0;
+  std::uint64_t version = 0, code = 0, probe = 0, count = 0, paths_size = 0, size = 0, checksum = 0;
   header.Fixed(version, 4);
   header.Fixed(code, 4);
   header.Fixed(probe, 4);
   header.Fixed(count, 8);
+  header.Fixed(paths_size, 8);
   header.Fixed(size, 8);
   header.Fixed(checksum, 8);
   const std::string_view records = file.substr(kHeaderSize);
   if (version != kVersion || code != FormatCode(format) || probe != KeysProbe(format) || size != records.size()) {
     return std::nullopt;
   }
-  if (FolderIndexChecksum(records) != checksum || count > records.size() / kSmallestRecord) return std::nullopt;
+  if (FolderIndexChecksum(records) != checksum || count > records.size() / kSmallestRecord ||
+      paths_size > records.size()) {
+    return std::nullopt;
+  }
   FolderIndex index;
-  index.Reserve(static_cast<std::size_t>(count));
+  index.Reserve(static_cast<std::size_t>(count), static_cast<std::size_t>(paths_size));
   Reader in(records);
+  std::uint64_t paths_read = 0;
   for (std::uint64_t at = 0; at < count; ++at) {
     std::string_view folder;
     FolderRecord record;
-    if (!ReadRecord(in, format, folder, record) || index.Find(folder) != nullptr) return std::nullopt;
+    if (!ReadRecord(in, format, folder, record)) return std::nullopt;
     record.storage = owner;
-    index.Put(folder, std::move(record));
+    if (!index.Put(folder, std::move(record))) return std::nullopt;  // a folder twice
+    paths_read += folder.size();
   }
-  if (!in.AtEnd()) return std::nullopt;
+  if (!in.AtEnd() || paths_read != paths_size) return std::nullopt;
   return index;
 }
 

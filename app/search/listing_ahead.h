@@ -24,8 +24,8 @@ namespace vorlix::app {
 // the folder index takes a few microseconds, less than waking a thread.
 class ListingAhead {
  public:
-  static constexpr std::uint32_t kAhead = 256;
-  static constexpr std::uint32_t kBatch = 16;
+  static constexpr std::uint32_t kAhead = 1024;
+  static constexpr std::uint32_t kBatch = 64;
 
   ListingAhead(FolderQueue& queue, const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index,
                unsigned threads);

@@ -110,6 +110,20 @@ TEST(FolderIndexFile, records_out_of_shape_are_refused_even_under_a_good_checksu
   EXPECT_FALSE(Decode(with_record("/r", 0, "")).has_value()) << "a path without its closing separator";
   EXPECT_FALSE(Decode(with_record(std::string("/r\0x/", 5), 0, "")).has_value()) << "a zero byte in the path";
   EXPECT_FALSE(Decode(with_record("/r/", 5, "ab")).has_value()) << "more entries than bytes";
+  // The same folder twice, under a checksum made anew.
+  FolderIndex two;
+  two.Put("/a/", FolderRecord::Owning({1, 2, 3, 4}, 1, false, 0, ""));
+  two.Put("/b/", FolderRecord::Owning({1, 2, 3, 4}, 1, false, 0, ""));
+  std::string twice = EncodeFolderIndex(two, kLinux);
+  const std::size_t records_at = twice.find("/a/") - 1;
+  twice[twice.rfind("/b/") + 1] = 'a';
+  const std::uint64_t checksum = FolderIndexChecksum(std::string_view(twice).substr(records_at));
+  for (int byte = 0; byte < 8; ++byte) twice[records_at - 8 + byte] = static_cast<char>(checksum >> (8 * byte));
+  EXPECT_FALSE(Decode(twice).has_value()) << "a folder twice";
+  twice[twice.rfind("/a/") + 1] = 'c';
+  const std::uint64_t resealed = FolderIndexChecksum(std::string_view(twice).substr(records_at));
+  for (int byte = 0; byte < 8; ++byte) twice[records_at - 8 + byte] = static_cast<char>(resealed >> (8 * byte));
+  EXPECT_TRUE(Decode(twice).has_value()) << "the same file with two folders, so the resealing is right";
   // A count that fits the bytes passes here; the entries are checked when used.
   EXPECT_TRUE(Decode(with_record("/r/", 1, Packed({{"a", false}}))).has_value());
 }

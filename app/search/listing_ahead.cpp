@@ -74,17 +74,27 @@ const FolderContents* ListingAhead::Wait(std::uint32_t folder, const std::functi
 void ListingAhead::Add(std::uint32_t parent, std::string_view name, bool is_link) {
   const std::lock_guard lock(mutex_);
   queue_.Add(parent, name, is_link);
+  added_ = true;
 }
 
-void ListingAhead::Publish() { work_ready_.notify_all(); }
+void ListingAhead::Publish() {
+  if (!added_) return;
+  added_ = false;
+  work_ready_.notify_all();
+}
 
+// A worker that waits for room is woken once a whole batch has room, not
+// at every folder: waking a thread costs more than listing a folder from
+// the index. The room grows by one at each call, so it meets kBatch.
 void ListingAhead::Done(std::uint32_t folder) {
+  bool batch_has_room = false;
   {
     const std::lock_guard lock(mutex_);
     slots_[folder % kAhead].ready = false;
     taken_in_ = folder + 1;
+    batch_has_room = taken_in_ + kAhead - next_ == kBatch;
   }
-  work_ready_.notify_all();
+  if (batch_has_room) work_ready_.notify_all();
 }
 
 }  // namespace vorlix::app

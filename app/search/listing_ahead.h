@@ -37,7 +37,8 @@ class ListingAhead {
   // `should_stop` (polled every few milliseconds of waiting) said stop.
   const FolderContents* Wait(std::uint32_t folder, const std::function<bool()>& should_stop);
   void Add(std::uint32_t parent, std::string_view name, bool is_link);
-  // Lets the workers see the folders added since the last call.
+  // Lets the workers see the folders added since the last call; costs
+  // nothing when there are none.
   void Publish();
   // `folder` is taken in; its contents may be reused.
   void Done(std::uint32_t folder);
@@ -68,6 +69,7 @@ class ListingAhead {
   std::uint32_t next_ = 0;      // the next folder a worker lists
   std::uint32_t taken_in_ = 0;  // folders before this one are taken in
   std::atomic<bool> stopping_ = false;
+  bool added_ = false;  // folders added since the last Publish; the taking thread's own
   const unsigned threads_;
   std::vector<std::thread> workers_;
 };

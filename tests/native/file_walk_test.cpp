@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "search_engine_fixture.h"
 
@@ -136,6 +138,45 @@ TEST_P(FileWalk, stops_at_once_when_asked) {
   bool finished = true;
   EXPECT_EQ(Walk("/r", {"txt"}, MatchRule::kContains, 0, &finished), Rows{});
   EXPECT_FALSE(finished);
+}
+
+// Far more folders than the threads may list ahead, and none of the first
+// thousands adds a folder to the queue: the threads must be woken as room
+// comes, and the rows stay in walk order. A walk that stalls is stopped
+// after 20 seconds.
+TEST_P(FileWalk, a_tree_many_times_wider_than_the_listing_window_gives_every_row_in_order) {
+  std::vector<FakeLister::Entry> level;
+  Rows expected;
+  for (int i = 0; i < 5000; ++i) level.push_back(Folder("d" + std::to_string(i)));
+  lister_.AddFolder("/r/", level);
+  for (int i = 0; i < 5000; ++i) {
+    const std::string folder = "/r/d" + std::to_string(i) + "/";
+    lister_.AddFolder(folder, i >= 4990 ? std::vector<FakeLister::Entry>{File("x.txt"), Folder("e")}
+                                         : std::vector<FakeLister::Entry>{File("x.txt")});
+    expected.push_back(folder + "|x.txt|0");
+  }
+  for (int i = 4990; i < 5000; ++i) {
+    lister_.AddFolder("/r/d" + std::to_string(i) + "/e/", {File("y.txt")});
+    expected.push_back("/r/d" + std::to_string(i) + "/e/|y.txt|0");
+  }
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  class UntilDeadline final : public FileWalkSink {
+   public:
+    explicit UntilDeadline(std::chrono::steady_clock::time_point deadline) : deadline_(deadline) {}
+    // The first row waits, so that the threads fill the window and sleep.
+    void OnRow(std::string_view folder, std::string_view name, std::uint32_t keyword) override {
+      if (rows.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      rows.push_back(std::string(folder) + "|" + std::string(name) + "|" + std::to_string(keyword));
+    }
+    bool ShouldStop() override { return std::chrono::steady_clock::now() > deadline_; }
+    Rows rows;
+
+   private:
+    std::chrono::steady_clock::time_point deadline_;
+  } sink(deadline);
+  const NameMatcher matcher(std::vector<std::string>{"txt"}, MatchRule::kContains, lister_.encoding());
+  EXPECT_TRUE(WalkFiles("/r", matcher, lister_, sink, {GetParam()})) << "stalled";
+  EXPECT_EQ(sink.rows, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(ListingThreads, FileWalk, ::testing::Values(0u, 2u));

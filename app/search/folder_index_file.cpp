@@ -154,24 +154,31 @@ std::size_t EncodedSize(std::string_view folder, const FolderRecord& record) {
   return folder.size() + record.entries.size() + 48;
 }
 
+// The records are written after room for the header, which is filled in
+// last: a large index is never copied whole.
 std::string EncodeFolderIndex(const FolderIndex& index, const FolderIndexFormat& format) {
-  std::string records;
-  Writer out(records);
+  std::size_t size = kHeaderSize;
+  index.ForEach([&size](std::string_view folder, const FolderRecord& record) { size += EncodedSize(folder, record); });
+  std::string file(kHeaderSize, '\0');
+  file.reserve(size);
+  Writer out(file);
   std::uint64_t paths_size = 0;
   index.ForEach([&](std::string_view folder, const FolderRecord& record) {
     WriteRecord(out, folder, record);
     paths_size += folder.size();
   });
-  std::string file(kMark);
-  Writer header(file);
-  header.Fixed(kVersion, 4);
-  header.Fixed(FormatCode(format), 4);
-  header.Fixed(KeysProbe(format), 4);
-  header.Fixed(index.size(), 8);
-  header.Fixed(paths_size, 8);
-  header.Fixed(records.size(), 8);
-  header.Fixed(FolderIndexChecksum(records), 8);
-  return file + records;
+  const std::string_view records = std::string_view(file).substr(kHeaderSize);
+  std::string header(kMark);
+  Writer fields(header);
+  fields.Fixed(kVersion, 4);
+  fields.Fixed(FormatCode(format), 4);
+  fields.Fixed(KeysProbe(format), 4);
+  fields.Fixed(index.size(), 8);
+  fields.Fixed(paths_size, 8);
+  fields.Fixed(records.size(), 8);
+  fields.Fixed(FolderIndexChecksum(records), 8);
+  file.replace(0, kHeaderSize, header);
+  return file;
 }
 
 std::optional<FolderIndex> DecodeFolderIndex(std::string_view file, std::shared_ptr<const void> owner,

@@ -27,7 +27,7 @@ bool FolderReader::ShouldStop() {
 
 // Most names match nothing; their keys tell so without lowering them.
 bool FolderReader::VisitKeyed(const platform::FolderEntry& entry, const NameKeys& keys) {
-  if (matcher_.MayMatch(keys)) return Visit(entry);
+  if (!keys_fit_ || matcher_.MayMatch(keys)) return Visit(entry);
   return !ShouldStop();
 }
 

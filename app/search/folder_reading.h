@@ -42,7 +42,7 @@ struct FolderContents {
 class FolderReader final : private KeyedEntryVisitor {
  public:
   FolderReader(const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index)
-      : matcher_(matcher), lister_(lister), index_(index) {}
+      : matcher_(matcher), lister_(lister), index_(index), keys_fit_(matcher.encoding() == lister.encoding()) {}
 
   // Replaces `contents` with the listing of `folder`; a folder reached
   // through a link never comes from the index. `should_stop` is polled at
@@ -59,6 +59,8 @@ class FolderReader final : private KeyedEntryVisitor {
   const NameMatcher& matcher_;
   const FolderLister& lister_;
   IndexedListing* index_;
+  // Keys are made with the lister's encoding; with another they tell nothing.
+  const bool keys_fit_;
   NameMatcher::Scratch scratch_;
   LoweredName lowered_;
   std::vector<std::uint32_t> matched_;

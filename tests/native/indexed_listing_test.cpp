@@ -486,5 +486,24 @@ TEST_F(IndexedListingStamps, a_kept_folder_whose_entries_are_out_of_shape_is_lis
   EXPECT_EQ(replayed_, 0u);
 }
 
+// Keys are made with the lister's encoding. A matcher of another encoding
+// lowers "\x81A" otherwise (in GBK the A is half of one character), so
+// the keys must not turn its names away.
+TEST(IndexedListingKeys, a_matcher_of_another_encoding_than_the_listers_finds_every_row) {
+  FakeLister lister;
+  lister.AddFolder("/r/", {File("\x81" "A.txt"), File("b.txt")});
+  lister.SetStamp("/r/", {100 * kSecond, 100 * kSecond, 0, 1});
+  auto index = std::make_shared<const FolderIndex>();
+  for (const std::uint64_t now : {200 * kSecond, 300 * kSecond}) {
+    lister.SetNow(now);
+    IndexedListing listing(index, lister);
+    const NameMatcher matcher(std::vector<std::string>{"\x81" "A"}, MatchRule::kExactFile, NameEncoding::kGbk);
+    RowRecorder recorder;
+    WalkFiles("/r", matcher, lister, recorder, {0, &listing});
+    EXPECT_EQ(recorder.rows, Rows{"/r/|\x81" "A.txt|0"}) << (now == 200 * kSecond ? "listed" : "replayed");
+    index = std::make_shared<const FolderIndex>(listing.Result());
+  }
+}
+
 }  // namespace
 }  // namespace vorlix::app

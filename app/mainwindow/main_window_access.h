@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "runtime/core/identifiers.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/identifiers.h"
+#include "runtime/core/values/value.h"
 
 // Reading and writing the main window's units by their ids, through unit
 // properties, for handlers that work on several of them.

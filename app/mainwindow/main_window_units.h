@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/core/identifiers.h"
+#include "runtime/core/values/identifiers.h"
 
 // The units and menu items of the main window (core::kMainWindowId), named
 // as the window names them. Handlers address units by these ids.

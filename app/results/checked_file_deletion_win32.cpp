@@ -11,7 +11,7 @@
 #include "app/results/run_record.h"
 #include "app/results/shell_operations.h"
 #include "runtime/commands/message_box_command.h"
-#include "runtime/core/text_format.h"
+#include "runtime/core/values/text_format.h"
 #include "texts.h"
 
 namespace vorlix::app {

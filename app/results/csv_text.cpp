@@ -1,7 +1,7 @@
 #include "app/results/csv_text.h"
 
 #include "runtime/commands/utf8_text.h"
-#include "runtime/core/text_format.h"
+#include "runtime/core/values/text_format.h"
 
 namespace vorlix::app {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/core/date_time.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/date_time.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::app {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "runtime/core/date_time.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/date_time.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::app {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "runtime/commands/shell_file_commands.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::app {
 

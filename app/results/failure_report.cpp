@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "runtime/commands/drive_commands.h"
-#include "runtime/core/text_format.h"
+#include "runtime/core/values/text_format.h"
 #include "texts.h"
 
 namespace vorlix::app {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::app {
 

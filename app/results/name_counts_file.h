@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/search/name_counts.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::app {
 

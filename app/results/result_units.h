@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::app {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "runtime/commands/list_view_commands.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::app {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/results/record_lines.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::app {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "runtime/commands/shell_file_commands.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::app {
 

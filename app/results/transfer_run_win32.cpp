@@ -13,7 +13,7 @@
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/message_box_command.h"
 #include "runtime/commands/unit_commands.h"
-#include "runtime/core/text_format.h"
+#include "runtime/core/values/text_format.h"
 #include "texts.h"
 
 namespace vorlix::app {

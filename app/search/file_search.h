@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::app {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "app/search/folder_collection.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::app {
 

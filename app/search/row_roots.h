@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::app {
 

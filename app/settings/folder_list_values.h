@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 // The search-folder list as the two values kept in gxbx.ini: the rows'
 // texts (bxjl) and the indices of the checked rows (gxbx).

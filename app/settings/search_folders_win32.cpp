@@ -7,7 +7,7 @@
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/text_split.h"
 #include "runtime/commands/unit_commands.h"
-#include "runtime/core/gbk_chars.h"
+#include "runtime/core/values/gbk_chars.h"
 #include "texts.h"
 
 namespace vorlix::app {

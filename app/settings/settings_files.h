@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 // The files of the options and of the saved state, in the program's
 // folder. Each path is built anew from the program's folder at every use.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/core/identifiers.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/identifiers.h"
+#include "runtime/core/values/value.h"
 
 // The main window's units as the settings handlers read and change them,
 // through unit properties.

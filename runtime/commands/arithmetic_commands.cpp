@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "runtime/core/fatal_error.h"
+#include "runtime/core/values/fatal_error.h"
 #include "texts.h"
 
 namespace vorlix::commands {

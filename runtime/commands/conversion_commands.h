@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::commands {
 

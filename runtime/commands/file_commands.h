@@ -7,7 +7,7 @@
 
 #include <span>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::commands {
 

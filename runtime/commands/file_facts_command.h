@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "runtime/core/date_time.h"
+#include "runtime/core/values/date_time.h"
 
 namespace vorlix::commands {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::commands {
 

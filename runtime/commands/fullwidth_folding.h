@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::commands {
 

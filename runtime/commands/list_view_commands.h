@@ -4,7 +4,7 @@
 #include <optional>
 #include <span>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::commands {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/core/date_time.h"
+#include "runtime/core/values/date_time.h"
 
 namespace vorlix::commands {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 // <windows.h> makes MessageBox a macro; the command keeps its own name.
 #ifdef MessageBox

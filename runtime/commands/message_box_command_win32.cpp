@@ -2,7 +2,7 @@
 
 #include "platform/message_box.h"
 #include "runtime/commands/conversion_commands.h"
-#include "runtime/core/overloaded.h"
+#include "runtime/core/values/overloaded.h"
 #include "texts.h"
 
 namespace vorlix::commands {

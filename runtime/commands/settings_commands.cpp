@@ -7,7 +7,7 @@
 #include "runtime/commands/settings_encoding.h"
 #include "runtime/commands/settings_file.h"
 #include "runtime/commands/settings_names.h"
-#include "runtime/core/gbk_chars.h"
+#include "runtime/core/values/gbk_chars.h"
 
 namespace vorlix::commands {
 namespace {

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::commands {
 

@@ -1,7 +1,7 @@
 #include "runtime/commands/settings_lines.h"
 
 #include "runtime/commands/settings_names.h"
-#include "runtime/core/gbk_chars.h"
+#include "runtime/core/values/gbk_chars.h"
 
 namespace vorlix::commands::settings {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "runtime/core/gbk_chars.h"
+#include "runtime/core/values/gbk_chars.h"
 
 namespace vorlix::commands::settings {
 namespace {

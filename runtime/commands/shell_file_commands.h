@@ -5,7 +5,7 @@
 #include "platform/folder_chooser.h"
 #include "platform/folder_window.h"
 #include "platform/shell_file_operation.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::commands {
 

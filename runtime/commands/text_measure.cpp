@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "runtime/commands/byte_count.h"
-#include "runtime/core/allocation.h"
+#include "runtime/core/values/allocation.h"
 
 namespace vorlix::commands {
 

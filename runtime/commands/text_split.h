@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::commands {
 

@@ -1,7 +1,7 @@
 #include "runtime/commands/conversion_commands.h"
 
 #include "runtime/commands/byte_count.h"
-#include "runtime/core/raw_value.h"
+#include "runtime/core/values/raw_value.h"
 
 namespace vorlix::commands {
 namespace {

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "runtime/commands/fullwidth_folding.h"
-#include "runtime/core/overloaded.h"
+#include "runtime/core/values/overloaded.h"
 
 namespace vorlix::commands {
 namespace {

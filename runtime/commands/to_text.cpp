@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "runtime/core/overloaded.h"
-#include "runtime/core/raw_value.h"
-#include "runtime/core/text_format.h"
+#include "runtime/core/values/overloaded.h"
+#include "runtime/core/values/raw_value.h"
+#include "runtime/core/values/text_format.h"
 #include "texts.h"
 
 namespace vorlix::commands {

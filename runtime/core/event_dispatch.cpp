@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "runtime/core/fatal_error.h"
+#include "runtime/core/values/fatal_error.h"
 #include "runtime/core/runtime_state.h"
 #include "runtime/core/unit_type_catalogue.h"
 #include "texts.h"

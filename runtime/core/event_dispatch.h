@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "runtime/core/identifiers.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/identifiers.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::core {
 

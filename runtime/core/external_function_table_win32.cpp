@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "runtime/core/fatal_error.h"
+#include "runtime/core/values/fatal_error.h"
 #include "texts.h"
 
 namespace vorlix::core {

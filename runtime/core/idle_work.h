@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/core/identifiers.h"
+#include "runtime/core/values/identifiers.h"
 
 namespace vorlix::core {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "runtime/core/fatal_error.h"
+#include "runtime/core/values/fatal_error.h"
 #include "runtime/core/runtime_state.h"
 #include "texts.h"
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "platform/program_file.h"
-#include "runtime/core/gbk_chars.h"
+#include "runtime/core/values/gbk_chars.h"
 
 namespace vorlix::core {
 

@@ -4,7 +4,7 @@
 #include <variant>
 #include <vector>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::core {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/core/identifiers.h"
+#include "runtime/core/values/identifiers.h"
 #include "runtime/core/program_header.h"
 #include "runtime/core/template_loader.h"
 #include "runtime/core/template_records.h"

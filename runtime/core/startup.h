@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/core/identifiers.h"
+#include "runtime/core/values/identifiers.h"
 #include "runtime/core/program_header.h"
 
 namespace vorlix::core {

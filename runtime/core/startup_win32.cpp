@@ -4,7 +4,7 @@
 #include "platform/ole.h"
 #include "platform/process.h"
 #include "runtime/core/external_functions.h"
-#include "runtime/core/fatal_error.h"
+#include "runtime/core/values/fatal_error.h"
 #include "runtime/core/library_notices.h"
 #include "runtime/core/program_end.h"
 #include "runtime/core/program_location.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "runtime/core/byte_reader.h"
-#include "runtime/core/fatal_error.h"
+#include "runtime/core/values/fatal_error.h"
 #include "runtime/core/template_segment_codec.h"
 #include "texts.h"
 

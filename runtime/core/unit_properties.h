@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/core/identifiers.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/identifiers.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::core {
 

@@ -1,7 +1,7 @@
 #include "runtime/core/unit_properties.h"
 
 #include "platform/native_menu.h"
-#include "runtime/core/fatal_error.h"
+#include "runtime/core/values/fatal_error.h"
 #include "runtime/core/live_windows.h"
 #include "runtime/core/menu_plan.h"
 #include "runtime/core/runtime_state.h"

@@ -1,6 +1,6 @@
 #include "runtime/core/unit_property_values.h"
 
-#include "runtime/core/overloaded.h"
+#include "runtime/core/values/overloaded.h"
 #include "runtime/core/stored_properties.h"
 
 namespace vorlix::core {

@@ -4,7 +4,7 @@
 
 #include "runtime/core/property_value.h"
 #include "runtime/core/unit_type_catalogue.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::core {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/core/identifiers.h"
+#include "runtime/core/values/identifiers.h"
 #include "runtime/core/property_value.h"
 
 namespace vorlix::core {

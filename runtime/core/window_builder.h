@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/native_window.h"
-#include "runtime/core/identifiers.h"
+#include "runtime/core/values/identifiers.h"
 
 namespace vorlix::core {
 

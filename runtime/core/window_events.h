@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "platform/window_notices.h"
-#include "runtime/core/identifiers.h"
+#include "runtime/core/values/identifiers.h"
 
 namespace vorlix::core {
 

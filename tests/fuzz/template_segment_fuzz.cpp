@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "runtime/core/fatal_error.h"
+#include "runtime/core/values/fatal_error.h"
 #include "runtime/core/template_loader.h"
 #include "runtime/core/template_segment_codec.h"
 #include "runtime/core/unit_property_data.h"

@@ -1,4 +1,4 @@
-#include "runtime/core/allocation.h"
+#include "runtime/core/values/allocation.h"
 
 #include <gtest/gtest.h>
 

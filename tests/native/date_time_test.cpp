@@ -1,4 +1,4 @@
-#include "runtime/core/date_time.h"
+#include "runtime/core/values/date_time.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/core/text_format.h"
+#include "runtime/core/values/text_format.h"
 #include "texts.h"
 
 namespace vorlix::app {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "runtime/core/event_dispatch.h"
-#include "runtime/core/fatal_error.h"
+#include "runtime/core/values/fatal_error.h"
 
 namespace vorlix::test {
 

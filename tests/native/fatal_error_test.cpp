@@ -1,4 +1,4 @@
-#include "runtime/core/fatal_error.h"
+#include "runtime/core/values/fatal_error.h"
 
 #include <gtest/gtest.h>
 

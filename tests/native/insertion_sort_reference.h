@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "runtime/commands/text_compare.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 namespace vorlix::test {
 

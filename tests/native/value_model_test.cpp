@@ -1,4 +1,4 @@
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
 #include <gtest/gtest.h>
 

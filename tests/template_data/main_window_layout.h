@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "runtime/core/identifiers.h"
+#include "runtime/core/values/identifiers.h"
 
 // What the main window must hold, written out independently of its
 // description so that the tests compare the generated segment (and the

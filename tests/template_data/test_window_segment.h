@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "runtime/core/identifiers.h"
+#include "runtime/core/values/identifiers.h"
 
 namespace vorlix::tests {
 

@@ -14,7 +14,7 @@
 #include "app/results/shell_operations.h"
 #include "platform/wide_text.h"
 #include "runtime/commands/list_view_commands.h"
-#include "runtime/core/text_format.h"
+#include "runtime/core/values/text_format.h"
 #include "tests/win32/results_room.h"
 #include "texts.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/wide_text.h"
-#include "runtime/core/fatal_error.h"
+#include "runtime/core/values/fatal_error.h"
 #include "tests/win32/programs/lifecycle_window.h"
 #include "texts.h"
 

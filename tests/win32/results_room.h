@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 #include "tests/win32/dialog_driver.h"
 #include "tests/win32/main_window_fixture.h"
 #include "tests/win32/temporary_folder.h"

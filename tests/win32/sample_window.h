@@ -2,7 +2,7 @@
 
 // A window that holds a unit of every type this program uses, with Chinese
 // captions: the windows tests' and the screenshot's subject.
-#include "runtime/core/identifiers.h"
+#include "runtime/core/values/identifiers.h"
 #include "tools/template_generator/window_description.h"
 
 namespace vorlix::test {

@@ -6,8 +6,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "runtime/core/identifiers.h"
-#include "runtime/core/value.h"
+#include "runtime/core/values/identifiers.h"
+#include "runtime/core/values/value.h"
 #include "runtime/core/window_builder.h"
 #include "tests/win32/sample_window.h"
 #include "tests/win32/window_test_support.h"

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/core/identifiers.h"
+#include "runtime/core/values/identifiers.h"
 #include "runtime/core/unit_property_data.h"
 
 namespace vorlix::tools {

@@ -15,7 +15,7 @@
 #include "app/mainwindow/external_function_declarations.h"
 #include "platform/process.h"
 #include "runtime/core/event_dispatch.h"
-#include "runtime/core/fatal_error.h"
+#include "runtime/core/values/fatal_error.h"
 #include "runtime/core/message_loop.h"
 #include "runtime/core/program_end.h"
 #include "runtime/core/startup.h"

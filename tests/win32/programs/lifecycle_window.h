@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "runtime/core/identifiers.h"
+#include "runtime/core/values/identifiers.h"
 
 namespace vorlix::tests {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "runtime/core/identifiers.h"
+#include "runtime/core/values/identifiers.h"
 
 namespace vorlix::core {
 

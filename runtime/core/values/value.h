@@ -7,9 +7,9 @@
 #include <variant>
 #include <vector>
 
-#include "runtime/core/date_time.h"
-#include "runtime/core/identifiers.h"
-#include "runtime/core/value_type_codes.h"
+#include "runtime/core/values/date_time.h"
+#include "runtime/core/values/identifiers.h"
+#include "runtime/core/values/value_type_codes.h"
 
 namespace vorlix::core {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <span>
 
-#include "runtime/core/value.h"
-#include "runtime/core/value_type_codes.h"
+#include "runtime/core/values/value.h"
+#include "runtime/core/values/value_type_codes.h"
 
 namespace vorlix::core {
 

@@ -1,7 +1,7 @@
-#include "runtime/core/value.h"
+#include "runtime/core/values/value.h"
 
-#include "runtime/core/fatal_error.h"
-#include "runtime/core/overloaded.h"
+#include "runtime/core/values/fatal_error.h"
+#include "runtime/core/values/overloaded.h"
 
 namespace vorlix::core {
 namespace {

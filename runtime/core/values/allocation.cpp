@@ -1,8 +1,8 @@
-#include "runtime/core/allocation.h"
+#include "runtime/core/values/allocation.h"
 
 #include <string>
 
-#include "runtime/core/fatal_error.h"
+#include "runtime/core/values/fatal_error.h"
 #include "texts.h"
 
 namespace vorlix::core {

@@ -1,4 +1,4 @@
-#include "runtime/core/raw_value.h"
+#include "runtime/core/values/raw_value.h"
 
 #include <algorithm>
 #include <array>

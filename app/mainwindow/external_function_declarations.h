@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "runtime/core/external_function_table.h"
+#include "runtime/core/external_function_declaration.h"
 
 namespace vorlix::app {
 

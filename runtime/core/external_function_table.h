@@ -5,16 +5,9 @@
 #include <vector>
 
 #include "platform/module_loader.h"
+#include "runtime/core/external_function_declaration.h"
 
 namespace vorlix::core {
-
-// One function the application declares and calls by index: a library file
-// name (empty: one of the system libraries) and a function name ("#n" for
-// the export with ordinal n).
-struct ExternalFunctionDeclaration {
-  std::string library_file;
-  std::string function;
-};
 
 // Where a named library is looked for before the system's own search order.
 struct LibrarySearchPlaces {

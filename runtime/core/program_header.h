@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "runtime/core/external_function_table.h"
+#include "runtime/core/external_function_declaration.h"
 #include "runtime/core/template_loader.h"
 #include "runtime/core/unit_type_catalogue.h"
 

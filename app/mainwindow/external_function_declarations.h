@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "runtime/core/external_function_declaration.h"
+#include "runtime/core/template/external_function_declaration.h"
 
 namespace vorlix::app {
 

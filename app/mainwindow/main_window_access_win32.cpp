@@ -1,9 +1,9 @@
 #include "app/mainwindow/main_window_access.h"
 
 #include "runtime/commands/list_view_commands.h"
-#include "runtime/core/stored_properties.h"
+#include "runtime/core/template/stored_properties.h"
 #include "runtime/core/unit_properties.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::app {
 namespace {

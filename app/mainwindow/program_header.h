@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/core/program_header.h"
+#include "runtime/core/template/program_header.h"
 
 namespace vorlix::app {
 

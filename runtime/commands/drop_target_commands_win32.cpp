@@ -8,7 +8,7 @@
 #include "runtime/commands/window_handle_integer.h"
 #include "runtime/core/event_dispatch.h"
 #include "runtime/core/live_windows.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::commands {
 namespace {

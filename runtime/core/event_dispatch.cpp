@@ -4,7 +4,7 @@
 
 #include "runtime/core/values/fatal_error.h"
 #include "runtime/core/runtime_state.h"
-#include "runtime/core/unit_type_catalogue.h"
+#include "runtime/core/template/unit_type_catalogue.h"
 #include "texts.h"
 
 namespace vorlix::core {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/module_loader.h"
-#include "runtime/core/external_function_declaration.h"
+#include "runtime/core/template/external_function_declaration.h"
 
 namespace vorlix::core {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "runtime/core/build_plan.h"
+#include "runtime/core/template/build_plan.h"
 
 namespace vorlix::core {
 

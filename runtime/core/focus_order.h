@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "runtime/core/template_records.h"
+#include "runtime/core/template/template_records.h"
 
 namespace vorlix::core {
 

@@ -5,7 +5,7 @@
 #include "runtime/core/live_windows.h"
 #include "runtime/core/raise_unit_event.h"
 #include "runtime/core/runtime_state.h"
-#include "runtime/core/template_loader.h"
+#include "runtime/core/template/template_loader.h"
 #include "runtime/core/window_keyboard.h"
 
 namespace vorlix::core {

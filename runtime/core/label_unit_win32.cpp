@@ -2,7 +2,7 @@
 // words are kept and written back; a plain label shows its caption.
 #include "platform/label_control.h"
 #include "runtime/core/standard_unit_types.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {
 namespace {

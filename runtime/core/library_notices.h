@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "runtime/core/unit_type_catalogue.h"
+#include "runtime/core/template/unit_type_catalogue.h"
 
 namespace vorlix::core {
 

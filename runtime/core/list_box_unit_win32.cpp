@@ -2,7 +2,7 @@
 #include "platform/list_box_control.h"
 #include "platform/window_colours.h"
 #include "runtime/core/standard_unit_types.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {
 namespace {

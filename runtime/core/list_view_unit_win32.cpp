@@ -1,9 +1,9 @@
 // The list view: the platform's list-view control, its stored columns and
 // initial rows.
 #include "platform/list_view_control.h"
-#include "runtime/core/list_view_blocks.h"
+#include "runtime/core/template/list_view_blocks.h"
 #include "runtime/core/standard_unit_types.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {
 namespace {

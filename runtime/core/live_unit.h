@@ -6,7 +6,7 @@
 #include "platform/child_window.h"
 #include "platform/unit_font.h"
 #include "runtime/core/values/identifiers.h"
-#include "runtime/core/unit_property_data.h"
+#include "runtime/core/template/unit_property_data.h"
 
 namespace vorlix::core {
 

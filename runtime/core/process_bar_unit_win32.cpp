@@ -2,7 +2,7 @@
 // property data itself.
 #include "platform/progress_bar_control.h"
 #include "runtime/core/standard_unit_types.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {
 namespace {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "runtime/core/values/identifiers.h"
-#include "runtime/core/program_header.h"
-#include "runtime/core/template_loader.h"
-#include "runtime/core/template_records.h"
+#include "runtime/core/template/program_header.h"
+#include "runtime/core/template/template_loader.h"
+#include "runtime/core/template/template_records.h"
 
 namespace vorlix::core {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "runtime/core/values/identifiers.h"
-#include "runtime/core/program_header.h"
+#include "runtime/core/template/program_header.h"
 
 namespace vorlix::core {
 

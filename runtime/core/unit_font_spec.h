@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/unit_font.h"
-#include "runtime/core/log_font.h"
+#include "runtime/core/template/log_font.h"
 
 namespace vorlix::core {
 

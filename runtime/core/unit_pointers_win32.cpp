@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "runtime/core/template_loader.h"
+#include "runtime/core/template/template_loader.h"
 
 namespace vorlix::core {
 namespace {

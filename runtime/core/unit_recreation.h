@@ -1,7 +1,7 @@
 #pragma once
 
 #include "runtime/core/live_windows.h"
-#include "runtime/core/template_records.h"
+#include "runtime/core/template/template_records.h"
 
 namespace vorlix::core {
 

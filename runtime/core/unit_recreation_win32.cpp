@@ -1,7 +1,7 @@
 #include "runtime/core/unit_recreation.h"
 
-#include "runtime/core/build_plan.h"
-#include "runtime/core/template_loader.h"
+#include "runtime/core/template/build_plan.h"
+#include "runtime/core/template/template_loader.h"
 
 namespace vorlix::core {
 namespace {

@@ -1,10 +1,10 @@
 #include "runtime/core/window_events.h"
 
 #include "runtime/core/live_windows.h"
-#include "runtime/core/menu_plan.h"
+#include "runtime/core/template/menu_plan.h"
 #include "runtime/core/raise_unit_event.h"
 #include "runtime/core/runtime_state.h"
-#include "runtime/core/template_loader.h"
+#include "runtime/core/template/template_loader.h"
 
 namespace vorlix::core {
 namespace {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "runtime/core/live_windows.h"
-#include "runtime/core/template_records.h"
+#include "runtime/core/template/template_records.h"
 
 namespace vorlix::core {
 

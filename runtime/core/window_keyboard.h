@@ -2,7 +2,7 @@
 
 #include "platform/input_messages.h"
 #include "runtime/core/live_windows.h"
-#include "runtime/core/template_records.h"
+#include "runtime/core/template/template_records.h"
 
 namespace vorlix::core {
 

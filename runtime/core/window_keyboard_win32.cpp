@@ -6,7 +6,7 @@
 #include "platform/button_control.h"
 #include "runtime/core/event_key_codes.h"
 #include "runtime/core/raise_unit_event.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "runtime/core/window_focus.h"
 
 namespace vorlix::core {

@@ -1,9 +1,9 @@
 #include "runtime/core/window_menu.h"
 
 #include "platform/native_menu.h"
-#include "runtime/core/menu_plan.h"
+#include "runtime/core/template/menu_plan.h"
 #include "runtime/core/runtime_state.h"
-#include "runtime/core/template_loader.h"
+#include "runtime/core/template/template_loader.h"
 
 namespace vorlix::core {
 

@@ -4,7 +4,7 @@
 
 #include "platform/top_level_window.h"
 #include "runtime/core/live_unit.h"
-#include "runtime/core/template_records.h"
+#include "runtime/core/template/template_records.h"
 
 namespace vorlix::core {
 

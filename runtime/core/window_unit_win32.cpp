@@ -2,7 +2,7 @@
 
 #include "platform/hidden_owner_window.h"
 #include "platform/unit_picture.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {
 namespace {

@@ -4,9 +4,9 @@
 // blocks and fonts decode without reading past their ends.
 #include <cstdlib>
 
-#include "runtime/core/list_view_blocks.h"
-#include "runtime/core/log_font.h"
-#include "runtime/core/unit_property_data.h"
+#include "runtime/core/template/list_view_blocks.h"
+#include "runtime/core/template/log_font.h"
+#include "runtime/core/template/unit_property_data.h"
 
 namespace {
 

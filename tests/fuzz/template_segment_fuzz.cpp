@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "runtime/core/values/fatal_error.h"
-#include "runtime/core/template_loader.h"
-#include "runtime/core/template_segment_codec.h"
-#include "runtime/core/unit_property_data.h"
+#include "runtime/core/template/template_loader.h"
+#include "runtime/core/template/template_segment_codec.h"
+#include "runtime/core/template/unit_property_data.h"
 
 namespace {
 

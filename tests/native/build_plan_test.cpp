@@ -1,4 +1,4 @@
-#include "runtime/core/build_plan.h"
+#include "runtime/core/template/build_plan.h"
 
 #include <gtest/gtest.h>
 

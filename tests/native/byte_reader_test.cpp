@@ -1,8 +1,8 @@
-#include "runtime/core/byte_reader.h"
+#include "runtime/core/template/byte_reader.h"
 
 #include <gtest/gtest.h>
 
-#include "runtime/core/byte_writer.h"
+#include "runtime/core/template/byte_writer.h"
 
 namespace vorlix::core {
 namespace {

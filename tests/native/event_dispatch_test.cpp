@@ -8,8 +8,8 @@
 
 #include "fatal_error_capture.h"
 #include "runtime/core/runtime_state.h"
-#include "runtime/core/template_loader.h"
-#include "runtime/core/template_segment_codec.h"
+#include "runtime/core/template/template_loader.h"
+#include "runtime/core/template/template_segment_codec.h"
 #include "texts.h"
 
 namespace vorlix::core {

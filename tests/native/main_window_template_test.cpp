@@ -8,11 +8,11 @@
 #include <regex>
 
 #include "app/mainwindow/main_window_segment.h"
-#include "runtime/core/list_view_blocks.h"
-#include "runtime/core/template_loader.h"
-#include "runtime/core/template_segment_codec.h"
-#include "runtime/core/unit_property_data.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/list_view_blocks.h"
+#include "runtime/core/template/template_loader.h"
+#include "runtime/core/template/template_segment_codec.h"
+#include "runtime/core/template/unit_property_data.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "tests/template_data/main_window_layout.h"
 #include "tests/template_data/main_window_records.h"
 

@@ -10,7 +10,7 @@
 #include "app/mainwindow/main_window_segment.h"
 #include "runtime/core/event_dispatch.h"
 #include "runtime/core/runtime_state.h"
-#include "runtime/core/template_loader.h"
+#include "runtime/core/template/template_loader.h"
 #include "tests/template_data/main_window_layout.h"
 #include "tests/template_data/main_window_records.h"
 

@@ -1,8 +1,8 @@
-#include "runtime/core/menu_plan.h"
+#include "runtime/core/template/menu_plan.h"
 
 #include <gtest/gtest.h>
 
-#include "runtime/core/menu_shortcuts.h"
+#include "runtime/core/template/menu_shortcuts.h"
 
 namespace vorlix::core {
 namespace {

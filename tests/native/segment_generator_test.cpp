@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/core/template_loader.h"
-#include "runtime/core/template_segment_codec.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/template_loader.h"
+#include "runtime/core/template/template_segment_codec.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "tests/template_data/test_window_segment.h"
 
 namespace vorlix::tools {

@@ -1,12 +1,12 @@
-#include "runtime/core/template_loader.h"
+#include "runtime/core/template/template_loader.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 
 #include "fatal_error_capture.h"
-#include "runtime/core/byte_writer.h"
-#include "runtime/core/template_segment_codec.h"
+#include "runtime/core/template/byte_writer.h"
+#include "runtime/core/template/template_segment_codec.h"
 #include "texts.h"
 
 namespace vorlix::core {

@@ -1,10 +1,10 @@
-#include "runtime/core/unit_property_data.h"
+#include "runtime/core/template/unit_property_data.h"
 
 #include <gtest/gtest.h>
 
-#include "runtime/core/byte_writer.h"
-#include "runtime/core/list_view_blocks.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/byte_writer.h"
+#include "runtime/core/template/list_view_blocks.h"
+#include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {
 namespace {

@@ -1,4 +1,4 @@
-#include "runtime/core/unit_property_values.h"
+#include "runtime/core/template/unit_property_values.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "runtime/core/unit_type_catalogue.h"
+#include "runtime/core/template/unit_type_catalogue.h"
 
 #include <gtest/gtest.h>
 
 #include <string_view>
 
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/gbk_codec.h"
-#include "runtime/core/template_records.h"
+#include "runtime/core/template/template_records.h"
 
 // Finding the main window's records by the names the window gives them.
 namespace vorlix::tests {

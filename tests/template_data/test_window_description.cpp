@@ -1,8 +1,8 @@
 // A small window that holds one unit of most types, a container, a linked
 // unit and a hidden popup menu: the tests' stand-in for a real window.
-#include "runtime/core/list_view_blocks.h"
-#include "runtime/core/log_font.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/list_view_blocks.h"
+#include "runtime/core/template/log_font.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "tests/template_data/test_handler_names.h"
 #include "tests/template_data/test_window_segment.h"
 #include "texts.h"

@@ -11,7 +11,7 @@
 #include "app/mainwindow/window_lifetime.h"
 #include "runtime/core/live_windows.h"
 #include "runtime/core/unit_properties.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "tests/win32/main_window_fixture.h"
 
 namespace vorlix::test {

@@ -4,7 +4,7 @@
 #include <ole2.h>
 
 #include "runtime/commands/unit_commands.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "runtime/core/window_builder.h"
 #include "tests/native/fatal_error_capture.h"
 #include "tests/win32/sample_window.h"

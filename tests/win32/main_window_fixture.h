@@ -13,7 +13,7 @@
 
 #include "app/mainwindow/handler_names.h"
 #include "runtime/core/event_dispatch.h"
-#include "runtime/core/template_records.h"
+#include "runtime/core/template/template_records.h"
 #include "tests/win32/window_test_support.h"
 
 namespace vorlix::test {

@@ -9,8 +9,8 @@
 
 #include "runtime/core/event_dispatch.h"
 #include "runtime/core/runtime_state.h"
-#include "runtime/core/template_loader.h"
-#include "runtime/core/template_segment_codec.h"
+#include "runtime/core/template/template_loader.h"
+#include "runtime/core/template/template_segment_codec.h"
 
 namespace vorlix::core {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
-#include "runtime/core/list_view_blocks.h"
-#include "runtime/core/log_font.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/list_view_blocks.h"
+#include "runtime/core/template/log_font.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "tests/win32/window_test_support.h"
 
 namespace vorlix::test {

@@ -15,7 +15,7 @@
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/core/external_functions.h"
 #include "runtime/core/unit_properties.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::test {
 

@@ -6,10 +6,10 @@
 #include <array>
 
 #include "runtime/core/event_dispatch.h"
-#include "runtime/core/list_view_blocks.h"
-#include "runtime/core/template_loader.h"
-#include "runtime/core/unit_property_data.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/list_view_blocks.h"
+#include "runtime/core/template/template_loader.h"
+#include "runtime/core/template/unit_property_data.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "tests/template_data/test_handler_names.h"
 #include "tests/template_data/test_window_segment.h"
 

@@ -6,8 +6,8 @@
 
 #include "native/fatal_error_capture.h"
 #include "runtime/core/runtime_state.h"
-#include "runtime/core/template_loader.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/template_loader.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "runtime/core/unit_recreation.h"
 #include "runtime/core/window_builder.h"
 #include "tests/win32/sample_window.h"

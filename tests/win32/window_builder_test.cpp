@@ -8,10 +8,10 @@
 
 #include <algorithm>
 
-#include "runtime/core/build_plan.h"
+#include "runtime/core/template/build_plan.h"
 #include "runtime/core/runtime_state.h"
-#include "runtime/core/template_loader.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/template_loader.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "tests/win32/sample_window.h"
 #include "tests/win32/test_windows.h"
 

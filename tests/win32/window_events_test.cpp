@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/core/message_loop.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "runtime/core/window_builder.h"
 #include "tests/win32/sample_window.h"
 #include "tests/win32/window_test_support.h"

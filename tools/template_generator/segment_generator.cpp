@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <set>
 
-#include "runtime/core/template_segment_codec.h"
-#include "runtime/core/unit_type_catalogue.h"
+#include "runtime/core/template/template_segment_codec.h"
+#include "runtime/core/template/unit_type_catalogue.h"
 
 namespace vorlix::tools {
 namespace {

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "runtime/core/property_value.h"
+#include "runtime/core/template/property_value.h"
 #include "tools/template_generator/window_description.h"
 
 namespace vorlix::tools {

@@ -1,7 +1,7 @@
 #include "tools/template_generator/window_description.h"
 
-#include "runtime/core/template_records.h"
-#include "runtime/core/unit_type_catalogue.h"
+#include "runtime/core/template/template_records.h"
+#include "runtime/core/template/unit_type_catalogue.h"
 #include "tools/template_generator/segment_generator.h"
 
 namespace vorlix::tools {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "runtime/core/values/identifiers.h"
-#include "runtime/core/unit_property_data.h"
+#include "runtime/core/template/unit_property_data.h"
 
 namespace vorlix::tools {
 

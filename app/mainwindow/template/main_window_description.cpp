@@ -5,9 +5,9 @@
 // order) and the stacking order (stored order) of the window.
 #include "app/mainwindow/handler_names.h"
 #include "app/mainwindow/main_window_units.h"
-#include "runtime/core/list_view_blocks.h"
-#include "runtime/core/log_font.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/list_view_blocks.h"
+#include "runtime/core/template/log_font.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "texts.h"
 #include "tools/template_generator/window_description.h"
 

@@ -1,6 +1,6 @@
 // The lifecycle test program's only window: a frame whose built and
 // destroyed events run the program's handlers.
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "tests/win32/programs/lifecycle_window.h"
 #include "tools/template_generator/window_description.h"
 

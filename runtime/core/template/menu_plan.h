@@ -5,7 +5,7 @@
 
 #include "platform/accelerators.h"
 #include "platform/native_menu.h"
-#include "runtime/core/template_records.h"
+#include "runtime/core/template/template_records.h"
 
 namespace vorlix::core {
 

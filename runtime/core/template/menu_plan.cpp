@@ -1,6 +1,6 @@
-#include "runtime/core/menu_plan.h"
+#include "runtime/core/template/menu_plan.h"
 
-#include "runtime/core/menu_shortcuts.h"
+#include "runtime/core/template/menu_shortcuts.h"
 
 namespace vorlix::core {
 namespace {

@@ -1,7 +1,7 @@
-#include "runtime/core/unit_property_values.h"
+#include "runtime/core/template/unit_property_values.h"
 
 #include "runtime/core/values/overloaded.h"
-#include "runtime/core/stored_properties.h"
+#include "runtime/core/template/stored_properties.h"
 
 namespace vorlix::core {
 namespace {

@@ -1,9 +1,9 @@
-#include "runtime/core/template_segment_codec.h"
+#include "runtime/core/template/template_segment_codec.h"
 
 #include <string>
 
-#include "runtime/core/byte_reader.h"
-#include "runtime/core/byte_writer.h"
+#include "runtime/core/template/byte_reader.h"
+#include "runtime/core/template/byte_writer.h"
 
 namespace vorlix::core {
 namespace {

@@ -1,4 +1,4 @@
-#include "runtime/core/byte_reader.h"
+#include "runtime/core/template/byte_reader.h"
 
 #include <algorithm>
 

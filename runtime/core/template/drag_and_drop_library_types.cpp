@@ -1,5 +1,5 @@
 // The drag-and-drop library's one unit type: the drop target.
-#include "runtime/core/support_library_types.h"
+#include "runtime/core/template/support_library_types.h"
 #include "texts.h"
 
 namespace vorlix::core {

@@ -1,4 +1,4 @@
-#include "runtime/core/byte_writer.h"
+#include "runtime/core/template/byte_writer.h"
 
 #include <stdexcept>
 #include <string>

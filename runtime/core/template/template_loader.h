@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "runtime/core/template_records.h"
+#include "runtime/core/template/template_records.h"
 
 namespace vorlix::core {
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "runtime/core/property_value.h"
-#include "runtime/core/unit_type_catalogue.h"
+#include "runtime/core/template/property_value.h"
+#include "runtime/core/template/unit_type_catalogue.h"
 #include "runtime/core/values/value.h"
 
 namespace vorlix::core {

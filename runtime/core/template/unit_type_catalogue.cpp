@@ -1,8 +1,8 @@
-#include "runtime/core/unit_type_catalogue.h"
+#include "runtime/core/template/unit_type_catalogue.h"
 
 #include <algorithm>
 
-#include "runtime/core/support_library_types.h"
+#include "runtime/core/template/support_library_types.h"
 
 namespace vorlix::core {
 namespace {

@@ -2,9 +2,9 @@
 // the list view and the transparent label.
 #include <array>
 
-#include "runtime/core/list_view_blocks.h"
-#include "runtime/core/support_library_types.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/list_view_blocks.h"
+#include "runtime/core/template/support_library_types.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "texts.h"
 
 namespace vorlix::core {

@@ -1,10 +1,10 @@
-#include "runtime/core/unit_property_data.h"
+#include "runtime/core/template/unit_property_data.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "runtime/core/byte_reader.h"
-#include "runtime/core/byte_writer.h"
+#include "runtime/core/template/byte_reader.h"
+#include "runtime/core/template/byte_writer.h"
 
 namespace vorlix::core {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "runtime/core/property_value.h"
+#include "runtime/core/template/property_value.h"
 
 namespace vorlix::core {
 

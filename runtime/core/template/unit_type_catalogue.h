@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "runtime/core/values/identifiers.h"
-#include "runtime/core/property_value.h"
+#include "runtime/core/template/property_value.h"
 
 namespace vorlix::core {
 

@@ -1,7 +1,7 @@
-#include "runtime/core/list_view_blocks.h"
+#include "runtime/core/template/list_view_blocks.h"
 
-#include "runtime/core/byte_reader.h"
-#include "runtime/core/byte_writer.h"
+#include "runtime/core/template/byte_reader.h"
+#include "runtime/core/template/byte_writer.h"
 
 namespace vorlix::core {
 namespace {

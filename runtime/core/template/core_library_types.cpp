@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <array>
 
-#include "runtime/core/support_library_types.h"
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/support_library_types.h"
+#include "runtime/core/template/unit_property_numbers.h"
 #include "texts.h"
 
 namespace vorlix::core {

@@ -5,9 +5,9 @@
 #include <span>
 #include <vector>
 
-#include "runtime/core/log_font.h"
-#include "runtime/core/property_value.h"
-#include "runtime/core/unit_type_catalogue.h"
+#include "runtime/core/template/log_font.h"
+#include "runtime/core/template/property_value.h"
+#include "runtime/core/template/unit_type_catalogue.h"
 
 namespace vorlix::core {
 

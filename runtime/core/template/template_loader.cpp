@@ -1,10 +1,10 @@
-#include "runtime/core/template_loader.h"
+#include "runtime/core/template/template_loader.h"
 
 #include <algorithm>
 
-#include "runtime/core/byte_reader.h"
+#include "runtime/core/template/byte_reader.h"
 #include "runtime/core/values/fatal_error.h"
-#include "runtime/core/template_segment_codec.h"
+#include "runtime/core/template/template_segment_codec.h"
 #include "texts.h"
 
 namespace vorlix::core {

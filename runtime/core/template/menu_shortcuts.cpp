@@ -1,4 +1,4 @@
-#include "runtime/core/menu_shortcuts.h"
+#include "runtime/core/template/menu_shortcuts.h"
 
 namespace vorlix::core {
 namespace {

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <span>
 
-#include "runtime/core/external_function_declaration.h"
-#include "runtime/core/template_loader.h"
-#include "runtime/core/unit_type_catalogue.h"
+#include "runtime/core/template/external_function_declaration.h"
+#include "runtime/core/template/template_loader.h"
+#include "runtime/core/template/unit_type_catalogue.h"
 
 namespace vorlix::core {
 

@@ -1,9 +1,9 @@
-#include "runtime/core/log_font.h"
+#include "runtime/core/template/log_font.h"
 
 #include <algorithm>
 
-#include "runtime/core/byte_reader.h"
-#include "runtime/core/byte_writer.h"
+#include "runtime/core/template/byte_reader.h"
+#include "runtime/core/template/byte_writer.h"
 
 namespace vorlix::core {
 

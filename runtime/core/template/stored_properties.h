@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "runtime/core/property_value.h"
-#include "runtime/core/template_records.h"
+#include "runtime/core/template/property_value.h"
+#include "runtime/core/template/template_records.h"
 
 namespace vorlix::core {
 

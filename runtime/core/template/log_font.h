@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "runtime/core/property_value.h"
+#include "runtime/core/template/property_value.h"
 
 namespace vorlix::core {
 

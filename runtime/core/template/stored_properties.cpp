@@ -1,6 +1,6 @@
-#include "runtime/core/stored_properties.h"
+#include "runtime/core/template/stored_properties.h"
 
-#include "runtime/core/unit_property_numbers.h"
+#include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {
 namespace {

@@ -32,7 +32,7 @@
 #include "bench/process_memory.h"
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/list_view_commands.h"
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 #include "runtime/core/startup.h"
 
 namespace {

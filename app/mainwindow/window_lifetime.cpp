@@ -1,6 +1,6 @@
 #include "app/mainwindow/window_lifetime.h"
 
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 
 namespace vorlix::app {
 

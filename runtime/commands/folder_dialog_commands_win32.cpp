@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "platform/folder_browser.h"
-#include "runtime/core/live_windows.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/live_windows.h"
+#include "runtime/core/state/runtime_state.h"
 
 namespace vorlix::commands {
 namespace {

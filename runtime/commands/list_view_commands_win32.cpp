@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/list_view_control.h"
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 
 namespace vorlix::commands {
 namespace {

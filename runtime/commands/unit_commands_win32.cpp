@@ -2,7 +2,7 @@
 
 #include "platform/edit_control.h"
 #include "runtime/commands/window_handle_integer.h"
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 #include "runtime/core/window_menu.h"
 
 namespace vorlix::commands {

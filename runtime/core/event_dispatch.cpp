@@ -3,7 +3,7 @@
 #include <atomic>
 
 #include "runtime/core/values/fatal_error.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/unit_type_catalogue.h"
 #include "texts.h"
 

@@ -4,8 +4,8 @@
 
 #include "platform/debugger.h"
 #include "runtime/core/event_dispatch.h"
-#include "runtime/core/program_end.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/program_end.h"
+#include "runtime/core/state/runtime_state.h"
 #include "texts.h"
 
 namespace vorlix::core {

@@ -4,7 +4,7 @@
 
 #include "platform/tick_count.h"
 #include "runtime/core/event_dispatch.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 
 namespace vorlix::core {
 namespace {

@@ -2,9 +2,9 @@
 
 #include "platform/input_messages.h"
 #include "runtime/core/event_key_codes.h"
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 #include "runtime/core/raise_unit_event.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
 #include "runtime/core/window_keyboard.h"
 

@@ -1,7 +1,7 @@
 #include "runtime/core/message_loop.h"
 
 #include "runtime/core/idle_work.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 
 namespace vorlix::core {
 namespace {

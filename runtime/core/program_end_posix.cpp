@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "runtime/core/program_end.h"
+#include "runtime/core/state/program_end.h"
 
 namespace vorlix::core {
 

@@ -1,4 +1,4 @@
-#include "runtime/core/program_end.h"
+#include "runtime/core/state/program_end.h"
 
 #include <utility>
 
@@ -10,7 +10,7 @@
 #include "runtime/core/external_functions.h"
 #include "runtime/core/idle_work.h"
 #include "runtime/core/library_notices.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 #include "texts.h"
 
 namespace vorlix::core {

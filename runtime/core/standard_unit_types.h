@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/core/live_unit.h"
+#include "runtime/core/state/live_unit.h"
 
 namespace vorlix::core {
 

@@ -6,9 +6,9 @@
 #include "runtime/core/external_functions.h"
 #include "runtime/core/values/fatal_error.h"
 #include "runtime/core/library_notices.h"
-#include "runtime/core/program_end.h"
+#include "runtime/core/state/program_end.h"
 #include "runtime/core/program_location.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 #include "runtime/core/window_builder.h"
 #include "texts.h"
 

@@ -1,4 +1,4 @@
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 #include "runtime/core/raise_unit_event.h"
 #include "runtime/core/window_events.h"
 

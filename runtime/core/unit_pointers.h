@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 #include "runtime/core/template/template_records.h"
 
 namespace vorlix::core {

@@ -2,9 +2,9 @@
 
 #include "platform/native_menu.h"
 #include "runtime/core/values/fatal_error.h"
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 #include "runtime/core/template/menu_plan.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/stored_properties.h"
 #include "runtime/core/template/template_loader.h"
 #include "runtime/core/unit_pointers.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 #include "runtime/core/template/template_records.h"
 
 namespace vorlix::core {

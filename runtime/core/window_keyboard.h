@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/input_messages.h"
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 #include "runtime/core/template/template_records.h"
 
 namespace vorlix::core {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <span>
 
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 #include "runtime/core/template/template_records.h"
 
 namespace vorlix::core {

@@ -2,7 +2,7 @@
 
 #include "platform/native_menu.h"
 #include "runtime/core/template/menu_plan.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
 
 namespace vorlix::core {

@@ -5,10 +5,10 @@
 #include "runtime/core/raise_unit_event.h"
 #include "runtime/core/window_events.h"
 #include "runtime/core/input_events.h"
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 #include "runtime/core/message_loop.h"
-#include "runtime/core/program_end.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/program_end.h"
+#include "runtime/core/state/runtime_state.h"
 
 namespace vorlix::core {
 namespace {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/top_level_window.h"
-#include "runtime/core/live_unit.h"
+#include "runtime/core/state/live_unit.h"
 #include "runtime/core/template/template_records.h"
 
 namespace vorlix::core {

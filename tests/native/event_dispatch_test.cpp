@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fatal_error_capture.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
 #include "runtime/core/template/template_segment_codec.h"
 #include "texts.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "runtime/core/event_dispatch.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
 #include "runtime/core/template/template_segment_codec.h"
 

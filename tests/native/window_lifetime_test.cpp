@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 
 namespace vorlix::app {
 namespace {

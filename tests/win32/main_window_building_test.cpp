@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 #include "runtime/core/template/template_loader.h"
 #include "tests/template_data/main_window_layout.h"
 #include "tests/template_data/main_window_records.h"

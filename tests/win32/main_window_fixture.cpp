@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "app/mainwindow/main_window_segment.h"
-#include "runtime/core/live_windows.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/live_windows.h"
+#include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
 #include "runtime/core/window_builder.h"
 #include "tests/template_data/main_window_records.h"

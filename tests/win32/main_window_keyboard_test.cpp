@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "platform/gbk_codec.h"
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 #include "runtime/core/message_loop.h"
 #include "runtime/core/template/template_loader.h"
 #include "tests/template_data/main_window_layout.h"

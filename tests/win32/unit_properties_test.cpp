@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "native/fatal_error_capture.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
 #include "runtime/core/template/unit_property_numbers.h"
 #include "runtime/core/unit_recreation.h"

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "runtime/core/template/build_plan.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
 #include "runtime/core/template/unit_property_numbers.h"
 #include "tests/win32/sample_window.h"

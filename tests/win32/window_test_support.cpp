@@ -1,6 +1,6 @@
 #include "tests/win32/window_test_support.h"
 
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
 #include "tools/template_generator/segment_generator.h"
 

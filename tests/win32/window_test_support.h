@@ -12,7 +12,7 @@
 
 #include "platform/wide_text.h"
 #include "runtime/core/event_dispatch.h"
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 #include "tools/template_generator/window_description.h"
 
 namespace vorlix::test {

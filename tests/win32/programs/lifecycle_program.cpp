@@ -17,7 +17,7 @@
 #include "runtime/core/event_dispatch.h"
 #include "runtime/core/values/fatal_error.h"
 #include "runtime/core/message_loop.h"
-#include "runtime/core/program_end.h"
+#include "runtime/core/state/program_end.h"
 #include "runtime/core/startup.h"
 #include "tests/win32/programs/lifecycle_window.h"
 

@@ -1,6 +1,6 @@
-#include "runtime/core/live_unit.h"
+#include "runtime/core/state/live_unit.h"
 
-#include "runtime/core/unit_font_spec.h"
+#include "runtime/core/state/unit_font_spec.h"
 
 namespace vorlix::core {
 

@@ -1,8 +1,8 @@
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 
 #include <algorithm>
 
-#include "runtime/core/program_end.h"
+#include "runtime/core/state/program_end.h"
 
 namespace vorlix::core {
 

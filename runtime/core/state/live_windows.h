@@ -7,7 +7,7 @@
 #include "platform/accelerators.h"
 #include "platform/top_level_window.h"
 #include "platform/unit_cursor.h"
-#include "runtime/core/live_unit.h"
+#include "runtime/core/state/live_unit.h"
 
 namespace vorlix::core {
 

@@ -1,9 +1,9 @@
-#include "runtime/core/live_windows.h"
+#include "runtime/core/state/live_windows.h"
 
 #include <algorithm>
 
 #include "runtime/core/values/fatal_error.h"
-#include "runtime/core/runtime_state.h"
+#include "runtime/core/state/runtime_state.h"
 #include "texts.h"
 
 namespace vorlix::core {

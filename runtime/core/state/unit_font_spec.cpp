@@ -1,4 +1,4 @@
-#include "runtime/core/unit_font_spec.h"
+#include "runtime/core/state/unit_font_spec.h"
 
 #include "texts.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/mainwindow/main_window_units.h"
 #include "runtime/core/template/stored_properties.h"
-#include "runtime/core/unit_properties.h"
+#include "runtime/core/units/unit_properties.h"
 #include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::app::settings {

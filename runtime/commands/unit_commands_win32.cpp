@@ -3,7 +3,7 @@
 #include "platform/edit_control.h"
 #include "runtime/commands/window_handle_integer.h"
 #include "runtime/core/state/live_windows.h"
-#include "runtime/core/window_menu.h"
+#include "runtime/core/units/window_menu.h"
 
 namespace vorlix::commands {
 

@@ -11,11 +11,11 @@
 #include "runtime/core/state/live_windows.h"
 #include "runtime/core/template/menu_plan.h"
 #include "runtime/core/state/runtime_state.h"
-#include "runtime/core/standard_unit_types.h"
+#include "runtime/core/units/standard_unit_types.h"
 #include "runtime/core/template/template_loader.h"
-#include "runtime/core/unit_pointers.h"
+#include "runtime/core/units/unit_pointers.h"
 #include "runtime/core/window_notice_handling.h"
-#include "runtime/core/window_unit.h"
+#include "runtime/core/units/window_unit.h"
 
 namespace vorlix::core {
 namespace {

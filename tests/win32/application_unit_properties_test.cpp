@@ -1,6 +1,6 @@
 // The unit properties the application reads and writes by number, on the
 // built sample window's real controls.
-#include "runtime/core/unit_properties.h"
+#include "runtime/core/units/unit_properties.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include "app/mainwindow/main_window_units.h"
 #include "app/mainwindow/window_lifetime.h"
 #include "runtime/core/state/live_windows.h"
-#include "runtime/core/unit_properties.h"
+#include "runtime/core/units/unit_properties.h"
 #include "runtime/core/template/unit_property_numbers.h"
 #include "tests/win32/main_window_fixture.h"
 

@@ -8,7 +8,7 @@
 
 #include "platform/list_view_control.h"
 #include "runtime/commands/thread_commands.h"
-#include "runtime/core/unit_properties.h"
+#include "runtime/core/units/unit_properties.h"
 #include "runtime/core/template/unit_property_numbers.h"
 #include "tests/native/fatal_error_capture.h"
 #include "tests/win32/unit_command_window.h"

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/mainwindow/main_window_units.h"
-#include "runtime/core/window_menu.h"
+#include "runtime/core/units/window_menu.h"
 #include "tests/template_data/main_window_layout.h"
 #include "tests/win32/main_window_fixture.h"
 

@@ -13,7 +13,7 @@
 #include "platform/wide_text.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/core/message_loop.h"
-#include "runtime/core/unit_properties.h"
+#include "runtime/core/units/unit_properties.h"
 #include "tests/native/insertion_sort_reference.h"
 #include "tests/win32/results_room.h"
 

@@ -17,7 +17,7 @@
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/core/external_functions.h"
 #include "runtime/core/message_loop.h"
-#include "runtime/core/unit_properties.h"
+#include "runtime/core/units/unit_properties.h"
 #include "tests/win32/folder_browser_selection.h"
 #include "texts.h"
 

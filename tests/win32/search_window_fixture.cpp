@@ -14,7 +14,7 @@
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/core/external_functions.h"
-#include "runtime/core/unit_properties.h"
+#include "runtime/core/units/unit_properties.h"
 #include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::test {

@@ -12,7 +12,7 @@
 #include "runtime/commands/settings_commands.h"
 #include "runtime/core/message_loop.h"
 #include "runtime/core/program_location.h"
-#include "runtime/core/unit_properties.h"
+#include "runtime/core/units/unit_properties.h"
 #include "tests/win32/test_drag_source.h"
 
 namespace vorlix::test {

@@ -1,6 +1,6 @@
 // Unit properties by number, before and after the window exists, and units
 // made again when a property needs a new window.
-#include "runtime/core/unit_properties.h"
+#include "runtime/core/units/unit_properties.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
 #include "runtime/core/template/unit_property_numbers.h"
-#include "runtime/core/unit_recreation.h"
+#include "runtime/core/units/unit_recreation.h"
 #include "runtime/core/window_builder.h"
 #include "tests/win32/sample_window.h"
 #include "tests/win32/window_test_support.h"

@@ -1,6 +1,6 @@
 // The transparent label: text painted over whatever lies beneath it.
 #include "platform/trans_label_window.h"
-#include "runtime/core/standard_unit_types.h"
+#include "runtime/core/units/standard_unit_types.h"
 #include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {

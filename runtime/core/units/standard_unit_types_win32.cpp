@@ -1,4 +1,4 @@
-#include "runtime/core/standard_unit_types.h"
+#include "runtime/core/units/standard_unit_types.h"
 
 namespace vorlix::core {
 

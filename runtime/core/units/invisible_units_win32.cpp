@@ -2,7 +2,7 @@
 // invisible window of its own; the drop target's drop area is registered by
 // a command.
 #include "platform/invisible_unit_window.h"
-#include "runtime/core/standard_unit_types.h"
+#include "runtime/core/units/standard_unit_types.h"
 #include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {

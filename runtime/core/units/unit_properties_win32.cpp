@@ -1,4 +1,4 @@
-#include "runtime/core/unit_properties.h"
+#include "runtime/core/units/unit_properties.h"
 
 #include "platform/native_menu.h"
 #include "runtime/core/values/fatal_error.h"
@@ -7,10 +7,10 @@
 #include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/stored_properties.h"
 #include "runtime/core/template/template_loader.h"
-#include "runtime/core/unit_pointers.h"
+#include "runtime/core/units/unit_pointers.h"
 #include "runtime/core/template/unit_property_values.h"
-#include "runtime/core/unit_recreation.h"
-#include "runtime/core/window_menu.h"
+#include "runtime/core/units/unit_recreation.h"
+#include "runtime/core/units/window_menu.h"
 #include "texts.h"
 
 namespace vorlix::core {

@@ -1,7 +1,7 @@
 // The label: the platform's static text. Its effect, gradient and picture
 // words are kept and written back; a plain label shows its caption.
 #include "platform/label_control.h"
-#include "runtime/core/standard_unit_types.h"
+#include "runtime/core/units/standard_unit_types.h"
 #include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {

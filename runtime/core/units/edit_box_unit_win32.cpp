@@ -1,7 +1,7 @@
 // The edit box: the platform's edit control, with spin buttons when asked.
 #include "platform/edit_control.h"
 #include "platform/window_colours.h"
-#include "runtime/core/standard_unit_types.h"
+#include "runtime/core/units/standard_unit_types.h"
 #include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {

@@ -1,4 +1,4 @@
-#include "runtime/core/window_menu.h"
+#include "runtime/core/units/window_menu.h"
 
 #include "platform/native_menu.h"
 #include "runtime/core/template/menu_plan.h"

@@ -2,7 +2,7 @@
 // initial rows.
 #include "platform/list_view_control.h"
 #include "runtime/core/template/list_view_blocks.h"
-#include "runtime/core/standard_unit_types.h"
+#include "runtime/core/units/standard_unit_types.h"
 #include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {

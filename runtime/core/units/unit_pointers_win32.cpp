@@ -1,4 +1,4 @@
-#include "runtime/core/unit_pointers.h"
+#include "runtime/core/units/unit_pointers.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "runtime/core/window_unit.h"
+#include "runtime/core/units/window_unit.h"
 
 #include "platform/hidden_owner_window.h"
 #include "platform/unit_picture.h"

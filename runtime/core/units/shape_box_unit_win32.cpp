@@ -1,6 +1,6 @@
 // The shape box: a painted shape that may hold other units.
 #include "platform/shape_box_window.h"
-#include "runtime/core/standard_unit_types.h"
+#include "runtime/core/units/standard_unit_types.h"
 #include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {

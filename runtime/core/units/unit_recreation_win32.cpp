@@ -1,4 +1,4 @@
-#include "runtime/core/unit_recreation.h"
+#include "runtime/core/units/unit_recreation.h"
 
 #include "runtime/core/template/build_plan.h"
 #include "runtime/core/template/template_loader.h"

@@ -1,7 +1,7 @@
 // The list box: the platform's list box control with its stored items.
 #include "platform/list_box_control.h"
 #include "platform/window_colours.h"
-#include "runtime/core/standard_unit_types.h"
+#include "runtime/core/units/standard_unit_types.h"
 #include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {

@@ -1,7 +1,7 @@
 // The progress bar. Its range and position are kept within 0-32767 by the
 // property data itself.
 #include "platform/progress_bar_control.h"
-#include "runtime/core/standard_unit_types.h"
+#include "runtime/core/units/standard_unit_types.h"
 #include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {

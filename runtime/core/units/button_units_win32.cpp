@@ -2,7 +2,7 @@
 #include "platform/button_control.h"
 #include "platform/unit_picture.h"
 #include "platform/window_colours.h"
-#include "runtime/core/standard_unit_types.h"
+#include "runtime/core/units/standard_unit_types.h"
 #include "runtime/core/template/unit_property_numbers.h"
 
 namespace vorlix::core {

@@ -4,7 +4,7 @@
 #include "app/search/folder_index_use.h"
 #include "app/search/folder_name_search.h"
 #include "app/search/search_globals.h"
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 #include "runtime/core/state/program_end.h"
 #include "runtime/core/startup.h"
 

@@ -3,7 +3,7 @@
 #include <span>
 #include <vector>
 
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 
 namespace vorlix::app {
 

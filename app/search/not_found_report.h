@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 
 namespace vorlix::app {
 

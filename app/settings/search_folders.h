@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 
 namespace vorlix::app {
 

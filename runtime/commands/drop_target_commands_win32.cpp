@@ -6,7 +6,7 @@
 
 #include "platform/drop_target.h"
 #include "runtime/commands/window_handle_integer.h"
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 #include "runtime/core/state/live_windows.h"
 #include "runtime/core/template/unit_property_numbers.h"
 

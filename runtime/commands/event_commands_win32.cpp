@@ -1,6 +1,6 @@
 #include "runtime/commands/event_commands.h"
 
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 
 namespace vorlix::commands {
 

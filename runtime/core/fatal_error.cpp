@@ -3,7 +3,7 @@
 #include <array>
 
 #include "platform/debugger.h"
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 #include "runtime/core/state/program_end.h"
 #include "runtime/core/state/runtime_state.h"
 #include "texts.h"

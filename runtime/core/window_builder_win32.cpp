@@ -4,17 +4,17 @@
 
 #include "platform/native_menu.h"
 #include "runtime/core/template/build_plan.h"
-#include "runtime/core/event_dispatch.h"
-#include "runtime/core/raise_unit_event.h"
-#include "runtime/core/window_events.h"
-#include "runtime/core/window_focus.h"
+#include "runtime/core/events/event_dispatch.h"
+#include "runtime/core/events/raise_unit_event.h"
+#include "runtime/core/events/window_events.h"
+#include "runtime/core/events/window_focus.h"
 #include "runtime/core/state/live_windows.h"
 #include "runtime/core/template/menu_plan.h"
 #include "runtime/core/state/runtime_state.h"
 #include "runtime/core/units/standard_unit_types.h"
 #include "runtime/core/template/template_loader.h"
 #include "runtime/core/units/unit_pointers.h"
-#include "runtime/core/window_notice_handling.h"
+#include "runtime/core/events/window_notice_handling.h"
 #include "runtime/core/units/window_unit.h"
 
 namespace vorlix::core {

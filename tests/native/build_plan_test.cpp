@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/core/focus_order.h"
+#include "runtime/core/events/focus_order.h"
 
 namespace vorlix::core {
 namespace {

@@ -1,4 +1,4 @@
-#include "runtime/core/event_key_codes.h"
+#include "runtime/core/events/event_key_codes.h"
 
 #include <gtest/gtest.h>
 

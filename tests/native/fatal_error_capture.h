@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 #include "runtime/core/values/fatal_error.h"
 
 namespace vorlix::test {

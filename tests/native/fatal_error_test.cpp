@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 #include "texts.h"
 
 namespace vorlix::core {

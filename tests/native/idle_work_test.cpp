@@ -1,11 +1,11 @@
-#include "runtime/core/idle_work.h"
+#include "runtime/core/events/idle_work.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <vector>
 
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 #include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
 #include "runtime/core/template/template_segment_codec.h"

@@ -8,7 +8,7 @@
 
 #include "app/mainwindow/handler_names.h"
 #include "app/mainwindow/main_window_segment.h"
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 #include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
 #include "tests/template_data/main_window_layout.h"

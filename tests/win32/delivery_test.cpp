@@ -26,7 +26,7 @@
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/utf8_text.h"
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 #include "runtime/core/values/text_format.h"
 #include "tests/win32/results_room.h"
 #include "texts.h"

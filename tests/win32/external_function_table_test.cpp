@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/mainwindow/external_function_declarations.h"
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 #include "native/fatal_error_capture.h"
 #include "texts.h"
 

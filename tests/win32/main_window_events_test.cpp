@@ -10,7 +10,7 @@
 #include "app/mainwindow/main_window_units.h"
 #include "runtime/commands/drop_target_commands.h"
 #include "runtime/commands/unit_commands.h"
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 #include "tests/template_data/main_window_records.h"
 #include "tests/win32/main_window_fixture.h"
 #include "tests/win32/test_drag_source.h"

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/mainwindow/handler_names.h"
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 #include "runtime/core/template/template_records.h"
 #include "tests/win32/window_test_support.h"
 

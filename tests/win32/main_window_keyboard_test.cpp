@@ -9,7 +9,7 @@
 
 #include "platform/gbk_codec.h"
 #include "runtime/core/state/live_windows.h"
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 #include "runtime/core/template/template_loader.h"
 #include "tests/template_data/main_window_layout.h"
 #include "tests/win32/main_window_fixture.h"

@@ -1,4 +1,4 @@
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 #include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
 #include "runtime/core/template/template_segment_codec.h"

@@ -7,7 +7,7 @@
 
 #include "app/mainwindow/name_hint.h"
 #include "app/mainwindow/window_lifetime.h"
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 #include "tests/win32/main_window_fixture.h"
 
 namespace vorlix::test {

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/mainwindow/main_window_units.h"
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 #include "runtime/core/units/window_menu.h"
 #include "tests/template_data/main_window_records.h"
 #include "tests/win32/settings_window_fixture.h"

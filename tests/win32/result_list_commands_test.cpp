@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/wide_text.h"
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 #include "tests/win32/results_room.h"
 #include "tests/win32/window_test_support.h"
 

@@ -12,7 +12,7 @@
 #include "app/results/result_units.h"
 #include "platform/wide_text.h"
 #include "runtime/commands/list_view_commands.h"
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 #include "runtime/core/units/unit_properties.h"
 #include "tests/native/insertion_sort_reference.h"
 #include "tests/win32/results_room.h"

@@ -16,7 +16,7 @@
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/core/external_functions.h"
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 #include "runtime/core/units/unit_properties.h"
 #include "tests/win32/folder_browser_selection.h"
 #include "texts.h"

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/commands/settings_commands.h"
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 #include "tests/template_data/main_window_records.h"
 #include "tests/win32/settings_window_fixture.h"
 #include "texts.h"

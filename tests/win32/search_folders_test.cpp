@@ -10,7 +10,7 @@
 
 #include "tests/win32/dialog_driver.h"
 #include "tests/win32/folder_browser_selection.h"
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 #include "tests/template_data/main_window_records.h"
 #include "tests/win32/settings_window_fixture.h"
 

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 #include "runtime/core/template/list_view_blocks.h"
 #include "runtime/core/template/template_loader.h"
 #include "runtime/core/template/unit_property_data.h"

@@ -2,7 +2,7 @@
 // the window's and the units' own events, and the window's keys.
 #include <gtest/gtest.h>
 
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 #include "runtime/core/template/unit_property_numbers.h"
 #include "runtime/core/window_builder.h"
 #include "tests/win32/sample_window.h"

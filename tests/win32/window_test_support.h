@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/wide_text.h"
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 #include "runtime/core/state/live_windows.h"
 #include "tools/template_generator/window_description.h"
 

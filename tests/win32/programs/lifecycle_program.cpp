@@ -14,9 +14,9 @@
 
 #include "app/mainwindow/external_function_declarations.h"
 #include "platform/process.h"
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 #include "runtime/core/values/fatal_error.h"
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 #include "runtime/core/state/program_end.h"
 #include "runtime/core/startup.h"
 #include "tests/win32/programs/lifecycle_window.h"

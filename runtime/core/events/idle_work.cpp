@@ -1,9 +1,9 @@
-#include "runtime/core/idle_work.h"
+#include "runtime/core/events/idle_work.h"
 
 #include <algorithm>
 
 #include "platform/tick_count.h"
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 #include "runtime/core/state/runtime_state.h"
 
 namespace vorlix::core {

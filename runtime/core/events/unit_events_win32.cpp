@@ -1,6 +1,6 @@
 #include "runtime/core/state/live_windows.h"
-#include "runtime/core/raise_unit_event.h"
-#include "runtime/core/window_events.h"
+#include "runtime/core/events/raise_unit_event.h"
+#include "runtime/core/events/window_events.h"
 
 namespace vorlix::core {
 namespace {

@@ -1,4 +1,4 @@
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 
 #include <atomic>
 

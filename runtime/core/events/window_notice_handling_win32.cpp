@@ -1,12 +1,12 @@
-#include "runtime/core/window_notice_handling.h"
+#include "runtime/core/events/window_notice_handling.h"
 
 #include "platform/message_queue.h"
 #include "platform/window_notices.h"
-#include "runtime/core/raise_unit_event.h"
-#include "runtime/core/window_events.h"
-#include "runtime/core/input_events.h"
+#include "runtime/core/events/raise_unit_event.h"
+#include "runtime/core/events/window_events.h"
+#include "runtime/core/events/input_events.h"
 #include "runtime/core/state/live_windows.h"
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 #include "runtime/core/state/program_end.h"
 #include "runtime/core/state/runtime_state.h"
 

@@ -1,12 +1,12 @@
-#include "runtime/core/input_events.h"
+#include "runtime/core/events/input_events.h"
 
 #include "platform/input_messages.h"
-#include "runtime/core/event_key_codes.h"
+#include "runtime/core/events/event_key_codes.h"
 #include "runtime/core/state/live_windows.h"
-#include "runtime/core/raise_unit_event.h"
+#include "runtime/core/events/raise_unit_event.h"
 #include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
-#include "runtime/core/window_keyboard.h"
+#include "runtime/core/events/window_keyboard.h"
 
 namespace vorlix::core {
 namespace {

@@ -1,13 +1,13 @@
-#include "runtime/core/window_keyboard.h"
+#include "runtime/core/events/window_keyboard.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "platform/button_control.h"
-#include "runtime/core/event_key_codes.h"
-#include "runtime/core/raise_unit_event.h"
+#include "runtime/core/events/event_key_codes.h"
+#include "runtime/core/events/raise_unit_event.h"
 #include "runtime/core/template/unit_property_numbers.h"
-#include "runtime/core/window_focus.h"
+#include "runtime/core/events/window_focus.h"
 
 namespace vorlix::core {
 namespace {

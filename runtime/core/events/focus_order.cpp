@@ -1,4 +1,4 @@
-#include "runtime/core/focus_order.h"
+#include "runtime/core/events/focus_order.h"
 
 #include <algorithm>
 

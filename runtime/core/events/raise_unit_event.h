@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "runtime/core/event_dispatch.h"
+#include "runtime/core/events/event_dispatch.h"
 
 namespace vorlix::core {
 

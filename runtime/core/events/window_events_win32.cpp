@@ -1,8 +1,8 @@
-#include "runtime/core/window_events.h"
+#include "runtime/core/events/window_events.h"
 
 #include "runtime/core/state/live_windows.h"
 #include "runtime/core/template/menu_plan.h"
-#include "runtime/core/raise_unit_event.h"
+#include "runtime/core/events/raise_unit_event.h"
 #include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
 

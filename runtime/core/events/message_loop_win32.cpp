@@ -1,6 +1,6 @@
-#include "runtime/core/message_loop.h"
+#include "runtime/core/events/message_loop.h"
 
-#include "runtime/core/idle_work.h"
+#include "runtime/core/events/idle_work.h"
 #include "runtime/core/state/runtime_state.h"
 
 namespace vorlix::core {

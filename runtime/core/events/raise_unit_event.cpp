@@ -1,4 +1,4 @@
-#include "runtime/core/raise_unit_event.h"
+#include "runtime/core/events/raise_unit_event.h"
 
 namespace vorlix::core {
 

@@ -1,6 +1,6 @@
-#include "runtime/core/window_focus.h"
+#include "runtime/core/events/window_focus.h"
 
-#include "runtime/core/focus_order.h"
+#include "runtime/core/events/focus_order.h"
 
 namespace vorlix::core {
 

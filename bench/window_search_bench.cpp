@@ -33,7 +33,7 @@
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/core/state/live_windows.h"
-#include "runtime/core/startup.h"
+#include "runtime/core/program/startup.h"
 
 namespace {
 

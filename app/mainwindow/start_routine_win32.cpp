@@ -6,7 +6,7 @@
 #include "app/search/search_globals.h"
 #include "runtime/core/events/message_loop.h"
 #include "runtime/core/state/program_end.h"
-#include "runtime/core/startup.h"
+#include "runtime/core/program/startup.h"
 
 namespace vorlix::app {
 namespace {

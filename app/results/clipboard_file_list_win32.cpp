@@ -13,7 +13,7 @@
 #include "runtime/commands/message_box_command.h"
 #include "runtime/commands/unit_commands.h"
 #include "runtime/commands/window_handle_integer.h"
-#include "runtime/core/external_functions.h"
+#include "runtime/core/program/external_functions.h"
 #include "texts.h"
 
 namespace vorlix::app {

@@ -10,7 +10,7 @@
 #include "runtime/commands/shell_commands.h"
 #include "runtime/commands/shell_file_commands.h"
 #include "runtime/commands/unit_commands.h"
-#include "runtime/core/external_functions.h"
+#include "runtime/core/program/external_functions.h"
 
 namespace vorlix::app {
 

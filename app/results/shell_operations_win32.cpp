@@ -2,7 +2,7 @@
 
 #include "app/mainwindow/external_function_declarations.h"
 #include "runtime/commands/shell_file_commands.h"
-#include "runtime/core/external_functions.h"
+#include "runtime/core/program/external_functions.h"
 
 namespace vorlix::app {
 namespace {

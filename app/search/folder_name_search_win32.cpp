@@ -20,7 +20,7 @@
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/thread_commands.h"
 #include "runtime/commands/conversion_commands.h"
-#include "runtime/core/external_functions.h"
+#include "runtime/core/program/external_functions.h"
 #include "texts.h"
 
 namespace vorlix::app {

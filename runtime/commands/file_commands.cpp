@@ -6,7 +6,7 @@
 #include "platform/directory_listing.h"
 #include "platform/whole_file.h"
 #include "runtime/commands/find_file_filter.h"
-#include "runtime/core/program_location.h"
+#include "runtime/core/program/program_location.h"
 
 namespace vorlix::commands {
 

@@ -5,7 +5,7 @@
 
 #include "runtime/commands/unit_commands.h"
 #include "runtime/core/template/unit_property_numbers.h"
-#include "runtime/core/window_builder.h"
+#include "runtime/core/program/window_builder.h"
 #include "tests/native/fatal_error_capture.h"
 #include "tests/win32/sample_window.h"
 #include "tests/win32/test_drag_source.h"

@@ -1,4 +1,4 @@
-#include "runtime/core/external_function_table.h"
+#include "runtime/core/program/external_function_table.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/core/window_builder.h"
+#include "runtime/core/program/window_builder.h"
 #include "tests/win32/dialog_driver.h"
 #include "tests/win32/sample_window.h"
 #include "tests/win32/window_test_support.h"

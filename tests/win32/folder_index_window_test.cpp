@@ -19,7 +19,7 @@
 #include "platform/wide_text.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/settings_commands.h"
-#include "runtime/core/program_location.h"
+#include "runtime/core/program/program_location.h"
 #include "tests/win32/search_window_fixture.h"
 #include "tests/win32/temporary_folder.h"
 #include "texts.h"

@@ -6,7 +6,7 @@
 #include "runtime/core/state/live_windows.h"
 #include "runtime/core/state/runtime_state.h"
 #include "runtime/core/template/template_loader.h"
-#include "runtime/core/window_builder.h"
+#include "runtime/core/program/window_builder.h"
 #include "tests/template_data/main_window_records.h"
 
 namespace vorlix::test {

@@ -15,7 +15,7 @@
 #include "platform/wide_text.h"
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/list_view_commands.h"
-#include "runtime/core/external_functions.h"
+#include "runtime/core/program/external_functions.h"
 #include "runtime/core/events/message_loop.h"
 #include "runtime/core/units/unit_properties.h"
 #include "tests/win32/folder_browser_selection.h"

@@ -13,7 +13,7 @@
 #include "platform/wide_text.h"
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/list_view_commands.h"
-#include "runtime/core/external_functions.h"
+#include "runtime/core/program/external_functions.h"
 #include "runtime/core/units/unit_properties.h"
 #include "runtime/core/template/unit_property_numbers.h"
 

@@ -11,7 +11,7 @@
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/settings_commands.h"
 #include "runtime/core/events/message_loop.h"
-#include "runtime/core/program_location.h"
+#include "runtime/core/program/program_location.h"
 #include "runtime/core/units/unit_properties.h"
 #include "tests/win32/test_drag_source.h"
 

@@ -8,7 +8,7 @@
 
 #include "runtime/core/values/identifiers.h"
 #include "runtime/core/values/value.h"
-#include "runtime/core/window_builder.h"
+#include "runtime/core/program/window_builder.h"
 #include "tests/win32/sample_window.h"
 #include "tests/win32/window_test_support.h"
 

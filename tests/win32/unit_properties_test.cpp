@@ -9,7 +9,7 @@
 #include "runtime/core/template/template_loader.h"
 #include "runtime/core/template/unit_property_numbers.h"
 #include "runtime/core/units/unit_recreation.h"
-#include "runtime/core/window_builder.h"
+#include "runtime/core/program/window_builder.h"
 #include "tests/win32/sample_window.h"
 #include "tests/win32/window_test_support.h"
 #include "texts.h"

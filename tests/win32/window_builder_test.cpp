@@ -1,5 +1,5 @@
 // Building a window from its description on real controls.
-#include "runtime/core/window_builder.h"
+#include "runtime/core/program/window_builder.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "runtime/core/events/message_loop.h"
 #include "runtime/core/template/unit_property_numbers.h"
-#include "runtime/core/window_builder.h"
+#include "runtime/core/program/window_builder.h"
 #include "tests/win32/sample_window.h"
 #include "tests/win32/window_test_support.h"
 #include <commctrl.h>

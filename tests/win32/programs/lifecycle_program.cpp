@@ -18,7 +18,7 @@
 #include "runtime/core/values/fatal_error.h"
 #include "runtime/core/events/message_loop.h"
 #include "runtime/core/state/program_end.h"
-#include "runtime/core/startup.h"
+#include "runtime/core/program/startup.h"
 #include "tests/win32/programs/lifecycle_window.h"
 
 namespace vorlix::tests {

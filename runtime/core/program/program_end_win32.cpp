@@ -7,9 +7,9 @@
 #include "platform/ole.h"
 #include "platform/process.h"
 #include "runtime/core/events/event_dispatch.h"
-#include "runtime/core/external_functions.h"
+#include "runtime/core/program/external_functions.h"
 #include "runtime/core/events/idle_work.h"
-#include "runtime/core/library_notices.h"
+#include "runtime/core/program/library_notices.h"
 #include "runtime/core/state/runtime_state.h"
 #include "texts.h"
 

@@ -1,4 +1,4 @@
-#include "runtime/core/external_functions.h"
+#include "runtime/core/program/external_functions.h"
 
 #include <memory>
 

@@ -1,15 +1,15 @@
-#include "runtime/core/startup.h"
+#include "runtime/core/program/startup.h"
 
 #include "platform/hidden_owner_window.h"
 #include "platform/ole.h"
 #include "platform/process.h"
-#include "runtime/core/external_functions.h"
+#include "runtime/core/program/external_functions.h"
 #include "runtime/core/values/fatal_error.h"
-#include "runtime/core/library_notices.h"
+#include "runtime/core/program/library_notices.h"
 #include "runtime/core/state/program_end.h"
-#include "runtime/core/program_location.h"
+#include "runtime/core/program/program_location.h"
 #include "runtime/core/state/runtime_state.h"
-#include "runtime/core/window_builder.h"
+#include "runtime/core/program/window_builder.h"
 #include "texts.h"
 
 namespace vorlix::core {

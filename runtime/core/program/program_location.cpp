@@ -1,4 +1,4 @@
-#include "runtime/core/program_location.h"
+#include "runtime/core/program/program_location.h"
 
 #include <utility>
 

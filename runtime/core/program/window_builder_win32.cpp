@@ -1,4 +1,4 @@
-#include "runtime/core/window_builder.h"
+#include "runtime/core/program/window_builder.h"
 
 #include <algorithm>
 

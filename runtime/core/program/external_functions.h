@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <span>
 
-#include "runtime/core/external_function_table.h"
+#include "runtime/core/program/external_function_table.h"
 
 namespace vorlix::core {
 

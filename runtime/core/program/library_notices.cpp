@@ -1,4 +1,4 @@
-#include "runtime/core/library_notices.h"
+#include "runtime/core/program/library_notices.h"
 
 namespace vorlix::core {
 

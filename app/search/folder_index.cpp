@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/search/base128.h"
+
 namespace vorlix::app {
 namespace packed_entries {
 namespace {
@@ -10,14 +12,6 @@ constexpr char kFolder = 1;
 constexpr char kFile = 2;
 constexpr char kFileWithStem = 3;
 constexpr std::size_t kKeySize = 4;
-
-void AppendSize(std::string& packed, std::size_t size) {
-  while (size >= 0x80) {
-    packed += static_cast<char>(0x80 | (size & 0x7F));
-    size >>= 7;
-  }
-  packed += static_cast<char>(size);
-}
 
 // Keys hold 24 bits, six to a byte with its top bit set, so that a
 // record's only zero bytes are in names, which one search finds.
@@ -35,16 +29,13 @@ std::uint32_t KeyAt(std::string_view packed, std::size_t at) {
 
 std::size_t KeysSize(char kind) { return kind == kFile ? kKeySize : kind == kFileWithStem ? 2 * kKeySize : 0; }
 
-// Reads a size at `at`; false when it runs past the end or is too long.
-bool ReadSize(std::string_view packed, std::size_t& at, std::size_t& size) {
-  size = 0;
-  for (int shift = 0; shift < 35; shift += 7) {
-    if (at == packed.size()) return false;
-    const auto byte = static_cast<unsigned char>(packed[at++]);
-    size |= static_cast<std::size_t>(byte & 0x7F) << shift;
-    if (byte < 0x80) return true;
-  }
-  return false;
+// Reads a name's size at `at`; false when it runs past the end, is too
+// long, or is more than the bytes left.
+bool ReadNameSize(std::string_view packed, std::size_t& at, std::size_t& size) {
+  std::uint64_t value = 0;
+  const bool read = ReadBase128(packed, at, value);
+  size = static_cast<std::size_t>(std::min<std::uint64_t>(value, packed.size() - at));
+  return read && value == size;
 }
 
 }  // namespace
@@ -52,7 +43,7 @@ bool ReadSize(std::string_view packed, std::size_t& at, std::size_t& size) {
 void Append(std::string& packed, const platform::FolderEntry& entry, const NameKeys& keys) {
   const char kind = entry.is_folder ? kFolder : keys.has_stem ? kFileWithStem : kFile;
   packed += kind;
-  AppendSize(packed, entry.name.size());
+  AppendBase128(packed, entry.name.size());
   packed += entry.name;
   if (kind == kFolder) return;
   AppendKey(packed, keys.whole);
@@ -65,9 +56,9 @@ bool Replay(std::string_view packed, KeyedEntryVisitor& visitor) {
   std::size_t at = 0, size = 0;
   while (at < packed.size()) {
     const char kind = packed[at++];
-    ReadSize(packed, at, size);
+    ReadNameSize(packed, at, size);
     const platform::FolderEntry entry{packed.substr(at, size), kind == kFolder, false};
-    at += std::min(size, packed.size() - at);
+    at += size;
     if (kind == kFolder) {
       if (!visitor.Visit(entry)) return false;
       continue;
@@ -88,7 +79,7 @@ bool Valid(std::string_view packed, std::uint64_t count) {
     if (at == packed.size()) return false;
     const char kind = packed[at++];
     if (kind != kFolder && kind != kFile && kind != kFileWithStem) return false;
-    if (!ReadSize(packed, at, size) || size == 0 || size > packed.size() - at) return false;
+    if (!ReadNameSize(packed, at, size) || size == 0) return false;
     at += size;
     if (packed.size() - at < KeysSize(kind)) return false;
     at += KeysSize(kind);

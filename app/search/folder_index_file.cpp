@@ -4,6 +4,7 @@
 #include <cstring>
 #include <span>
 
+#include "app/search/base128.h"
 #include "platform/whole_file.h"
 #include "platform/whole_file_view.h"
 
@@ -41,13 +42,7 @@ class Writer {
   void Fixed(std::uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out_ += static_cast<char>((value >> (8 * i)) & 0xFF);
   }
-  void Size(std::uint64_t value) {
-    while (value >= 0x80) {
-      out_ += static_cast<char>(0x80 | (value & 0x7F));
-      value >>= 7;
-    }
-    out_ += static_cast<char>(value);
-  }
+  void Size(std::uint64_t value) { AppendBase128(out_, value); }
   void Text(std::string_view text) {
     Size(text.size());
     out_ += text;
@@ -66,16 +61,7 @@ class Reader {
     for (int i = 0; i < bytes; ++i) value |= static_cast<std::uint64_t>(static_cast<unsigned char>(in_[at_++])) << (8 * i);
     return true;
   }
-  bool Size(std::uint64_t& value) {
-    value = 0;
-    for (int shift = 0; shift < 64; shift += 7) {
-      if (at_ == in_.size()) return false;
-      const auto byte = static_cast<unsigned char>(in_[at_++]);
-      value |= static_cast<std::uint64_t>(byte & 0x7F) << shift;
-      if (byte < 0x80) return true;
-    }
-    return false;
-  }
+  bool Size(std::uint64_t& value) { return ReadBase128(in_, at_, value); }
   bool Text(std::string_view& text) {
     std::uint64_t size = 0;
     if (!Size(size) || size > in_.size() - at_) return false;

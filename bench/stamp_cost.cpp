@@ -20,40 +20,15 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "bench/bare_tree_listing.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-bool IsDotOrDotDot(const wchar_t* name) {
-  return name[0] == L'.' && (name[1] == 0 || (name[1] == L'.' && name[2] == 0));
-}
-
-// Lists every folder; gives their paths when asked to.
-long long ListTree(const std::wstring& root, std::vector<std::wstring>* folders_out) {
-  long long entries = 0;
-  std::deque<std::wstring> folders{root};
-  while (!folders.empty()) {
-    const std::wstring folder = std::move(folders.front());
-    folders.pop_front();
-    if (folders_out) folders_out->push_back(folder);
-    WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
-                                     nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (search == INVALID_HANDLE_VALUE) continue;
-    do {
-      if (IsDotOrDotDot(entry.cFileName)) continue;
-      ++entries;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) folders.push_back(folder + L"\\" + entry.cFileName);
-    } while (FindNextFileW(search, &entry));
-    FindClose(search);
-  }
-  return entries;
-}
 
 struct Times {
   unsigned long long write = 0;
@@ -179,15 +154,15 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring root = argv[1];
   const int rounds = argc == 3 ? _wtoi(argv[2]) : 3;
   std::vector<std::wstring> folders;
-  const long long entries = ListTree(root, &folders);
+  const long long files = vorlix::bench::ListTreeBare(root, &folders);
   double listing = 1e9, attributes = 1e9, full = 1e9, handle = 1e9;
   for (int round = 0; round < rounds; ++round) {
-    listing = std::min(listing, Seconds([&] { ListTree(root, nullptr); }));
+    listing = std::min(listing, Seconds([&] { vorlix::bench::ListTreeBare(root); }));
     attributes = std::min(attributes, StampAll(folders, ByAttributes));
     full = std::min(full, StampAll(folders, ByFullAttributes));
     handle = std::min(handle, StampAll(folders, ByHandle));
   }
-  std::printf("%zu folders, %lld entries; best of %d rounds\n", folders.size(), entries, rounds);
+  std::printf("%zu folders, %lld files; best of %d rounds\n", folders.size(), files, rounds);
   std::printf("listing every folder                         %7.3f s\n", listing);
   std::printf("GetFileAttributesExW (last write)            %7.3f s  %5.1f%% of the listing\n", attributes,
               100 * attributes / listing);

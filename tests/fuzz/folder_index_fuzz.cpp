@@ -1,12 +1,13 @@
 // libFuzzer harness of the folder index file. The first byte says how the
 // rest is read: as a whole file, or as the records of a file whose header
-// (count from the next four bytes, size and checksum) is made right, so
-// that the records' reader is reached past the checksum. An index that is
+// (count from the next four bytes, the paths' size, size and checksum) is
+// made right, so that the records' reader is reached past the checksum. An index that is
 // accepted gives every entry of every record whose entries are in shape,
 // and writes back to bytes that read back the same.
 #include <cstdlib>
 #include <string>
 
+#include "app/search/base128.h"
 #include "app/search/folder_index_file.h"
 
 namespace {
@@ -14,11 +15,31 @@ namespace {
 using namespace vorlix::app;
 
 constexpr FolderIndexFormat kFormat{'/', NameEncoding::kUtf8};
-// Where the header keeps the record count, the records' size and their checksum.
-constexpr std::size_t kCountAt = 16, kSizeAt = 24, kChecksumAt = 32, kHeaderSize = 40;
+// Where the header keeps the record count, their paths' size, the records'
+// size and their checksum.
+constexpr std::size_t kCountAt = 20, kPathsAt = 28, kSizeAt = 36, kChecksumAt = 44, kHeaderSize = 52;
 
 void Put(std::string& file, std::size_t at, std::uint64_t value) {
   for (int i = 0; i < 8; ++i) file[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// The size of the paths of the first `count` records, as far as they read:
+// each record is its path, four stamps, its day, its racy mark, its entry
+// count and its entries.
+std::uint64_t PathsSize(std::string_view records, std::uint64_t count) {
+  std::uint64_t paths = 0, size = 0;
+  std::size_t at = 0;
+  for (std::uint64_t record = 0; record < count; ++record) {
+    if (!ReadBase128(records, at, size) || size > records.size() - at) break;
+    paths += size;
+    at += static_cast<std::size_t>(size) + 32;
+    if (at > records.size() || !ReadBase128(records, at, size) || ++at > records.size() ||
+        !ReadBase128(records, at, size) || !ReadBase128(records, at, size) || size > records.size() - at) {
+      break;
+    }
+    at += static_cast<std::size_t>(size);
+  }
+  return paths;
 }
 
 // The records `body` under a header that agrees with them.
@@ -28,12 +49,13 @@ std::string WithHeader(std::string_view body) {
   const std::string_view records = body.size() > 4 ? body.substr(4) : std::string_view();
   std::string file = EncodeFolderIndex(FolderIndex(), kFormat).substr(0, kHeaderSize);
   Put(file, kCountAt, count % 64);
+  Put(file, kPathsAt, PathsSize(records, count % 64));
   Put(file, kSizeAt, records.size());
   Put(file, kChecksumAt, FolderIndexChecksum(records));
   return file + std::string(records);
 }
 
-class Counter final : public vorlix::platform::FolderEntryVisitor {
+class Counter final : public KeyedEntryVisitor {
  public:
   bool Visit(const vorlix::platform::FolderEntry& entry) override {
     if (entry.name.empty()) std::abort();

@@ -30,6 +30,9 @@ class BreadthFirstWalk {
         queue_(WalkedRoot(root, lister), lister.separator(), index != nullptr && lister.IsLink(root)) {}
 
   bool Run(unsigned listing_threads) {
+    if (index_ && !index_->ReadStampsBelow(queue_.Root(), listing_threads, [this] { return sink_.ShouldStop(); })) {
+      return false;
+    }
     if (!Walk(listing_threads)) return false;
     if (index_) index_->TreeWalked(WalkedRoot(root_, lister_));
     return true;

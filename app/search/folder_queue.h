@@ -23,6 +23,8 @@ class FolderQueue {
   std::uint32_t ParentOf(std::uint32_t folder) const { return folders_[folder].parent; }
   // Whether the folder is a link or lies below one.
   bool ThroughLink(std::uint32_t folder) const { return folders_[folder].through_link; }
+  // The root's path, ending with the separator.
+  std::string_view Root() const { return folders_.front().name; }
   // The folder's path, ending with the separator.
   void PathOf(std::uint32_t folder, std::string& path) const;
 

@@ -78,17 +78,20 @@ IndexedListing::IndexedListing(std::shared_ptr<const FolderIndex> previous, cons
       lister_(lister),
       today_(static_cast<std::uint32_t>(lister.Now() / lister.TicksPerSecond() / kSecondsPerDay)),
       cap_bytes_(cap_bytes),
-      used_(new std::atomic<bool>[previous_->size()]) {
+      used_(new std::atomic<bool>[previous_->size()]),
+      read_ahead_(previous_->size()) {
   for (std::size_t number = 0; number < previous_->size(); ++number) used_[number] = false;
 }
 
-// The clock is read before the stamp: a change made while the folder is
-// listed then leaves a later stamp than the one kept, or a racy one.
+// The clock is read before the stamp, and the stamp before the listing: a
+// change made while the folder is listed then leaves a later stamp than the
+// one kept, or a racy one. A stamp read ahead came with its clock.
 bool IndexedListing::List(std::string_view folder, KeyedEntryVisitor& visitor) {
-  const std::uint64_t now = lister_.Now();
-  const std::optional<platform::FolderStamp> stamp = lister_.Stamp(folder);
-  if (!stamp || !Trusted(*stamp, folder)) return lister_.List(folder, visitor);
   const std::optional<std::uint32_t> number = previous_->NumberOf(folder);
+  const StampsReadAhead::Read* ahead = number ? read_ahead_.Find(*number) : nullptr;
+  const std::uint64_t now = ahead ? ahead->clock : lister_.Now();
+  const std::optional<platform::FolderStamp> stamp = ahead ? ahead->stamp : lister_.Stamp(folder);
+  if (!stamp || !Trusted(*stamp, folder)) return lister_.List(folder, visitor);
   if (!number) return ListAndKeep(folder, *stamp, now, visitor);
   const FolderRecord& kept = previous_->Record(*number);
   if (kept.racy || !(kept.stamp == *stamp) || !packed_entries::Valid(kept.entries, kept.entry_count)) {

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -12,6 +13,7 @@
 
 #include "app/search/folder_index.h"
 #include "app/search/folder_lister.h"
+#include "app/search/stamps_read_ahead.h"
 
 namespace vorlix::app {
 
@@ -36,6 +38,14 @@ class IndexedListing {
   // `cap_bytes`: the most the index file may hold.
   IndexedListing(std::shared_ptr<const FolderIndex> previous, const FolderLister& lister,
                  std::size_t cap_bytes = kFolderIndexCapBytes);
+
+  // Before a walk below `root` (ending with the separator): reads the
+  // stamps of the kept folders below it, on `threads` threads of their own,
+  // for List to use (see StampsReadAhead). `should_stop` is polled every
+  // few milliseconds; false when it said stop. Not while List runs.
+  bool ReadStampsBelow(std::string_view root, unsigned threads, const std::function<bool()>& should_stop) {
+    return read_ahead_.ReadBelow(root, *previous_, lister_, threads, should_stop);
+  }
 
   // Lists `folder` (ending with the separator), from the index when its
   // stamp allows, files with the keys of their names unless the folder
@@ -73,6 +83,7 @@ class IndexedListing {
   const std::uint32_t today_;
   const std::size_t cap_bytes_;
   std::unique_ptr<std::atomic<bool>[]> used_;  // per folder of the previous index
+  StampsReadAhead read_ahead_;
   std::atomic<std::uint64_t> replayed_ = 0;
   mutable std::mutex mutex_;  // guards what follows
   FolderIndex listed_now_;

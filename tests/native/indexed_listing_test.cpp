@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <chrono>
 #include <random>
+#include <set>
+#include <thread>
 
 #include "app/search/file_walk.h"
 #include "app/search/folder_collection.h"
@@ -484,6 +487,90 @@ TEST_F(IndexedListingStamps, a_kept_folder_whose_entries_are_out_of_shape_is_lis
   index_ = std::make_shared<const FolderIndex>(std::move(damaged));
   EXPECT_EQ(Search(300 * kSecond), WalkRows(lister_, nullptr, 0, MatchRule::kContains));
   EXPECT_EQ(replayed_, 0u);
+}
+
+// Read ahead of the walk, in the order of their paths: the walk itself
+// asks only for the stamps of folders the index does not hold. The file
+// keeps its folders in that order already.
+TEST_F(IndexedListingStamps, stamps_are_read_ahead_once_each_in_the_order_of_paths_and_only_below_the_root) {
+  lister_.AddFolder("/r/", {File("one.txt"), Folder("sub"), Folder("a")});
+  lister_.AddFolder("/r/a/", {Folder("b")});
+  lister_.AddFolder("/r/a/b/", {File("deep.txt")});
+  lister_.AddFolder("/other/", {File("x")});
+  for (const char* folder : {"/r/a/", "/r/a/b/", "/other/"}) lister_.SetStamp(folder, Stamp(100 * kSecond));
+  lister_.SetNow(200 * kSecond);
+  IndexedListing other(index_, lister_);
+  RowRecorder ignored;
+  const NameMatcher x(std::vector<std::string>{"x"}, MatchRule::kContains, NameEncoding::kUtf8);
+  WalkFiles("/other", x, lister_, ignored, {0, &other});
+  index_ = std::make_shared<const FolderIndex>(other.Result());
+  Search(200 * kSecond);
+  ASSERT_EQ(index_->Folder(1), "/r/") << "kept in the order of the walk, not of the paths";
+  lister_.AddFolder("/r/a/new/", {File("n.txt")});
+  lister_.AddFolder("/r/a/", {Folder("b"), Folder("new")});
+  lister_.SetStamp("/r/a/", Stamp(250 * kSecond));
+  lister_.SetStamp("/r/a/new/", Stamp(250 * kSecond));
+  for (const unsigned threads : {0u, 2u}) {
+    const std::size_t asked_before = lister_.stamp_requests().size();
+    lister_.SetNow(300 * kSecond);
+    IndexedListing listing(index_, lister_);
+    EXPECT_EQ(WalkRows(lister_, &listing, threads, MatchRule::kContains),
+              WalkRows(lister_, nullptr, threads, MatchRule::kContains));
+    Rows asked = lister_.stamp_requests();
+    asked.erase(asked.begin(), asked.begin() + static_cast<std::ptrdiff_t>(asked_before));
+    if (threads == 0) {
+      EXPECT_EQ(asked, (Rows{"/r/", "/r/a/", "/r/a/b/", "/r/sub/", "/r/a/new/"}));
+    } else {
+      EXPECT_EQ(std::multiset<std::string>(asked.begin(), asked.end()),
+                (std::multiset<std::string>{"/r/", "/r/a/", "/r/a/b/", "/r/a/new/", "/r/sub/"}));
+    }
+  }
+  const FolderIndexFormat format{'/', NameEncoding::kUtf8};
+  auto file = std::make_shared<const std::string>(EncodeFolderIndex(*index_, format));
+  const std::optional<FolderIndex> read = DecodeFolderIndex(*file, file, format);
+  ASSERT_TRUE(read.has_value());
+  for (std::uint32_t number = 1; number < read->size(); ++number) {
+    EXPECT_LT(read->Folder(number - 1), read->Folder(number));
+  }
+}
+
+// A stamp read ahead counts as read when its clock was read, before the
+// walk: a folder listed anew long after that clock, but within seconds of
+// its stamp, is still racy.
+TEST_F(IndexedListingStamps, a_stamp_read_ahead_is_judged_racy_by_the_clock_before_it) {
+  Search(200 * kSecond);
+  lister_.AddFolder("/r/sub/", {File("two.txt"), File("three.txt")});
+  lister_.SetStamp("/r/sub/", Stamp(300 * kSecond));
+  lister_.OnStamp([this](std::string_view folder) {
+    if (folder == "/r/sub/") lister_.SetNow(900 * kSecond);  // the clock moves on during the search
+  });
+  Search(301 * kSecond);
+  lister_.OnStamp(nullptr);
+  lister_.AddFolder("/r/sub/", {File("two.txt"), File("three.txt"), File("four.txt")});  // same second, same stamp
+  EXPECT_EQ(Search(1000 * kSecond), WalkRows(lister_, nullptr, 0, MatchRule::kContains));
+}
+
+TEST_F(IndexedListingStamps, a_stop_while_stamps_are_read_ahead_ends_the_walk_there) {
+  std::vector<FakeLister::Entry> subfolders;
+  for (int i = 0; i < 600; ++i) {
+    const std::string name = "d" + std::to_string(i);
+    subfolders.push_back(Folder(name));
+    lister_.AddFolder("/r/" + name + "/", {File("f.txt")});
+    lister_.SetStamp("/r/" + name + "/", Stamp(100 * kSecond));
+  }
+  lister_.AddFolder("/r/", subfolders);
+  Search(200 * kSecond);
+  lister_.OnStamp([](std::string_view) { std::this_thread::sleep_for(std::chrono::microseconds(200)); });
+  for (const unsigned threads : {0u, 2u}) {
+    const std::size_t asked_before = lister_.stamp_requests().size();
+    IndexedListing listing(index_, lister_);
+    const NameMatcher matcher(std::vector<std::string>{"f"}, MatchRule::kContains, NameEncoding::kUtf8);
+    RowRecorder recorder(0);
+    EXPECT_FALSE(WalkFiles("/r", matcher, lister_, recorder, {threads, &listing}));
+    EXPECT_TRUE(recorder.rows.empty());
+    EXPECT_LT(lister_.stamp_requests().size() - asked_before, 300u) << threads << " threads";
+    EXPECT_EQ(listing.Result().size(), index_->size()) << "nothing dropped";
+  }
 }
 
 // Keys are made with the lister's encoding. A matcher of another encoding

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -20,7 +22,8 @@ namespace vorlix::testing {
 // given per path, with or without the closing separator, and every request
 // for one is counted. Stamps are given per listed path (a folder without
 // one has none, so no index keeps it), on a clock of milliseconds set by
-// the test. Safe to list from several threads.
+// the test; every request for one is recorded, and a test's hook may run
+// at each. Safe to list from several threads.
 class FakeLister final : public app::FolderLister {
  public:
   struct Entry {
@@ -39,6 +42,11 @@ class FakeLister final : public app::FolderLister {
   }
   void SetStamp(const std::string& folder, platform::FolderStamp stamp) { stamps_[folder] = stamp; }
   void SetNow(std::uint64_t milliseconds) { now_ = milliseconds; }
+  void OnStamp(std::function<void(std::string_view)> hook) { on_stamp_ = std::move(hook); }
+  std::vector<std::string> stamp_requests() const {
+    const std::lock_guard lock(mutex_);
+    return stamp_requests_;
+  }
   void SetKeepsStamps(bool keeps) { keeps_stamps_ = keeps; }
   void SetLink(const std::string& path, bool is_link) {
     if (is_link) {
@@ -75,6 +83,11 @@ class FakeLister final : public app::FolderLister {
     return platform::FolderIdentity{1, found->second};
   }
   std::optional<platform::FolderStamp> Stamp(std::string_view folder) const override {
+    {
+      const std::lock_guard lock(mutex_);
+      stamp_requests_.emplace_back(folder);
+    }
+    if (on_stamp_) on_stamp_(folder);
     const auto found = stamps_.find(std::string(folder));
     if (found == stamps_.end()) return std::nullopt;
     return found->second;
@@ -96,11 +109,13 @@ class FakeLister final : public app::FolderLister {
   std::map<std::string, std::uint64_t> identities_;
   std::map<std::string, platform::FolderStamp> stamps_;
   std::set<std::string> links_;
-  std::uint64_t now_ = 0;
+  std::atomic<std::uint64_t> now_ = 0;
+  std::function<void(std::string_view)> on_stamp_;
   bool keeps_stamps_ = true;
   mutable std::mutex mutex_;
   mutable int identity_requests_ = 0;
   mutable std::vector<std::string> listed_;
+  mutable std::vector<std::string> stamp_requests_;
 };
 
 inline FakeLister::Entry File(std::string name) { return {std::move(name), false, false}; }

@@ -1,0 +1,84 @@
+#include "app/search/stamps_read_ahead.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace vorlix::app {
+namespace {
+
+// Folders a thread takes at once: neighbours stay together, and the clock
+// is read once for them.
+constexpr std::size_t kChunk = 256;
+
+// The folders of the index below `root`, in the order of their paths, so a
+// folder's subfolders follow it. The index file keeps them in that order.
+std::vector<std::uint32_t> FoldersBelow(std::string_view root, const FolderIndex& index) {
+  std::vector<std::uint32_t> below;
+  for (std::uint32_t number = 0; number < index.size(); ++number) {
+    if (index.Folder(number).starts_with(root)) below.push_back(number);
+  }
+  const auto by_path = [&index](std::uint32_t a, std::uint32_t b) { return index.Folder(a) < index.Folder(b); };
+  if (!std::is_sorted(below.begin(), below.end(), by_path)) std::sort(below.begin(), below.end(), by_path);
+  return below;
+}
+
+}  // namespace
+
+bool StampsReadAhead::ReadBelow(std::string_view root, const FolderIndex& index, const FolderLister& lister,
+                                unsigned threads, const std::function<bool()>& should_stop) {
+  const std::vector<std::uint32_t> folders = FoldersBelow(root, index);
+  std::atomic<std::size_t> next = 0;
+  std::atomic<bool> stopping = false;
+  // Reads the next chunk; false when none is left or the read stops.
+  const auto read_chunk = [&] {
+    const std::size_t start = next.fetch_add(kChunk, std::memory_order_relaxed);
+    if (start >= folders.size() || stopping.load(std::memory_order_relaxed)) return false;
+    const std::uint64_t clock = lister.Now();
+    const std::size_t end = std::min(start + kChunk, folders.size());
+    for (std::size_t at = start; at < end && !stopping.load(std::memory_order_relaxed); ++at) {
+      Read& read = read_[folders[at]];
+      read.clock = clock;
+      read.stamp = lister.Stamp(index.Folder(folders[at]));
+      read.done = true;
+    }
+    return true;
+  };
+  if (threads == 0) {
+    while (read_chunk()) {
+      if (should_stop()) return false;
+    }
+    return true;
+  }
+  std::mutex mutex;
+  std::condition_variable finished;
+  unsigned running = threads;
+  std::vector<std::thread> readers;
+  for (unsigned i = 0; i < threads; ++i) {
+    readers.emplace_back([&] {
+      while (read_chunk()) {
+      }
+      const std::lock_guard lock(mutex);
+      --running;
+      finished.notify_all();
+    });
+  }
+  bool stopped = false;
+  for (std::unique_lock lock(mutex); running > 0;) {
+    if (finished.wait_for(lock, std::chrono::milliseconds(2), [&] { return running == 0; })) break;
+    lock.unlock();
+    stopped = should_stop();
+    lock.lock();
+    if (stopped) {
+      stopping = true;
+      break;
+    }
+  }
+  for (std::thread& reader : readers) reader.join();
+  return !stopped;
+}
+
+}  // namespace vorlix::app

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "app/search/folder_index.h"
+#include "app/search/folder_lister.h"
+
+namespace vorlix::app {
+
+// The stamps of a folder index's folders, read before a walk needs them.
+// Read one at a time in a walk's breadth-first order, each stamp costs a
+// lookup of the whole path with the system's caches cold; read in the order
+// of their paths, neighbours follow each other and the same stamps cost
+// half as much, and they spread over threads.
+class StampsReadAhead {
+ public:
+  struct Read {
+    std::uint64_t clock = 0;  // the stamps' clock before this stamp was read
+    std::optional<platform::FolderStamp> stamp;
+    bool done = false;
+  };
+
+  explicit StampsReadAhead(std::size_t folders) : read_(folders) {}
+
+  // Reads the stamps of the folders of `index` below `root` (ending with
+  // the separator) on `threads` threads of their own, or on the calling one
+  // when 0, which polls `should_stop` every few milliseconds while it waits;
+  // false when that said stop.
+  bool ReadBelow(std::string_view root, const FolderIndex& index, const FolderLister& lister, unsigned threads,
+                 const std::function<bool()>& should_stop);
+
+  // What was read for folder `number`; nullptr when it was not read ahead.
+  // Only between reads: a read in progress may be writing it.
+  const Read* Find(std::uint32_t number) const { return read_[number].done ? &read_[number] : nullptr; }
+
+ private:
+  std::vector<Read> read_;
+};
+
+}  // namespace vorlix::app

@@ -28,6 +28,11 @@ UINT CallMessage() {
   return message;
 }
 
+UINT CatchUpMessage() {
+  static const UINT message = RegisterWindowMessageW(L"VorlixListViewCatchUp");
+  return message;
+}
+
 struct Quiet {
   explicit Quiet(ListViewBinding& binding) : binding(binding) { ++binding.quiet; }
   ~Quiet() { --binding.quiet; }
@@ -133,9 +138,18 @@ LRESULT CALLBACK ListViewProcedure(HWND list, UINT message, WPARAM wparam, LPARA
     (*reinterpret_cast<const std::function<void(ListViewBinding&)>*>(lparam))(binding);
     return 0;
   }
-  if (message == WM_TIMER && wparam == kCountTimerId) {
+  if ((message == WM_TIMER && wparam == kCountTimerId) || message == CatchUpMessage()) {
     CatchUp(binding);
     return 0;
+  }
+  // Under Wine the repaint after a new count costs several times the count
+  // change itself.
+  if (message == WM_PAINT && binding.timing_repaint) {
+    binding.timing_repaint = false;
+    const ULONGLONG start = GetTickCount64();
+    const LRESULT result = DefSubclassProc(list, message, wparam, lparam);
+    binding.last_catch_up_ms += static_cast<UINT>(GetTickCount64() - start);
+    return result;
   }
   if (message == LVM_INSERTCOLUMNW || message == LVM_INSERTCOLUMNA || message == LVM_DELETECOLUMN) {
     binding.column_count = -1;
@@ -211,16 +225,22 @@ void CatchUp(ListViewBinding& binding) {
     CopySelectionToControl(binding);
   }
   binding.last_catch_up_ms = static_cast<UINT>(GetTickCount64() - start);
+  binding.timing_repaint = true;
 }
 
-// A catch-up that grows costly (a large selection to move) comes less often,
-// so that it never takes more than a fifth of the time.
+// A catch-up that grows costly (a large selection to move, a slow repaint)
+// comes less often, so that it never takes more than a fifth of the time.
 void CatchUpSoon(ListViewBinding& binding) {
   if (binding.timer_running) return;
   const UINT period = std::max(kCountPeriodMs, 4 * binding.last_catch_up_ms);
   binding.timer_running = SetTimer(binding.list, kCountTimerId, period, nullptr) != 0;
   // Without a timer the count must follow at once.
   if (!binding.timer_running) CatchUp(binding);
+}
+
+void CatchUpAtNextTurn(ListViewBinding& binding) {
+  StopTimer(binding);
+  if (!PostMessageW(binding.list, CatchUpMessage(), 0, 0)) CatchUp(binding);
 }
 
 void ChangeStateImage(ListViewBinding& binding, int index, int image) {

@@ -30,7 +30,9 @@ struct ListViewBinding {
   // changing many rows paints once a tick.
   bool repaint_pending = false;
   bool timer_running = false;
+  // What the last catch-up cost, the repaint it caused included.
   UINT last_catch_up_ms = 0;
+  bool timing_repaint = false;  // the next repaint is a catch-up's
   int column_count = -1;  // the header's, -1 until asked
   // Above 0 while the runtime itself sends the control messages: they do not
   // make it catch up, and the notices they cause are not the user's.
@@ -53,6 +55,8 @@ void CatchUp(ListViewBinding& binding);
 // After rows were added or changed: the control catches up on its timer, so
 // that changing many rows costs one count change and one repaint a tick.
 void CatchUpSoon(ListViewBinding& binding);
+// The control catches up as soon as its thread turns to its messages again.
+void CatchUpAtNextTurn(ListViewBinding& binding);
 
 // Sets a row's state image; a change of a row that had one is reported as a
 // change of its check.

@@ -95,5 +95,7 @@ void DeleteListViewRows(WindowHandle list, std::span<const ListViewRowId> ids);
 void ReorderListViewRows(WindowHandle list, std::span<const std::int32_t> order);
 // The control shows the row count now rather than at its next tick.
 void ShowListViewRowCount(WindowHandle list);
+// The same, as soon as the list's thread turns to its messages again.
+void ShowListViewRowCountSoon(WindowHandle list);
 
 }  // namespace vorlix::platform

@@ -202,5 +202,6 @@ void ReorderListViewRows(WindowHandle list, std::span<const std::int32_t> order)
 }
 
 void ShowListViewRowCount(WindowHandle list) { WithListViewRows(H(list), CatchUp); }
+void ShowListViewRowCountSoon(WindowHandle list) { WithListViewRows(H(list), CatchUpAtNextTurn); }
 
 }  // namespace vorlix::platform

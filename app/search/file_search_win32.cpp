@@ -53,8 +53,11 @@ class ResultRows : public FileWalkSink {
 // tree under Wine; more would make a disk seek between more folders.
 constexpr unsigned kListingThreads = 2;
 
+// The list shows every row once the window turns to its messages, right
+// after the search: a stop then ends the search without waiting for the
+// count change and its repaint.
 void ShowEndStatus(const core::UnitReference& results) {
-  commands::ListViewFlushCount(results);
+  commands::ListViewFlushCountSoon(results);
   const std::int32_t rows = commands::ListViewGetCount(results);
   SetLabelCaption(标签_状态, core::Text(texts::kFilesFoundBefore) + commands::ToText(core::Value(rows)) +
                                  core::Text(texts::kFoundAfter));

@@ -67,5 +67,7 @@ void ListViewDeleteRows(const core::UnitReference& list, std::span<const ListVie
 void ListViewReorderRows(const core::UnitReference& list, std::span<const std::int32_t> order);
 // Makes the control show the model's row count now (otherwise it catches up on its timer).
 void ListViewFlushCount(const core::UnitReference& list);
+// The same once the program turns to its messages again, not before.
+void ListViewFlushCountSoon(const core::UnitReference& list);
 
 }  // namespace vorlix::commands

@@ -84,5 +84,8 @@ void ListViewReorderRows(const core::UnitReference& list, std::span<const std::i
 }
 
 void ListViewFlushCount(const core::UnitReference& list) { platform::ShowListViewRowCount(ControlOf(list)); }
+void ListViewFlushCountSoon(const core::UnitReference& list) {
+  platform::ShowListViewRowCountSoon(ControlOf(list));
+}
 
 }  // namespace vorlix::commands

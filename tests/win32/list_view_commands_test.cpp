@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "platform/list_view_control.h"
 #include "runtime/commands/thread_commands.h"
 #include "runtime/core/units/unit_properties.h"
@@ -182,6 +185,41 @@ TEST_F(ListViewCommands, deleting_an_item_moves_the_later_ones_up) {
 
 TEST_F(ListViewCommands, the_column_count_is_the_headers) {
   EXPECT_EQ(ListViewGetColumnCount(list_), 2);
+}
+
+// At the end of a search the list shows every row as soon as the window
+// turns to its messages again, not before and not at the next tick.
+TEST_F(ListViewCommands, a_count_shown_soon_follows_at_the_next_turn_of_the_messages) {
+  Fill(2);
+  ListViewFlushCount(list_);
+  for (int i = 0; i < 3; ++i) ListViewInsertItem(list_, 0, "new");
+  ListViewFlushCountSoon(list_);
+  EXPECT_EQ(ShownCount(), 2) << "not yet";
+  test::PumpMessages();
+  EXPECT_EQ(ShownCount(), 5);
+}
+
+// The parent answers each paint request slowly, as a themed list under
+// Wine paints: the catch-ups come far less often than every 100 ms, so that
+// they and their repaints never take more than a fifth of the time.
+TEST_F(ListViewCommands, a_slow_repaint_makes_the_next_catch_up_wait) {
+  constexpr UINT_PTR kSlowPainting = 0x51;
+  const auto slow = [](HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) -> LRESULT {
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lparam)->code == LVN_GETDISPINFOW) Sleep(4);
+    return DefSubclassProc(window, message, wparam, lparam);
+  };
+  Fill(20);
+  ListViewFlushCount(list_);
+  UpdateWindow(List());
+  ASSERT_TRUE(SetWindowSubclass(GetParent(List()), slow, kSlowPainting, 0));
+  ListViewInsertItem(list_, 0, "first");
+  ASSERT_TRUE(test::PumpUntil([] { return ShownCount() == 21; }));
+  UpdateWindow(List());  // the repaint the catch-up asked for, slow
+  ListViewInsertItem(list_, 0, "second");
+  const ULONGLONG inserted = GetTickCount64();
+  ASSERT_TRUE(test::PumpUntil([] { return ShownCount() == 22; }, 5000));
+  EXPECT_GE(GetTickCount64() - inserted, 300u);
+  RemoveWindowSubclass(GetParent(List()), slow, kSlowPainting);
 }
 
 TEST_F(ListViewCommands, a_unit_that_is_not_loaded_is_a_fatal_error) {

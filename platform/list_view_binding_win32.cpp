@@ -263,9 +263,11 @@ void ToggleCheck(ListViewBinding& binding, int index) {
   ChangeStateImage(binding, index, 3 - image);
 }
 
-int InsertRow(ListViewBinding& binding, int index, const ListViewItemSpec& item) {
+int InsertRow(ListViewBinding& binding, int index, const ListViewItemSpec& item,
+              std::span<const std::string_view> later_columns) {
   if (binding.auto_sort != 0) index = SortedPlace(binding, item.text);
-  const int inserted = binding.rows.Insert(index, item);
+  const auto columns = static_cast<std::size_t>(std::max(ColumnCount(binding) - 1, 0));
+  const int inserted = binding.rows.Insert(index, item, later_columns.first(std::min(later_columns.size(), columns)));
   binding.shown.Inserted(inserted, binding.rows.Count());
   if (inserted < binding.rows.Count() - 1) binding.rows_moved = true;
   // Rows going in at many places would make every index the control sends

@@ -68,7 +68,9 @@ void ToggleCheck(ListViewBinding& binding, int index);
 // The row operations that the runtime's calls and the control's messages
 // share. A new row goes before `index` (past the end or negative: appended),
 // or to its place in a sorted list; gives its index.
-int InsertRow(ListViewBinding& binding, int index, const ListViewItemSpec& item);
+// `later_columns` as far as the header has columns for them.
+int InsertRow(ListViewBinding& binding, int index, const ListViewItemSpec& item,
+              std::span<const std::string_view> later_columns = {});
 // False when there is no such row.
 bool DeleteRow(ListViewBinding& binding, int index);
 void DeleteAllRows(ListViewBinding& binding);

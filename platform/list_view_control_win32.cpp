@@ -124,6 +124,12 @@ int InsertListViewItem(WindowHandle list, int index, const ListViewItemSpec& ite
   return WithListViewRows(H(list), -1, [&](ListViewBinding& binding) { return InsertRow(binding, index, item); });
 }
 
+int InsertListViewRow(WindowHandle list, int index, const ListViewItemSpec& item,
+                      std::span<const std::string_view> later_columns) {
+  return WithListViewRows(H(list), -1,
+                          [&](ListViewBinding& binding) { return InsertRow(binding, index, item, later_columns); });
+}
+
 ListViewItemSpec ListViewItemAt(WindowHandle list, int index) {
   return WithListViewRows(H(list), ListViewItemSpec{},
                           [&](ListViewBinding& binding) { return binding.rows.ItemAt(index); });

@@ -34,11 +34,15 @@ void ListViewRows::FillMissingStateImages(int image) {
   }
 }
 
-int ListViewRows::Insert(int index, const ListViewItemSpec& item) {
+int ListViewRows::Insert(int index, const ListViewItemSpec& item, std::span<const std::string_view> later_columns) {
   static_assert(sizeof(Row) <= 64, "a million rows must stay small");
   if (!Exists(index)) index = Count();
   Row row;
+  std::size_t size = item.text.size();
+  for (const std::string_view text : later_columns) size += 1 + text.size();
+  row.texts.reserve(size);
   row.texts = UpToNul(item.text);
+  for (const std::string_view text : later_columns) row.texts.append(1, '\0').append(UpToNul(text));
   row.id = NewRowId();
   row.item_data = item.item_data;
   row.image = item.image;

@@ -33,8 +33,9 @@ class ListViewRows {
   void FillMissingStateImages(int image);
 
   // Inserts before the row at `index`, or appends when the index is outside
-  // 0..Count(); gives the new row's index.
-  int Insert(int index, const ListViewItemSpec& item);
+  // 0..Count(); gives the new row's index. `later_columns` are the texts of
+  // columns 1, 2 and on, given with the row rather than one by one.
+  int Insert(int index, const ListViewItemSpec& item, std::span<const std::string_view> later_columns = {});
   void Erase(int index);
   void Clear();
   // Removes the rows with these identities in one pass; unknown ones are

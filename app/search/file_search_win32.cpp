@@ -36,8 +36,8 @@ class ResultRows : public FileWalkSink {
 
   void OnRow(std::string_view folder, std::string_view name, std::uint32_t) override {
     path_.assign(folder).append(name);
-    commands::ListViewInsertItem(results_, 0, path_, std::nullopt, std::nullopt, std::nullopt, root_tag_);
-    commands::ListViewSetText(results_, 0, 1, core::Text(name));
+    const std::string_view texts[] = {path_, name};
+    commands::ListViewInsertRow(results_, 0, texts, root_tag_);
   }
   bool ShouldStop() override { return !budget_.KeepGoing(); }
 

@@ -43,6 +43,12 @@ std::int32_t ListViewInsertItem(const core::UnitReference& list, std::optional<s
                                 std::optional<std::int32_t> indent = std::nullopt,
                                 std::optional<std::int32_t> item_data = std::nullopt);
 
+// As ListViewInsertItem with text and item data, and the texts of columns
+// 1, 2 and on at once (the rest of them ignored); for rows that come by the
+// thousand.
+std::int32_t ListViewInsertRow(const core::UnitReference& list, std::int32_t index,
+                               std::span<const std::string_view> texts, std::int32_t item_data);
+
 // The item data given at insertion, which moves with its row; 0 for no item.
 std::int32_t ListViewGetItemData(const core::UnitReference& list, std::int32_t index);
 

@@ -53,6 +53,14 @@ std::int32_t ListViewInsertItem(const core::UnitReference& list, std::optional<s
   return platform::InsertListViewItem(ControlOf(list), index.value_or(-1), item);
 }
 
+std::int32_t ListViewInsertRow(const core::UnitReference& list, std::int32_t index,
+                               std::span<const std::string_view> texts, std::int32_t item_data) {
+  platform::ListViewItemSpec item;
+  if (!texts.empty()) item.text = texts.front();
+  item.item_data = item_data;
+  return platform::InsertListViewRow(ControlOf(list), index, item, texts.empty() ? texts : texts.subspan(1));
+}
+
 std::int32_t ListViewGetItemData(const core::UnitReference& list, std::int32_t index) {
   return platform::ListViewItemAt(ControlOf(list), index).item_data;
 }

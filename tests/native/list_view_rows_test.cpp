@@ -93,6 +93,19 @@ TEST_F(ListViewRowsTest, each_column_keeps_its_own_text) {
   EXPECT_EQ(rows_.Text(1, 0), "") << "no such row";
 }
 
+TEST_F(ListViewRowsTest, a_row_can_bring_the_texts_of_its_later_columns) {
+  const std::string_view later[] = {"one", std::string_view("two\0cut", 7), "", "four"};
+  rows_.Insert(0, {"zero"}, later);
+  EXPECT_EQ(rows_.Text(0, 0), "zero");
+  EXPECT_EQ(rows_.Text(0, 1), "one");
+  EXPECT_EQ(rows_.Text(0, 2), "two") << "cut at its NUL, as any text";
+  EXPECT_EQ(rows_.Text(0, 3), "");
+  EXPECT_EQ(rows_.Text(0, 4), "four");
+  EXPECT_EQ(rows_.Text(0, 5), "");
+  rows_.SetText(0, 3, "three");
+  EXPECT_EQ(rows_.Text(0, 4), "four") << "set column by column afterwards as any other row";
+}
+
 TEST_F(ListViewRowsTest, a_text_ends_at_its_first_nul_and_is_otherwise_kept_whole) {
   Fill(1);
   const std::string long_text(100000, 'x');

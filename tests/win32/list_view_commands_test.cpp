@@ -183,6 +183,19 @@ TEST_F(ListViewCommands, deleting_an_item_moves_the_later_ones_up) {
   EXPECT_EQ(ListViewGetCount(list_), 0);
 }
 
+TEST_F(ListViewCommands, a_row_goes_in_with_its_texts_as_far_as_the_list_has_columns) {
+  Fill(1);
+  const std::string_view texts[] = {"path", "name", "a third column the list does not have"};
+  EXPECT_EQ(ListViewInsertRow(list_, 0, texts, 7), 0);
+  EXPECT_EQ(ListViewGetText(list_, 0), "path");
+  EXPECT_EQ(ListViewGetText(list_, 0, 1), "name");
+  EXPECT_EQ(ListViewGetText(list_, 0, 2), "");
+  EXPECT_EQ(ListViewGetItemData(list_, 0), 7);
+  EXPECT_EQ(ListViewGetCheck(list_, 0), 0) << "unchecked, as any new row of a list with check boxes";
+  EXPECT_EQ(ListViewGetText(list_, 1), "0");
+  EXPECT_EQ(ListViewInsertRow(list_, 99, {}, 0), 2) << "no texts: an empty row, appended";
+}
+
 TEST_F(ListViewCommands, the_column_count_is_the_headers) {
   EXPECT_EQ(ListViewGetColumnCount(list_), 2);
 }

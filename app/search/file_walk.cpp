@@ -58,7 +58,7 @@ class BreadthFirstWalk {
     for (std::uint32_t folder = 0; folder < queue_.size(); ++folder) {
       const FolderContents* contents = ahead.Wait(folder, should_stop);
       if (!contents) return false;
-      queue_.PathOf(folder, path_);
+      ahead.TakePath(folder, path_);
       if (!TakeIn(folder, *contents)) return false;
       ahead.Done(folder);
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <future>
 #include <span>
 #include <vector>
 
@@ -14,6 +15,8 @@ namespace vorlix::app {
 namespace {
 
 constexpr std::string_view kMark = "VORLIXFI";
+// From this size of records on, the checksum is worked out beside reading them.
+constexpr std::size_t kSumAsideFrom = std::size_t{1} << 20;
 constexpr std::uint32_t kVersion = 2;
 // Mark, version, format, keys' probe, record count, the size of their
 // folders' paths together (so that reading takes room for them at once),
@@ -193,10 +196,13 @@ std::optional<FolderIndex> DecodeFolderIndex(std::string_view file, std::shared_
   if (version != kVersion || code != FormatCode(format) || probe != KeysProbe(format) || size != records.size()) {
     return std::nullopt;
   }
-  if (FolderIndexChecksum(records) != checksum || count > records.size() / kSmallestRecord ||
-      paths_size > records.size()) {
-    return std::nullopt;
-  }
+  if (count > records.size() / kSmallestRecord || paths_size > records.size()) return std::nullopt;
+  // Summed on a thread of its own while the records are read, which the
+  // reading survives whatever the bytes hold: on a large index each takes
+  // milliseconds.
+  std::future<std::uint64_t> summed =
+      std::async(records.size() >= kSumAsideFrom ? std::launch::async : std::launch::deferred,
+                 FolderIndexChecksum, records);
   FolderIndex index;
   index.Reserve(static_cast<std::size_t>(count), static_cast<std::size_t>(paths_size));
   Reader in(records);
@@ -209,7 +215,7 @@ std::optional<FolderIndex> DecodeFolderIndex(std::string_view file, std::shared_
     if (!index.Put(folder, std::move(record))) return std::nullopt;  // a folder twice
     paths_read += folder.size();
   }
-  if (!in.AtEnd() || paths_read != paths_size) return std::nullopt;
+  if (!in.AtEnd() || paths_read != paths_size || summed.get() != checksum) return std::nullopt;
   return index;
 }
 

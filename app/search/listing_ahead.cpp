@@ -31,8 +31,8 @@ void ListingAhead::Claim(std::vector<Claimed>& claimed) {
   for (Claimed& folder : claimed) {
     folder.folder = next_++;
     folder.through_link = queue_.ThroughLink(folder.folder);
-    queue_.PathOf(folder.folder, folder.path);
     Slot& slot = slots_[folder.folder % kAhead];
+    queue_.PathOf(folder.folder, slot.path);
     slot.folder = folder.folder;
     slot.ready = false;
   }
@@ -49,7 +49,8 @@ void ListingAhead::Work(const NameMatcher& matcher, const FolderLister& lister, 
     Claim(claimed);
     lock.unlock();
     for (const Claimed& folder : claimed) {
-      reader.Read(folder.path, folder.through_link, slots_[folder.folder % kAhead].contents, should_stop);
+      Slot& slot = slots_[folder.folder % kAhead];
+      reader.Read(slot.path, folder.through_link, slot.contents, should_stop);
     }
     lock.lock();
     for (const Claimed& folder : claimed) slots_[folder.folder % kAhead].ready = true;

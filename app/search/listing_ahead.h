@@ -36,6 +36,9 @@ class ListingAhead {
   // The contents of `folder` once a worker has listed them; nullptr when
   // `should_stop` (polled every few milliseconds of waiting) said stop.
   const FolderContents* Wait(std::uint32_t folder, const std::function<bool()>& should_stop);
+  // Once Wait gave its contents: the folder's path, as its worker put it
+  // together, swapped into `path` (so it is not put together twice).
+  void TakePath(std::uint32_t folder, std::string& path) { path.swap(slots_[folder % kAhead].path); }
   void Add(std::uint32_t parent, std::string_view name, bool is_link);
   // Lets the workers see the folders added since the last call; costs
   // nothing when there are none.
@@ -47,13 +50,13 @@ class ListingAhead {
   struct Slot {
     std::uint32_t folder = UINT32_MAX;
     bool ready = false;
+    std::string path;
     FolderContents contents;
   };
 
   struct Claimed {
     std::uint32_t folder;
     bool through_link;
-    std::string path;
   };
 
   void Work(const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index);

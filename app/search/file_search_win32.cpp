@@ -1,5 +1,9 @@
 #include "app/search/file_search.h"
 
+#include <algorithm>
+#include <optional>
+#include <thread>
+
 #include "app/mainwindow/main_window_access.h"
 #include "app/mainwindow/main_window_units.h"
 #include "app/mainwindow/window_lifetime.h"
@@ -63,6 +67,19 @@ void ShowEndStatus(const core::UnitReference& results) {
                                  core::Text(texts::kFoundAfter));
 }
 
+// The folders' stamps are read ahead while the names are made into a
+// matcher on a thread of its own: for thousands of names to be found
+// anywhere in a file's name, each takes tens of milliseconds.
+bool ReadStampsWhileBuilding(std::optional<NameMatcher>& matcher, const std::vector<core::Text>& keywords,
+                             MatchRule rule, const std::vector<core::Text>& roots, IndexedListing* index,
+                             EventBudget& budget) {
+  std::jthread building([&] { matcher.emplace(keywords, rule, NameEncoding::kGbk); });
+  if (index == nullptr) return true;
+  return std::all_of(roots.begin(), roots.end(), [&](const core::Text& root) {
+    return index->ReadStampsBelow(root, kListingThreads, [&budget] { return !budget.KeepGoing(); });
+  });
+}
+
 }  // namespace
 
 void SearchFiles(const std::vector<core::Text>& keywords, std::vector<core::Text>& roots, bool fuzzy) {
@@ -70,16 +87,19 @@ void SearchFiles(const std::vector<core::Text>& keywords, std::vector<core::Text
   const MatchRule rule = fuzzy ? MatchRule::kContains : MatchRule::kExactFile;
   SetRuleOfShownRows(rule);
   SetLabelCaption(标签_状态, core::Text(texts::kSearchingFiles));
-  const NameMatcher matcher(keywords, rule, NameEncoding::kGbk);
   EventBudget budget;
   ResultRows rows(budget);
   SetRootsOfShownRows(roots);
-  SearchIndex index(FolderIndexForSearch(), SystemFolderLister(), [&budget] { return budget.KeepGoing(); });
-  for (std::size_t at = 0; at < roots.size(); ++at) {
-    core::Text& root = roots[at];
+  for (core::Text& root : roots) {
     if (!EndsWithSeparator(root, '\\', NameEncoding::kGbk)) root += '\\';
-    rows.SetRootTag(RowTagOfRoot(at));
-    if (!WalkFiles(root, matcher, SystemFolderLister(), rows, {kListingThreads, index.listing()})) break;
+  }
+  SearchIndex index(FolderIndexForSearch(), SystemFolderLister(), [&budget] { return budget.KeepGoing(); });
+  std::optional<NameMatcher> matcher;
+  if (ReadStampsWhileBuilding(matcher, keywords, rule, roots, index.listing(), budget)) {
+    for (std::size_t at = 0; at < roots.size(); ++at) {
+      rows.SetRootTag(RowTagOfRoot(at));
+      if (!WalkFiles(roots[at], *matcher, SystemFolderLister(), rows, {kListingThreads, index.listing()})) break;
+    }
   }
   index.HandBack();
   if (budget.WindowClosed()) throw MainWindowClosed{};

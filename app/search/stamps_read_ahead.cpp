@@ -30,7 +30,19 @@ std::vector<std::uint32_t> FoldersBelow(std::string_view root, const FolderIndex
 
 bool StampsReadAhead::ReadBelow(std::string_view root, const FolderIndex& index, const FolderLister& lister,
                                 unsigned threads, const std::function<bool()>& should_stop) {
-  const std::vector<std::uint32_t> folders = FoldersBelow(root, index);
+  if (std::any_of(roots_read_.begin(), roots_read_.end(), [root](const std::string& read) {
+        return root.starts_with(read);
+      })) {
+    return true;
+  }
+  if (!ReadEach(FoldersBelow(root, index), index, lister, threads, should_stop)) return false;
+  roots_read_.emplace_back(root);
+  return true;
+}
+
+bool StampsReadAhead::ReadEach(const std::vector<std::uint32_t>& folders, const FolderIndex& index,
+                               const FolderLister& lister, unsigned threads,
+                               const std::function<bool()>& should_stop) {
   std::atomic<std::size_t> next = 0;
   std::atomic<bool> stopping = false;
   // Reads the next chunk; false when none is left or the read stops.

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -29,7 +30,7 @@ class StampsReadAhead {
   // Reads the stamps of the folders of `index` below `root` (ending with
   // the separator) on `threads` threads of their own, or on the calling one
   // when 0, which polls `should_stop` every few milliseconds while it waits;
-  // false when that said stop.
+  // false when that said stop. Nothing to do below a root read whole before.
   bool ReadBelow(std::string_view root, const FolderIndex& index, const FolderLister& lister, unsigned threads,
                  const std::function<bool()>& should_stop);
 
@@ -38,7 +39,11 @@ class StampsReadAhead {
   const Read* Find(std::uint32_t number) const { return read_[number].done ? &read_[number] : nullptr; }
 
  private:
+  bool ReadEach(const std::vector<std::uint32_t>& folders, const FolderIndex& index, const FolderLister& lister,
+                unsigned threads, const std::function<bool()>& should_stop);
+
   std::vector<Read> read_;
+  std::vector<std::string> roots_read_;
 };
 
 }  // namespace vorlix::app

@@ -534,6 +534,23 @@ TEST_F(IndexedListingStamps, stamps_are_read_ahead_once_each_in_the_order_of_pat
   }
 }
 
+// The window reads ahead below every root before the names' matcher is
+// ready; the walks then read nothing twice.
+TEST_F(IndexedListingStamps, a_tree_read_ahead_whole_is_not_read_again_by_its_walk_or_one_below) {
+  Search(200 * kSecond);
+  IndexedListing listing(index_, lister_);
+  const std::size_t asked_before = lister_.stamp_requests().size();
+  ASSERT_TRUE(listing.ReadStampsBelow("/r/", 0, [] { return false; }));
+  EXPECT_EQ(lister_.stamp_requests().size() - asked_before, 2u);
+  const NameMatcher matcher(std::vector<std::string>{"txt"}, MatchRule::kContains, NameEncoding::kUtf8);
+  RowRecorder below, whole;
+  WalkFiles("/r/sub", matcher, lister_, below, {0, &listing});
+  WalkFiles("/r", matcher, lister_, whole, {2, &listing});
+  EXPECT_EQ(lister_.stamp_requests().size() - asked_before, 2u);
+  EXPECT_EQ(below.rows, Rows{"/r/sub/|two.txt|0"});
+  EXPECT_EQ(whole.rows, (Rows{"/r/|one.txt|0", "/r/sub/|two.txt|0"}));
+}
+
 // A stamp read ahead counts as read when its clock was read, before the
 // walk: a folder listed anew long after that clock, but within seconds of
 // its stamp, is still racy.

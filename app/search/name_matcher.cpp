@@ -40,12 +40,6 @@ NameKeys KeysOf(const LoweredName& name) {
           !stem.empty()};
 }
 
-bool NameMatcher::MayMatch(const NameKeys& keys) const {
-  if (rule_ == MatchRule::kContains) return true;
-  if (patterns_.MayHold(keys.whole)) return true;
-  return rule_ == MatchRule::kExactFile && keys.has_stem && patterns_.MayHold(keys.stem);
-}
-
 std::optional<std::uint32_t> NameMatcher::PatternOf(std::string_view lowered) const { return patterns_.Find(lowered); }
 
 void NameMatcher::AppendKeywordsOf(std::uint32_t pattern, std::vector<std::uint32_t>& keywords) const {

@@ -59,7 +59,11 @@ class NameMatcher {
   void Match(const LoweredName& name, Scratch& scratch, std::vector<std::uint32_t>& keywords) const;
   // False when the name with these keys matches no keyword, so Match would
   // give none; true when it may. The contains rule always may.
-  bool MayMatch(const NameKeys& keys) const;
+  bool MayMatch(const NameKeys& keys) const {
+    if (rule_ == MatchRule::kContains) return true;
+    if (patterns_.MayHold(keys.whole)) return true;
+    return rule_ == MatchRule::kExactFile && keys.has_stem && patterns_.MayHold(keys.stem);
+  }
 
   MatchRule rule() const { return rule_; }
   NameEncoding encoding() const { return encoding_; }

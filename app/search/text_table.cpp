@@ -84,12 +84,6 @@ std::optional<std::uint32_t> TextTable::Find(std::string_view text) const {
   return slot.number;
 }
 
-bool TextTable::MayHold(std::uint32_t seen_key) const {
-  if (slots_.empty()) return false;
-  const std::size_t bit = seen_key & (seen_.size() * 64 - 1);
-  return seen_[bit / 64] >> (bit % 64) & 1;
-}
-
 // Slots at most half full and sixteen bits per slot: 32 bits or more per
 // text, so that a text not in the table is turned away 31 times in 32
 // (most names a search meets match nothing).

@@ -27,7 +27,12 @@ class TextTable {
   static std::uint32_t SeenKey(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 40); }
   // False when no text with this seen key is in the table; true when one
   // may be. Reads no text.
-  bool MayHold(std::uint32_t seen_key) const;
+  // Inline: asked for nearly every name of a repeat search.
+  bool MayHold(std::uint32_t seen_key) const {
+    if (slots_.empty()) return false;
+    const std::size_t bit = seen_key & (seen_.size() * 64 - 1);
+    return seen_[bit / 64] >> (bit % 64) & 1;
+  }
   std::string_view Text(std::uint32_t number) const;
   std::size_t size() const { return starts_.size() - 1; }
   void Reserve(std::size_t texts, std::size_t bytes = 0);

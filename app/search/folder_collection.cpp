@@ -8,6 +8,10 @@
 namespace vorlix::app {
 namespace {
 
+// The collection lists on one thread; a repeat collection spends its time
+// on the folders' stamps, which are read ahead on threads of their own.
+constexpr unsigned kStampReadingThreads = 2;
+
 // A folder on the way down, with its subfolders still to be entered.
 struct Level {
   std::string path;  // as given, without a closing separator added
@@ -50,7 +54,13 @@ class DepthFirstCollection {
 
   bool Run(std::string_view root) {
     sink_.OnFolder(root);
-    if (!Enter(std::string(root), index_ != nullptr && lister_.IsLink(root))) return false;
+    const bool root_is_link = index_ != nullptr && lister_.IsLink(root);
+    if (index_ && !root_is_link && !index_->ReadStampsBelow(ListedAs(std::string(root)), kStampReadingThreads, [this] {
+          return sink_.ShouldStop();
+        })) {
+      return false;
+    }
+    if (!Enter(std::string(root), root_is_link)) return false;
     const std::string walked = levels_.front().listed_as;
     if (!Descend()) return false;
     if (index_) index_->TreeWalked(walked);
@@ -80,14 +90,18 @@ class DepthFirstCollection {
     return true;
   }
 
+  std::string ListedAs(std::string path) const {
+    if (!EndsWithSeparator(path, lister_.separator(), lister_.encoding())) path += lister_.separator();
+    return path;
+  }
+
   // Lists a folder and makes it the deepest level. False when stopped.
   bool Enter(std::string path, bool through_link) {
     if (sink_.ShouldStop()) return false;
     Level& level = levels_.emplace_back();
     level.path = std::move(path);
     level.through_link = through_link;
-    level.listed_as = level.path;
-    if (!EndsWithSeparator(level.listed_as, lister_.separator(), lister_.encoding())) level.listed_as += lister_.separator();
+    level.listed_as = ListedAs(level.path);
     SubfolderList subfolders(level, sink_);
     const bool listed = index_ != nullptr && !through_link ? index_->List(level.listed_as, subfolders)
                                                            : lister_.List(level.listed_as, subfolders);

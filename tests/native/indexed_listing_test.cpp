@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <mutex>
 #include <chrono>
 #include <random>
 #include <set>
@@ -549,6 +550,23 @@ TEST_F(IndexedListingStamps, a_tree_read_ahead_whole_is_not_read_again_by_its_wa
   EXPECT_EQ(lister_.stamp_requests().size() - asked_before, 2u);
   EXPECT_EQ(below.rows, Rows{"/r/sub/|two.txt|0"});
   EXPECT_EQ(whole.rows, (Rows{"/r/|one.txt|0", "/r/sub/|two.txt|0"}));
+}
+
+// A collection lists on its own thread and reads the stamps ahead on others.
+TEST_F(IndexedListingStamps, a_folder_collection_reads_the_stamps_ahead_on_threads_of_their_own) {
+  Search(200 * kSecond);
+  std::mutex mutex;
+  std::vector<std::thread::id> asked_on;
+  lister_.OnStamp([&](std::string_view) {
+    const std::lock_guard lock(mutex);
+    asked_on.push_back(std::this_thread::get_id());
+  });
+  IndexedListing listing(index_, lister_);
+  EXPECT_EQ(Collected(lister_, &listing), Collected(lister_, nullptr));
+  lister_.OnStamp(nullptr);
+  EXPECT_EQ(listing.replayed(), 2u);
+  ASSERT_EQ(asked_on.size(), 2u);
+  for (const std::thread::id id : asked_on) EXPECT_NE(id, std::this_thread::get_id());
 }
 
 // A stamp read ahead counts as read when its clock was read, before the

@@ -26,6 +26,36 @@ std::vector<std::uint32_t> FoldersBelow(std::string_view root, const FolderIndex
   return below;
 }
 
+// Runs `read_chunk` on `threads` threads until it says none is left, while
+// the calling thread polls `should_stop` every few milliseconds; a stop
+// sets `stopping`, which `read_chunk` heeds. False when stopped.
+bool ReadOnThreads(unsigned threads, const std::function<bool()>& read_chunk, std::atomic<bool>& stopping,
+                   const std::function<bool()>& should_stop) {
+  std::mutex mutex;
+  std::condition_variable finished;
+  unsigned running = threads;
+  std::vector<std::thread> readers;
+  for (unsigned i = 0; i < threads; ++i) {
+    readers.emplace_back([&] {
+      while (read_chunk()) {
+      }
+      const std::lock_guard lock(mutex);
+      --running;
+      finished.notify_all();
+    });
+  }
+  bool stopped = false;
+  for (std::unique_lock lock(mutex); running > 0 && !stopped;) {
+    if (finished.wait_for(lock, std::chrono::milliseconds(2), [&] { return running == 0; })) break;
+    lock.unlock();
+    stopped = should_stop();
+    lock.lock();
+  }
+  stopping = stopped;
+  for (std::thread& reader : readers) reader.join();
+  return !stopped;
+}
+
 }  // namespace
 
 bool StampsReadAhead::ReadBelow(std::string_view root, const FolderIndex& index, const FolderLister& lister,
@@ -46,7 +76,7 @@ bool StampsReadAhead::ReadEach(const std::vector<std::uint32_t>& folders, const 
   std::atomic<std::size_t> next = 0;
   std::atomic<bool> stopping = false;
   // Reads the next chunk; false when none is left or the read stops.
-  const auto read_chunk = [&] {
+  const std::function<bool()> read_chunk = [&] {
     const std::size_t start = next.fetch_add(kChunk, std::memory_order_relaxed);
     if (start >= folders.size() || stopping.load(std::memory_order_relaxed)) return false;
     const std::uint64_t clock = lister.Now();
@@ -59,38 +89,11 @@ bool StampsReadAhead::ReadEach(const std::vector<std::uint32_t>& folders, const 
     }
     return true;
   };
-  if (threads == 0) {
-    while (read_chunk()) {
-      if (should_stop()) return false;
-    }
-    return true;
+  if (threads > 0) return ReadOnThreads(threads, read_chunk, stopping, should_stop);
+  while (read_chunk()) {
+    if (should_stop()) return false;
   }
-  std::mutex mutex;
-  std::condition_variable finished;
-  unsigned running = threads;
-  std::vector<std::thread> readers;
-  for (unsigned i = 0; i < threads; ++i) {
-    readers.emplace_back([&] {
-      while (read_chunk()) {
-      }
-      const std::lock_guard lock(mutex);
-      --running;
-      finished.notify_all();
-    });
-  }
-  bool stopped = false;
-  for (std::unique_lock lock(mutex); running > 0;) {
-    if (finished.wait_for(lock, std::chrono::milliseconds(2), [&] { return running == 0; })) break;
-    lock.unlock();
-    stopped = should_stop();
-    lock.lock();
-    if (stopped) {
-      stopping = true;
-      break;
-    }
-  }
-  for (std::thread& reader : readers) reader.join();
-  return !stopped;
+  return true;
 }
 
 }  // namespace vorlix::app

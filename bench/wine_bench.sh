@@ -17,7 +17,7 @@ if [[ ! -e $prefix/.complete ]]; then
   touch "$prefix/.complete"
 fi
 export WINEPREFIX=$prefix
-trap 'stop_private_display; wineserver -k 2>/dev/null' EXIT
+trap 'stop_private_display; wineserver -k 2>/dev/null || true' EXIT
 start_private_display
 if [[ ${1-} == --index ]]; then
   python3 bench/wine_index_bench.py "${@:2}"

@@ -121,7 +121,7 @@ void DeleteAllListViewColumns(WindowHandle list) {
 }
 
 int InsertListViewItem(WindowHandle list, int index, const ListViewItemSpec& item) {
-  return WithListViewRows(H(list), -1, [&](ListViewBinding& binding) { return InsertRow(binding, index, item); });
+  return InsertListViewRow(list, index, item, {});
 }
 
 int InsertListViewRow(WindowHandle list, int index, const ListViewItemSpec& item,

@@ -12,12 +12,6 @@
 namespace vorlix::app {
 namespace {
 
-std::string WalkedRoot(std::string_view root, const FolderLister& lister) {
-  std::string walked(root);
-  if (!EndsWithSeparator(walked, lister.separator(), lister.encoding())) walked += lister.separator();
-  return walked;
-}
-
 class BreadthFirstWalk {
  public:
   BreadthFirstWalk(std::string_view root, const NameMatcher& matcher, const FolderLister& lister, FileWalkSink& sink,
@@ -27,14 +21,16 @@ class BreadthFirstWalk {
         lister_(lister),
         sink_(sink),
         index_(index),
-        queue_(WalkedRoot(root, lister), lister.separator(), index != nullptr && lister.IsLink(root)) {}
+        queue_(ListedAs(root, lister), lister.separator(), index != nullptr && lister.IsLink(root)) {}
 
   bool Run(unsigned listing_threads) {
-    if (index_ && !index_->ReadStampsBelow(queue_.Root(), listing_threads, [this] { return sink_.ShouldStop(); })) {
+    // Below a root that is a link every folder is listed; no stamp is asked.
+    if (index_ && !queue_.ThroughLink(0) &&
+        !index_->ReadStampsBelow(queue_.Root(), listing_threads, [this] { return sink_.ShouldStop(); })) {
       return false;
     }
     if (!Walk(listing_threads)) return false;
-    if (index_) index_->TreeWalked(WalkedRoot(root_, lister_));
+    if (index_) index_->TreeWalked(queue_.Root());
     return true;
   }
 

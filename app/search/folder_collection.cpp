@@ -55,7 +55,7 @@ class DepthFirstCollection {
   bool Run(std::string_view root) {
     sink_.OnFolder(root);
     const bool root_is_link = index_ != nullptr && lister_.IsLink(root);
-    if (index_ && !root_is_link && !index_->ReadStampsBelow(ListedAs(std::string(root)), kStampReadingThreads, [this] {
+    if (index_ && !root_is_link && !index_->ReadStampsBelow(ListedAs(root, lister_), kStampReadingThreads, [this] {
           return sink_.ShouldStop();
         })) {
       return false;
@@ -90,18 +90,13 @@ class DepthFirstCollection {
     return true;
   }
 
-  std::string ListedAs(std::string path) const {
-    if (!EndsWithSeparator(path, lister_.separator(), lister_.encoding())) path += lister_.separator();
-    return path;
-  }
-
   // Lists a folder and makes it the deepest level. False when stopped.
   bool Enter(std::string path, bool through_link) {
     if (sink_.ShouldStop()) return false;
     Level& level = levels_.emplace_back();
     level.path = std::move(path);
     level.through_link = through_link;
-    level.listed_as = ListedAs(level.path);
+    level.listed_as = ListedAs(level.path, lister_);
     SubfolderList subfolders(level, sink_);
     const bool listed = index_ != nullptr && !through_link ? index_->List(level.listed_as, subfolders)
                                                            : lister_.List(level.listed_as, subfolders);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/search/name_text.h"
@@ -33,6 +34,13 @@ class FolderLister {
   virtual std::uint64_t Now() const = 0;
   virtual std::uint64_t TicksPerSecond() const = 0;
 };
+
+// `path` as a listing takes it: ending with the lister's separator.
+inline std::string ListedAs(std::string_view path, const FolderLister& lister) {
+  std::string listed(path);
+  if (!EndsWithSeparator(listed, lister.separator(), lister.encoding())) listed += lister.separator();
+  return listed;
+}
 
 // The system's listing: '\' and GBK names on Windows, '/' and the file
 // system's bytes (taken as UTF-8) elsewhere.

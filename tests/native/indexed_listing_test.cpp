@@ -335,6 +335,19 @@ class IndexedListingStamps : public ::testing::Test {
     return rows;
   }
 
+  // A second tree, "/other/" holding one file, kept in the index by a
+  // search of its own at `now`.
+  void KeepOtherTree(std::uint64_t now) {
+    lister_.AddFolder("/other/", {File("x")});
+    lister_.SetStamp("/other/", Stamp(100 * kSecond));
+    lister_.SetNow(now);
+    IndexedListing listing(index_, lister_);
+    RowRecorder recorder;
+    const NameMatcher matcher(std::vector<std::string>{"x"}, MatchRule::kContains, NameEncoding::kUtf8);
+    WalkFiles("/other", matcher, lister_, recorder, {0, &listing});
+    index_ = std::make_shared<const FolderIndex>(listing.Result());
+  }
+
   FakeLister lister_;
   std::shared_ptr<const FolderIndex> index_;
   std::uint64_t replayed_ = 0;
@@ -419,16 +432,7 @@ TEST_F(IndexedListingStamps, a_stopped_listing_is_not_kept_and_what_was_listed_i
 }
 
 TEST_F(IndexedListingStamps, folders_gone_from_a_walked_tree_are_dropped_and_other_trees_kept) {
-  lister_.AddFolder("/other/", {File("x")});
-  lister_.SetStamp("/other/", Stamp(100 * kSecond));
-  lister_.SetNow(200 * kSecond);
-  {
-    IndexedListing listing(index_, lister_);
-    RowRecorder recorder;
-    const NameMatcher matcher(std::vector<std::string>{"x"}, MatchRule::kContains, NameEncoding::kUtf8);
-    WalkFiles("/other", matcher, lister_, recorder, {0, &listing});
-    index_ = std::make_shared<const FolderIndex>(listing.Result());
-  }
+  KeepOtherTree(200 * kSecond);
   Search(210 * kSecond);
   lister_.AddFolder("/r/", {File("one.txt")});
   lister_.SetStamp("/r/", Stamp(300 * kSecond));
@@ -497,14 +501,8 @@ TEST_F(IndexedListingStamps, stamps_are_read_ahead_once_each_in_the_order_of_pat
   lister_.AddFolder("/r/", {File("one.txt"), Folder("sub"), Folder("a")});
   lister_.AddFolder("/r/a/", {Folder("b")});
   lister_.AddFolder("/r/a/b/", {File("deep.txt")});
-  lister_.AddFolder("/other/", {File("x")});
-  for (const char* folder : {"/r/a/", "/r/a/b/", "/other/"}) lister_.SetStamp(folder, Stamp(100 * kSecond));
-  lister_.SetNow(200 * kSecond);
-  IndexedListing other(index_, lister_);
-  RowRecorder ignored;
-  const NameMatcher x(std::vector<std::string>{"x"}, MatchRule::kContains, NameEncoding::kUtf8);
-  WalkFiles("/other", x, lister_, ignored, {0, &other});
-  index_ = std::make_shared<const FolderIndex>(other.Result());
+  for (const char* folder : {"/r/a/", "/r/a/b/"}) lister_.SetStamp(folder, Stamp(100 * kSecond));
+  KeepOtherTree(200 * kSecond);
   Search(200 * kSecond);
   ASSERT_EQ(index_->Folder(1), "/r/") << "kept in the order of the walk, not of the paths";
   lister_.AddFolder("/r/a/new/", {File("n.txt")});

@@ -8,6 +8,7 @@
 #include "app/search/folder_queue.h"
 #include "app/search/folder_reading.h"
 #include "app/search/listing_ahead.h"
+#include "app/search/unchanged_tree_walk.h"
 
 namespace vorlix::app {
 namespace {
@@ -25,9 +26,19 @@ class BreadthFirstWalk {
 
   bool Run(unsigned listing_threads) {
     // Below a root that is a link every folder is listed; no stamp is asked.
-    if (index_ && !queue_.ThroughLink(0) &&
-        !index_->ReadStampsBelow(queue_.Root(), listing_threads, [this] { return sink_.ShouldStop(); })) {
-      return false;
+    if (index_ && !queue_.ThroughLink(0)) {
+      if (!index_->ReadStampsBelow(queue_.Root(), listing_threads, [this] { return sink_.ShouldStop(); })) {
+        return false;
+      }
+      switch (WalkUnchangedTree(queue_.Root(), matcher_, lister_, *index_, sink_, listing_threads)) {
+        case UnchangedTreeWalk::kStopped:
+          return false;
+        case UnchangedTreeWalk::kWalked:
+          index_->TreeWalked(queue_.Root());
+          return true;
+        case UnchangedTreeWalk::kChanged:
+          break;
+      }
     }
     if (!Walk(listing_threads)) return false;
     if (index_) index_->TreeWalked(queue_.Root());

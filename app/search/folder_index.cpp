@@ -30,12 +30,46 @@ std::uint32_t KeyAt(std::string_view packed, std::size_t at) {
 std::size_t KeysSize(char kind) { return kind == kFile ? kKeySize : kind == kFileWithStem ? 2 * kKeySize : 0; }
 
 // Reads a name's size at `at`; false when it runs past the end, is too
-// long, or is more than the bytes left.
+// long, or is more than the bytes left. Most names are shorter than 128
+// bytes, so their size is one byte.
 bool ReadNameSize(std::string_view packed, std::size_t& at, std::size_t& size) {
+  if (at < packed.size() && static_cast<unsigned char>(packed[at]) < 0x80) {
+    const std::size_t value = static_cast<unsigned char>(packed[at++]);
+    size = std::min(value, packed.size() - at);
+    return value == size;
+  }
   std::uint64_t value = 0;
   const bool read = ReadBase128(packed, at, value);
   size = static_cast<std::size_t>(std::min<std::uint64_t>(value, packed.size() - at));
   return read && value == size;
+}
+
+struct Entry {
+  char kind;
+  platform::FolderEntry entry;
+  NameKeys keys;
+};
+
+// Reads the entry at `at` (before the end) and moves past it, staying
+// within `packed` whatever it holds; false when the entry is not whole: of
+// an unknown kind, with an empty name or one running past the end, or its
+// keys cut short.
+bool ReadEntry(std::string_view packed, std::size_t& at, Entry& read) {
+  read.kind = packed[at++];
+  std::size_t size = 0;
+  const bool sized = ReadNameSize(packed, at, size);
+  read.entry = {packed.substr(at, size), read.kind == kFolder, false};
+  at += size;
+  if (read.kind == kFolder) return sized && size > 0;
+  if (packed.size() - at < KeysSize(read.kind) || (read.kind != kFile && read.kind != kFileWithStem)) return false;
+  read.keys = {KeyAt(packed, at), read.kind == kFileWithStem ? KeyAt(packed, at + kKeySize) : 0,
+               read.kind == kFileWithStem};
+  at += KeysSize(read.kind);
+  return sized && size > 0;
+}
+
+bool Give(const Entry& read, KeyedEntryVisitor& visitor) {
+  return read.kind == kFolder ? visitor.Visit(read.entry) : visitor.VisitKeyed(read.entry, read.keys);
 }
 
 }  // namespace
@@ -50,39 +84,33 @@ void Append(std::string& packed, const platform::FolderEntry& entry, const NameK
   if (kind == kFileWithStem) AppendKey(packed, keys.stem);
 }
 
-// Only Valid ever meets packed entries that were not written by Append;
-// this stays within `packed` whatever it holds.
+// Only Valid and ReplayChecked ever meet packed entries that were not
+// written by Append.
 bool Replay(std::string_view packed, KeyedEntryVisitor& visitor) {
-  std::size_t at = 0, size = 0;
-  while (at < packed.size()) {
-    const char kind = packed[at++];
-    ReadNameSize(packed, at, size);
-    const platform::FolderEntry entry{packed.substr(at, size), kind == kFolder, false};
-    at += size;
-    if (kind == kFolder) {
-      if (!visitor.Visit(entry)) return false;
-      continue;
-    }
-    if (packed.size() - at < KeysSize(kind)) return true;
-    const NameKeys keys{KeyAt(packed, at), kind == kFileWithStem ? KeyAt(packed, at + kKeySize) : 0,
-                        kind == kFileWithStem};
-    at += KeysSize(kind);
-    if (!visitor.VisitKeyed(entry, keys)) return false;
+  Entry read;
+  for (std::size_t at = 0; at < packed.size();) {
+    if (!ReadEntry(packed, at, read)) return true;
+    if (!Give(read, visitor)) return false;
   }
   return true;
 }
 
+bool ReplayChecked(std::string_view packed, std::uint64_t count, KeyedEntryVisitor& visitor) {
+  if (packed.find('\0') != std::string_view::npos) return false;
+  Entry read;
+  std::size_t at = 0;
+  for (std::uint64_t entry = 0; entry < count; ++entry) {
+    if (at == packed.size() || !ReadEntry(packed, at, read) || !Give(read, visitor)) return false;
+  }
+  return at == packed.size();
+}
+
 bool Valid(std::string_view packed, std::uint64_t count) {
   if (packed.find('\0') != std::string_view::npos) return false;
-  std::size_t at = 0, size = 0;
+  Entry read;
+  std::size_t at = 0;
   for (std::uint64_t entry = 0; entry < count; ++entry) {
-    if (at == packed.size()) return false;
-    const char kind = packed[at++];
-    if (kind != kFolder && kind != kFile && kind != kFileWithStem) return false;
-    if (!ReadNameSize(packed, at, size) || size == 0) return false;
-    at += size;
-    if (packed.size() - at < KeysSize(kind)) return false;
-    at += KeysSize(kind);
+    if (at == packed.size() || !ReadEntry(packed, at, read)) return false;
   }
   return at == packed.size();
 }

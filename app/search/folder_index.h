@@ -40,6 +40,10 @@ void Append(std::string& packed, const platform::FolderEntry& entry, const NameK
 // Gives every entry to the visitor, none of them a link, files with their
 // keys; false when the visitor ended early.
 bool Replay(std::string_view packed, KeyedEntryVisitor& visitor);
+// Replay of entries not known to be whole: checks what Valid checks as it
+// goes, and ends at the first fault, the entries before it given. False
+// then, or when the visitor ended early.
+bool ReplayChecked(std::string_view packed, std::uint64_t count, KeyedEntryVisitor& visitor);
 // Whether `packed` holds exactly `count` entries, each of a known kind,
 // with a name that is not empty and holds no zero byte, and its keys.
 bool Valid(std::string_view packed, std::uint64_t count);

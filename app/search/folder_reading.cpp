@@ -20,6 +20,14 @@ bool FolderReader::Read(std::string_view folder, bool through_link, FolderConten
   return !stopped_;
 }
 
+bool FolderReader::AppendKept(const FolderRecord& kept, FolderContents& contents,
+                              const std::function<bool()>& should_stop) {
+  contents_ = &contents;
+  should_stop_ = &should_stop;
+  stopped_ = false;
+  return packed_entries::ReplayChecked(kept.entries, kept.entry_count, *this) && !stopped_;
+}
+
 bool FolderReader::ShouldStop() {
   if ((*should_stop_)()) stopped_ = true;
   return stopped_;
@@ -27,18 +35,19 @@ bool FolderReader::ShouldStop() {
 
 // Most names match nothing; their keys tell so without lowering them.
 bool FolderReader::VisitKeyed(const platform::FolderEntry& entry, const NameKeys& keys) {
-  if (!keys_fit_ || matcher_.MayMatch(keys)) return Visit(entry);
+  if (!keys_fit_) return Take(entry, nullptr);
+  if (matcher_.MayMatch(keys)) return Take(entry, &keys);
   return !ShouldStop();
 }
 
-bool FolderReader::Visit(const platform::FolderEntry& entry) {
+bool FolderReader::Take(const platform::FolderEntry& entry, const NameKeys* keys) {
   if (ShouldStop()) return false;
   if (entry.is_folder) {
     contents_->subfolders.push_back({AddName(entry.name), static_cast<std::uint32_t>(entry.name.size()), entry.is_link});
     return true;
   }
   lowered_.Assign(entry.name, matcher_.encoding());
-  matcher_.Match(lowered_, scratch_, matched_);
+  matcher_.Match(lowered_, scratch_, matched_, keys);
   if (matched_.empty()) return true;
   contents_->keywords.insert(contents_->keywords.end(), matched_.begin(), matched_.end());
   contents_->files.push_back({AddName(lowered_.text()), static_cast<std::uint32_t>(entry.name.size()),

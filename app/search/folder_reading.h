@@ -49,10 +49,17 @@ class FolderReader final : private KeyedEntryVisitor {
   // every entry; false when it said stop.
   bool Read(std::string_view folder, bool through_link, FolderContents& contents,
             const std::function<bool()>& should_stop);
+  // Adds to `contents` the entries of a kept folder, as Read gives them, so
+  // that one FolderContents can hold several folders back to back; false
+  // when stopped or when the entries are not whole (see
+  // packed_entries::ReplayChecked), some of them added.
+  bool AppendKept(const FolderRecord& kept, FolderContents& contents, const std::function<bool()>& should_stop);
 
  private:
-  bool Visit(const platform::FolderEntry& entry) override;
+  bool Visit(const platform::FolderEntry& entry) override { return Take(entry, nullptr); }
   bool VisitKeyed(const platform::FolderEntry& entry, const NameKeys& keys) override;
+  // `keys`, when they fit, spare the lookups they rule out.
+  bool Take(const platform::FolderEntry& entry, const NameKeys* keys);
   bool ShouldStop();
   std::uint32_t AddName(std::string_view name);
 

@@ -97,10 +97,21 @@ bool IndexedListing::List(std::string_view folder, KeyedEntryVisitor& visitor) {
   if (kept.racy || !(kept.stamp == *stamp) || !packed_entries::Valid(kept.entries, kept.entry_count)) {
     return ListAndKeep(folder, *stamp, now, visitor);
   }
-  used_[*number].store(true, std::memory_order_relaxed);
-  replayed_.fetch_add(1, std::memory_order_relaxed);
+  MarkReplayed(*number);
   packed_entries::Replay(kept.entries, visitor);
   return true;
+}
+
+bool IndexedListing::UnchangedAhead(std::uint32_t number) {
+  const StampsReadAhead::Read* ahead = read_ahead_.Find(number);
+  if (!ahead || !ahead->stamp) return false;
+  const FolderRecord& kept = previous_->Record(number);
+  return !kept.racy && kept.stamp == *ahead->stamp && Trusted(*ahead->stamp, previous_->Folder(number));
+}
+
+void IndexedListing::MarkReplayed(std::uint32_t number) {
+  used_[number].store(true, std::memory_order_relaxed);
+  replayed_.fetch_add(1, std::memory_order_relaxed);
 }
 
 bool IndexedListing::ListAndKeep(std::string_view folder, const platform::FolderStamp& stamp, std::uint64_t now,

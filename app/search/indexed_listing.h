@@ -52,6 +52,15 @@ class IndexedListing {
   // holds a link; false when it cannot be listed. Safe on several threads.
   bool List(std::string_view folder, KeyedEntryVisitor& visitor);
 
+  // The index this search began with.
+  const FolderIndex& previous() const { return *previous_; }
+  // Whether kept folder `number` may be given as it was kept, its entries
+  // being whole: its stamp read ahead equals the one kept, which was not
+  // racy, on a volume that keeps stamps.
+  bool UnchangedAhead(std::uint32_t number);
+  // Kept folder `number` was given as it was kept, without List.
+  void MarkReplayed(std::uint32_t number);
+
   // A walk below `folder` (ending with the separator) reached every folder
   // it could: folders the index kept below it that this search did not
   // meet are gone.

@@ -47,14 +47,16 @@ void NameMatcher::AppendKeywordsOf(std::uint32_t pattern, std::vector<std::uint3
                   keyword_of_pattern_.begin() + first_keyword_[pattern + 1]);
 }
 
-void NameMatcher::Match(const LoweredName& name, Scratch& scratch, std::vector<std::uint32_t>& keywords) const {
+void NameMatcher::Match(const LoweredName& name, Scratch& scratch, std::vector<std::uint32_t>& keywords,
+                        const NameKeys* keys) const {
   keywords.clear();
   if (rule_ == MatchRule::kContains) return MatchContained(name, scratch, keywords);
-  const auto whole = PatternOf(name.text());
+  const auto whole = keys && !patterns_.MayHold(keys->whole) ? std::nullopt : PatternOf(name.text());
   if (whole) AppendKeywordsOf(*whole, keywords);
   if (rule_ == MatchRule::kExactWhole) return;
   const std::string_view stem = name.WithoutLastExtension();
-  const auto without_extension = stem.empty() ? std::nullopt : PatternOf(stem);
+  const bool stem_ruled_out = keys && !patterns_.MayHold(keys->stem);
+  const auto without_extension = stem.empty() || stem_ruled_out ? std::nullopt : PatternOf(stem);
   if (!without_extension) return;
   const std::size_t of_whole = keywords.size();
   AppendKeywordsOf(*without_extension, keywords);

@@ -55,8 +55,10 @@ class NameMatcher {
 
   // Replaces `keywords` with the indices of the keywords that `name`
   // matches, ascending. Each keyword comes once, and each copy of a keyword
-  // typed twice comes with its own index.
-  void Match(const LoweredName& name, Scratch& scratch, std::vector<std::uint32_t>& keywords) const;
+  // typed twice comes with its own index. With the name's `keys` (made in
+  // this matcher's encoding), a lookup they rule out is not made.
+  void Match(const LoweredName& name, Scratch& scratch, std::vector<std::uint32_t>& keywords,
+             const NameKeys* keys = nullptr) const;
   // False when the name with these keys matches no keyword, so Match would
   // give none; true when it may. The contains rule always may.
   bool MayMatch(const NameKeys& keys) const {

@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
+
+#include "app/search/work_on_threads.h"
 
 namespace vorlix::app {
 namespace {
@@ -14,8 +12,9 @@ namespace {
 // is read once for them.
 constexpr std::size_t kChunk = 256;
 
-// The folders of the index below `root`, in the order of their paths, so a
-// folder's subfolders follow it. The index file keeps them in that order.
+}  // namespace
+
+// The index file keeps its folders in the order of their paths.
 std::vector<std::uint32_t> FoldersBelow(std::string_view root, const FolderIndex& index) {
   std::vector<std::uint32_t> below;
   for (std::uint32_t number = 0; number < index.size(); ++number) {
@@ -25,38 +24,6 @@ std::vector<std::uint32_t> FoldersBelow(std::string_view root, const FolderIndex
   if (!std::is_sorted(below.begin(), below.end(), by_path)) std::sort(below.begin(), below.end(), by_path);
   return below;
 }
-
-// Runs `read_chunk` on `threads` threads until it says none is left, while
-// the calling thread polls `should_stop` every few milliseconds; a stop
-// sets `stopping`, which `read_chunk` heeds. False when stopped.
-bool ReadOnThreads(unsigned threads, const std::function<bool()>& read_chunk, std::atomic<bool>& stopping,
-                   const std::function<bool()>& should_stop) {
-  std::mutex mutex;
-  std::condition_variable finished;
-  unsigned running = threads;
-  std::vector<std::thread> readers;
-  for (unsigned i = 0; i < threads; ++i) {
-    readers.emplace_back([&] {
-      while (read_chunk()) {
-      }
-      const std::lock_guard lock(mutex);
-      --running;
-      finished.notify_all();
-    });
-  }
-  bool stopped = false;
-  for (std::unique_lock lock(mutex); running > 0 && !stopped;) {
-    if (finished.wait_for(lock, std::chrono::milliseconds(2), [&] { return running == 0; })) break;
-    lock.unlock();
-    stopped = should_stop();
-    lock.lock();
-  }
-  stopping = stopped;
-  for (std::thread& reader : readers) reader.join();
-  return !stopped;
-}
-
-}  // namespace
 
 bool StampsReadAhead::ReadBelow(std::string_view root, const FolderIndex& index, const FolderLister& lister,
                                 unsigned threads, const std::function<bool()>& should_stop) {
@@ -89,11 +56,7 @@ bool StampsReadAhead::ReadEach(const std::vector<std::uint32_t>& folders, const 
     }
     return true;
   };
-  if (threads > 0) return ReadOnThreads(threads, read_chunk, stopping, should_stop);
-  while (read_chunk()) {
-    if (should_stop()) return false;
-  }
-  return true;
+  return WorkOnThreads(threads, read_chunk, stopping, should_stop);
 }
 
 }  // namespace vorlix::app

@@ -12,6 +12,11 @@
 
 namespace vorlix::app {
 
+// The folders of `index` below `root` (ending with the separator, and the
+// root itself when kept), in the order of their paths, so that a folder's
+// subfolders follow it.
+std::vector<std::uint32_t> FoldersBelow(std::string_view root, const FolderIndex& index);
+
 // The stamps of a folder index's folders, read before a walk needs them.
 // Read one at a time in a walk's breadth-first order, each stamp costs a
 // lookup of the whole path with the system's caches cold; read in the order

@@ -481,6 +481,75 @@ TEST_F(IndexedListingStamps, the_index_keeps_within_its_cap_the_folders_used_las
   EXPECT_EQ(kept.Find("/r/sub/"), nullptr) << "the deeper of today's";
 }
 
+// Breadth first with each folder's subfolders in listing order, which here
+// is neither the order of their names nor that of their paths.
+TEST_F(IndexedListingStamps, a_repeat_over_an_unchanged_tree_lists_nothing_and_gives_the_rows_in_walk_order) {
+  lister_.AddFolder("/r/", {Folder("b"), File("x.txt"), Folder("a")});
+  lister_.AddFolder("/r/b/", {Folder("deep"), File("b1.txt")});
+  lister_.AddFolder("/r/a/", {File("a1.txt")});
+  lister_.AddFolder("/r/b/deep/", {File("d.txt")});
+  for (const char* folder : {"/r/", "/r/b/", "/r/a/", "/r/b/deep/"}) lister_.SetStamp(folder, Stamp(100 * kSecond));
+  Search(200 * kSecond);
+  for (const unsigned threads : {0u, 2u}) {
+    IndexedListing listing(index_, lister_);
+    EXPECT_EQ(WalkRows(lister_, &listing, threads, MatchRule::kContains),
+              Rows({"/r/|x.txt|4", "/r/b/|b1.txt|4", "/r/a/|a1.txt|0", "/r/a/|a1.txt|4",
+                    "/r/b/deep/|d.txt|4"}))
+        << threads << " threads";
+    EXPECT_EQ(listing.listed(), 0u);
+    EXPECT_EQ(listing.replayed(), 4u);
+    EXPECT_FALSE(listing.Changed()) << "used today already";
+  }
+}
+
+TEST_F(IndexedListingStamps, an_unchanged_folder_naming_a_subfolder_the_index_lost_is_walked_through_it) {
+  Search(200 * kSecond);
+  FolderIndex without_sub;
+  index_->ForEach([&](std::string_view folder, const FolderRecord& record) {
+    if (folder != "/r/sub/") without_sub.Put(folder, record);
+  });
+  index_ = std::make_shared<const FolderIndex>(std::move(without_sub));
+  EXPECT_EQ(Search(300 * kSecond), WalkRows(lister_, nullptr, 0, MatchRule::kContains));
+  EXPECT_EQ(replayed_, 1u) << "/r/ from the index, /r/sub/ listed";
+}
+
+// A sink that says stop once it holds `rows_before_stop` rows.
+class StopAfterRows final : public FileWalkSink {
+ public:
+  explicit StopAfterRows(std::size_t rows_before_stop) : rows_before_stop_(rows_before_stop) {}
+  void OnRow(std::string_view folder, std::string_view name, std::uint32_t keyword) override {
+    rows.push_back(std::string(folder) + "|" + std::string(name) + "|" + std::to_string(keyword));
+  }
+  bool ShouldStop() override { return rows.size() >= rows_before_stop_; }
+  Rows rows;
+
+ private:
+  std::size_t rows_before_stop_;
+};
+
+// Each file gives two rows, so a stop at 50 rows comes between two files
+// of one folder.
+TEST_F(IndexedListingStamps, a_stop_during_a_repeat_over_an_unchanged_tree_ends_it_at_the_next_file) {
+  std::vector<FakeLister::Entry> subfolders;
+  for (int i = 0; i < 300; ++i) {
+    const std::string name = "d" + std::to_string(i);
+    subfolders.push_back(Folder(name));
+    lister_.AddFolder("/r/" + name + "/", {File("a.txt"), File("report.txt")});
+    lister_.SetStamp("/r/" + name + "/", Stamp(100 * kSecond));
+  }
+  lister_.AddFolder("/r/", subfolders);
+  const Rows all = Search(200 * kSecond);
+  for (const unsigned threads : {0u, 2u}) {
+    IndexedListing listing(index_, lister_);
+    const NameMatcher matcher(std::vector<std::string>{"a", "report", "Photo1", "2", ".txt"}, MatchRule::kContains,
+                              NameEncoding::kUtf8);
+    StopAfterRows sink(50);
+    EXPECT_FALSE(WalkFiles("/r", matcher, lister_, sink, {threads, &listing}));
+    EXPECT_EQ(sink.rows, Rows(all.begin(), all.begin() + 50)) << threads << " threads";
+    EXPECT_EQ(listing.listed(), 0u);
+  }
+}
+
 TEST_F(IndexedListingStamps, a_kept_folder_whose_entries_are_out_of_shape_is_listed) {
   Search(200 * kSecond);
   FolderIndex damaged;

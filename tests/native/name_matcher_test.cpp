@@ -119,9 +119,14 @@ void ExpectSameAsReference(NameEncoding encoding, MatchRule rule, unsigned seed)
     ASSERT_EQ(MatchOf(matcher, name), expected) << "name " << testing::PrintToString(name) << " seed " << seed;
     LoweredName lowered;
     lowered.Assign(name, encoding);
+    const NameKeys keys = KeysOf(lowered);
     if (!expected.empty()) {
-      ASSERT_TRUE(matcher.MayMatch(KeysOf(lowered))) << "keys turned away " << testing::PrintToString(name);
+      ASSERT_TRUE(matcher.MayMatch(keys)) << "keys turned away " << testing::PrintToString(name);
     }
+    NameMatcher::Scratch scratch;
+    Indices keyed;
+    matcher.Match(lowered, scratch, keyed, &keys);
+    ASSERT_EQ(keyed, expected) << "with its keys, name " << testing::PrintToString(name) << " seed " << seed;
   }
 }
 

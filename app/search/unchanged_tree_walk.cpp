@@ -1,0 +1,185 @@
+#include "app/search/unchanged_tree_walk.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/search/folder_reading.h"
+#include "app/search/stamps_read_ahead.h"
+#include "app/search/work_on_threads.h"
+
+namespace vorlix::app {
+namespace {
+
+// Entries matched at once by one thread, in whole folders: a few large
+// folders (of thumbnails, say) must not leave one thread all the work.
+constexpr std::uint64_t kChunkEntries = 16384;
+constexpr std::uint32_t kNone = UINT32_MAX;
+
+// What matching gave for the folders of one chunk, back to back in one
+// FolderContents; per folder, where its subfolders and files end.
+struct MatchedChunk {
+  FolderContents contents;
+  std::vector<std::uint32_t> subfolders_end;
+  std::vector<std::uint32_t> files_end;
+  std::vector<std::uint32_t> children;  // the kept number of each subfolder
+};
+
+class UnchangedTree {
+ public:
+  UnchangedTree(std::string_view root, const NameMatcher& matcher, const FolderLister& lister,
+                IndexedListing& index, FileWalkSink& sink)
+      : root_(root),
+        matcher_(matcher),
+        lister_(lister),
+        index_(index),
+        kept_(index.previous()),
+        sink_(sink),
+        below_(FoldersBelow(root, kept_)) {
+    CutIntoChunks();
+  }
+
+  UnchangedTreeWalk Run(unsigned threads) {
+    if (!AllUnchanged()) return UnchangedTreeWalk::kChanged;
+    if (!MatchAll(threads)) return changed_ ? UnchangedTreeWalk::kChanged : UnchangedTreeWalk::kStopped;
+    if (!PutInWalkOrder()) return UnchangedTreeWalk::kChanged;
+    for (const std::uint32_t at : walk_order_) index_.MarkReplayed(below_[at]);
+    return GiveRows() ? UnchangedTreeWalk::kWalked : UnchangedTreeWalk::kStopped;
+  }
+
+ private:
+  void CutIntoChunks() {
+    std::uint64_t entries = kChunkEntries;
+    for (std::uint32_t at = 0; at < below_.size(); ++at) {
+      if (entries >= kChunkEntries) {
+        chunk_starts_.push_back(at);
+        entries = 0;
+      }
+      entries += kept_.Record(below_[at]).entry_count;
+      chunk_of_.push_back(static_cast<std::uint32_t>(chunk_starts_.size() - 1));
+    }
+    chunk_starts_.push_back(static_cast<std::uint32_t>(below_.size()));
+    chunks_.resize(chunk_starts_.size() - 1);
+  }
+
+  bool AllUnchanged() {
+    if (below_.empty() || kept_.Folder(below_.front()) != root_) return false;
+    return std::all_of(below_.begin(), below_.end(), [this](std::uint32_t number) {
+      return index_.UnchangedAhead(number);
+    });
+  }
+
+  bool MatchAll(unsigned threads) {
+    std::atomic<std::size_t> next = 0;
+    std::atomic<bool> stopping = false;
+    const std::function<bool()> stop_asked = [&] { return stopping.load(std::memory_order_relaxed); };
+    const std::function<bool()> match_chunk = [&] {
+      const std::size_t chunk = next.fetch_add(1, std::memory_order_relaxed);
+      if (chunk >= chunks_.size() || stop_asked()) return false;
+      if (MatchChunk(chunk, stop_asked)) return true;
+      if (!stop_asked()) changed_ = true;
+      stopping = true;
+      return false;
+    };
+    return WorkOnThreads(threads, match_chunk, stopping, [this] { return sink_.ShouldStop(); }) && !changed_;
+  }
+
+  // False when stopped or when a folder's entries are damaged or name a
+  // subfolder the index does not hold.
+  bool MatchChunk(std::size_t chunk, const std::function<bool()>& should_stop) {
+    FolderReader reader(matcher_, lister_, nullptr);
+    MatchedChunk& matched = chunks_[chunk];
+    std::string path;
+    for (std::uint32_t at = chunk_starts_[chunk]; at < chunk_starts_[chunk + 1]; ++at) {
+      const FolderRecord& kept = kept_.Record(below_[at]);
+      const std::size_t first = matched.contents.subfolders.size();
+      if (!reader.AppendKept(kept, matched.contents, should_stop)) return false;
+      for (std::size_t subfolder = first; subfolder < matched.contents.subfolders.size(); ++subfolder) {
+        const auto& [name_at, name_size, is_link] = matched.contents.subfolders[subfolder];
+        path.assign(kept_.Folder(below_[at])).append(matched.contents.Name(name_at, name_size)) += lister_.separator();
+        const std::optional<std::uint32_t> child = kept_.NumberOf(path);
+        if (!child) return false;
+        matched.children.push_back(*child);
+      }
+      matched.subfolders_end.push_back(static_cast<std::uint32_t>(matched.contents.subfolders.size()));
+      matched.files_end.push_back(static_cast<std::uint32_t>(matched.contents.files.size()));
+    }
+    return true;
+  }
+
+  // Breadth first from the root, subfolders in listing order, as a walk
+  // queues them; positions in below_. False when a subfolder lies outside
+  // the tree or is reached twice, which a whole index never holds.
+  bool PutInWalkOrder() {
+    std::vector<std::uint32_t> position(kept_.size(), kNone);
+    for (std::uint32_t at = 0; at < below_.size(); ++at) position[below_[at]] = at;
+    std::vector<bool> reached(below_.size(), false);
+    walk_order_.assign(1, 0);
+    reached[0] = true;
+    for (std::size_t next = 0; next < walk_order_.size(); ++next) {
+      const auto [chunk, first, end] = Span(walk_order_[next], &MatchedChunk::subfolders_end);
+      for (std::uint32_t subfolder = first; subfolder < end; ++subfolder) {
+        const std::uint32_t at = position[chunk->children[subfolder]];
+        if (at == kNone || reached[at]) return false;
+        reached[at] = true;
+        walk_order_.push_back(at);
+      }
+    }
+    return true;
+  }
+
+  struct ChunkSpan {
+    const MatchedChunk* chunk;
+    std::uint32_t first;
+    std::uint32_t end;
+  };
+  // Where the subfolders or files of the folder at `at` lie in its chunk.
+  ChunkSpan Span(std::uint32_t at, std::vector<std::uint32_t> MatchedChunk::*ends) const {
+    const MatchedChunk& chunk = chunks_[chunk_of_[at]];
+    const std::size_t within = at - chunk_starts_[chunk_of_[at]];
+    return {&chunk, within == 0 ? 0 : (chunk.*ends)[within - 1], (chunk.*ends)[within]};
+  }
+
+  bool GiveRows() {
+    for (const std::uint32_t at : walk_order_) {
+      if (sink_.ShouldStop()) return false;
+      const std::string_view folder = kept_.Folder(below_[at]);
+      const auto [chunk, first, end] = Span(at, &MatchedChunk::files_end);
+      const FolderContents& contents = chunk->contents;
+      std::uint32_t keyword = first == 0 ? 0 : contents.files[first - 1].keywords_end;
+      for (std::uint32_t file = first; file < end; ++file) {
+        const std::string_view name = contents.Name(contents.files[file].name_at, contents.files[file].name_size);
+        for (; keyword < contents.files[file].keywords_end; ++keyword) {
+          sink_.OnRow(folder, name, contents.keywords[keyword]);
+        }
+        if (sink_.ShouldStop()) return false;
+      }
+    }
+    return true;
+  }
+
+  const std::string_view root_;
+  const NameMatcher& matcher_;
+  const FolderLister& lister_;
+  IndexedListing& index_;
+  const FolderIndex& kept_;
+  FileWalkSink& sink_;
+  const std::vector<std::uint32_t> below_;  // the kept folders below the root, in path order
+  std::vector<std::uint32_t> chunk_starts_;  // chunk n matches below_[chunk_starts_[n]...chunk_starts_[n + 1])
+  std::vector<std::uint32_t> chunk_of_;      // per position in below_
+  std::vector<MatchedChunk> chunks_;
+  std::atomic<bool> changed_ = false;
+  std::vector<std::uint32_t> walk_order_;
+};
+
+}  // namespace
+
+UnchangedTreeWalk WalkUnchangedTree(std::string_view root, const NameMatcher& matcher, const FolderLister& lister,
+                                    IndexedListing& index, FileWalkSink& sink, unsigned threads) {
+  return UnchangedTree(root, matcher, lister, index, sink).Run(threads);
+}
+
+}  // namespace vorlix::app

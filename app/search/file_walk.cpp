@@ -27,9 +27,6 @@ class BreadthFirstWalk {
   bool Run(unsigned listing_threads) {
     // Below a root that is a link every folder is listed; no stamp is asked.
     if (index_ && !queue_.ThroughLink(0)) {
-      if (!index_->ReadStampsBelow(queue_.Root(), listing_threads, [this] { return sink_.ShouldStop(); })) {
-        return false;
-      }
       switch (WalkUnchangedTree(queue_.Root(), matcher_, lister_, *index_, sink_, listing_threads)) {
         case UnchangedTreeWalk::kStopped:
           return false;
@@ -38,6 +35,9 @@ class BreadthFirstWalk {
           return true;
         case UnchangedTreeWalk::kChanged:
           break;
+      }
+      if (!index_->ReadStampsBelow(queue_.Root(), listing_threads, [this] { return sink_.ShouldStop(); })) {
+        return false;
       }
     }
     if (!Walk(listing_threads)) return false;

@@ -54,6 +54,8 @@ class IndexedListing {
 
   // The index this search began with.
   const FolderIndex& previous() const { return *previous_; }
+  // The stamps read ahead, for a walk that reads them in chunks of its own.
+  StampsReadAhead& stamps_ahead() { return read_ahead_; }
   // Whether kept folder `number` may be given as it was kept, its entries
   // being whole: its stamp read ahead equals the one kept, which was not
   // racy, on a volume that keeps stamps.

@@ -6,13 +6,6 @@
 #include "app/search/work_on_threads.h"
 
 namespace vorlix::app {
-namespace {
-
-// Folders a thread takes at once: neighbours stay together, and the clock
-// is read once for them.
-constexpr std::size_t kChunk = 256;
-
-}  // namespace
 
 // The index file keeps its folders in the order of their paths.
 std::vector<std::uint32_t> FoldersBelow(std::string_view root, const FolderIndex& index) {
@@ -25,38 +18,43 @@ std::vector<std::uint32_t> FoldersBelow(std::string_view root, const FolderIndex
   return below;
 }
 
-bool StampsReadAhead::ReadBelow(std::string_view root, const FolderIndex& index, const FolderLister& lister,
-                                unsigned threads, const std::function<bool()>& should_stop) {
+std::vector<std::uint32_t> StampsReadAhead::ToReadBelow(std::string_view root, const FolderIndex& index) const {
   if (std::any_of(roots_read_.begin(), roots_read_.end(), [root](const std::string& read) {
         return root.starts_with(read);
       })) {
-    return true;
+    return {};
   }
-  if (!ReadEach(FoldersBelow(root, index), index, lister, threads, should_stop)) return false;
-  roots_read_.emplace_back(root);
-  return true;
+  std::vector<std::uint32_t> folders = FoldersBelow(root, index);
+  std::erase_if(folders, [this](std::uint32_t number) { return read_[number].done; });
+  return folders;
 }
 
-bool StampsReadAhead::ReadEach(const std::vector<std::uint32_t>& folders, const FolderIndex& index,
-                               const FolderLister& lister, unsigned threads,
-                               const std::function<bool()>& should_stop) {
+void StampsReadAhead::ReadSome(std::span<const std::uint32_t> folders, const FolderIndex& index,
+                               const FolderLister& lister, const std::atomic<bool>& stopping) {
+  const std::uint64_t clock = lister.Now();
+  for (std::size_t at = 0; at < folders.size() && !stopping.load(std::memory_order_relaxed); ++at) {
+    Read& read = read_[folders[at]];
+    read.clock = clock;
+    read.stamp = lister.Stamp(index.Folder(folders[at]));
+    read.done = true;
+  }
+}
+
+bool StampsReadAhead::ReadBelow(std::string_view root, const FolderIndex& index, const FolderLister& lister,
+                                unsigned threads, const std::function<bool()>& should_stop) {
+  const std::vector<std::uint32_t> folders = ToReadBelow(root, index);
   std::atomic<std::size_t> next = 0;
   std::atomic<bool> stopping = false;
   // Reads the next chunk; false when none is left or the read stops.
   const std::function<bool()> read_chunk = [&] {
     const std::size_t start = next.fetch_add(kChunk, std::memory_order_relaxed);
     if (start >= folders.size() || stopping.load(std::memory_order_relaxed)) return false;
-    const std::uint64_t clock = lister.Now();
-    const std::size_t end = std::min(start + kChunk, folders.size());
-    for (std::size_t at = start; at < end && !stopping.load(std::memory_order_relaxed); ++at) {
-      Read& read = read_[folders[at]];
-      read.clock = clock;
-      read.stamp = lister.Stamp(index.Folder(folders[at]));
-      read.done = true;
-    }
+    ReadSome(std::span(folders).subspan(start, std::min(kChunk, folders.size() - start)), index, lister, stopping);
     return true;
   };
-  return WorkOnThreads(threads, read_chunk, stopping, should_stop);
+  if (!WorkOnThreads(threads, read_chunk, stopping, should_stop)) return false;
+  MarkReadBelow(root);
+  return true;
 }
 
 }  // namespace vorlix::app

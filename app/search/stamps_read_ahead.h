@@ -1,8 +1,10 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,24 +31,34 @@ class StampsReadAhead {
     std::optional<platform::FolderStamp> stamp;
     bool done = false;
   };
+  // Folders read at once by one thread: neighbours stay together, and the
+  // clock is read once for them.
+  static constexpr std::size_t kChunk = 256;
 
   explicit StampsReadAhead(std::size_t folders) : read_(folders) {}
 
   // Reads the stamps of the folders of `index` below `root` (ending with
-  // the separator) on `threads` threads of their own, or on the calling one
-  // when 0, which polls `should_stop` every few milliseconds while it waits;
-  // false when that said stop. Nothing to do below a root read whole before.
+  // the separator) not read yet, on `threads` threads of their own, or on
+  // the calling one when 0, which polls `should_stop` every few
+  // milliseconds while it waits; false when that said stop. Nothing to do
+  // below a root read whole before.
   bool ReadBelow(std::string_view root, const FolderIndex& index, const FolderLister& lister, unsigned threads,
                  const std::function<bool()>& should_stop);
+
+  // For a caller that reads in chunks of its own: the folders of `index`
+  // below `root` whose stamps are not read yet, in path order; ReadSome
+  // reads a chunk of them (safe on several threads for distinct folders)
+  // until `stopping`; once all are, MarkReadBelow spares reading them again.
+  std::vector<std::uint32_t> ToReadBelow(std::string_view root, const FolderIndex& index) const;
+  void ReadSome(std::span<const std::uint32_t> folders, const FolderIndex& index, const FolderLister& lister,
+                const std::atomic<bool>& stopping);
+  void MarkReadBelow(std::string_view root) { roots_read_.emplace_back(root); }
 
   // What was read for folder `number`; nullptr when it was not read ahead.
   // Only between reads: a read in progress may be writing it.
   const Read* Find(std::uint32_t number) const { return read_[number].done ? &read_[number] : nullptr; }
 
  private:
-  bool ReadEach(const std::vector<std::uint32_t>& folders, const FolderIndex& index, const FolderLister& lister,
-                unsigned threads, const std::function<bool()>& should_stop);
-
   std::vector<Read> read_;
   std::vector<std::string> roots_read_;
 };

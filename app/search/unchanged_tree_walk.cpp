@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,14 +38,16 @@ class UnchangedTree {
         lister_(lister),
         index_(index),
         kept_(index.previous()),
+        stamps_(index.stamps_ahead()),
         sink_(sink),
         below_(FoldersBelow(root, kept_)) {
     CutIntoChunks();
   }
 
   UnchangedTreeWalk Run(unsigned threads) {
-    if (!AllUnchanged()) return UnchangedTreeWalk::kChanged;
-    if (!MatchAll(threads)) return changed_ ? UnchangedTreeWalk::kChanged : UnchangedTreeWalk::kStopped;
+    if (!AllKeptAndReadUnchanged()) return UnchangedTreeWalk::kChanged;
+    if (!ReadAndMatch(threads)) return changed_ ? UnchangedTreeWalk::kChanged : UnchangedTreeWalk::kStopped;
+    stamps_.MarkReadBelow(root_);
     if (!PutInWalkOrder()) return UnchangedTreeWalk::kChanged;
     for (const std::uint32_t at : walk_order_) index_.MarkReplayed(below_[at]);
     return GiveRows() ? UnchangedTreeWalk::kWalked : UnchangedTreeWalk::kStopped;
@@ -65,26 +68,44 @@ class UnchangedTree {
     chunks_.resize(chunk_starts_.size() - 1);
   }
 
-  bool AllUnchanged() {
+  // The root is kept, and no stamp read before (below a root walked
+  // earlier in this search) shows a change.
+  bool AllKeptAndReadUnchanged() {
     if (below_.empty() || kept_.Folder(below_.front()) != root_) return false;
     return std::all_of(below_.begin(), below_.end(), [this](std::uint32_t number) {
-      return index_.UnchangedAhead(number);
+      return !stamps_.Find(number) || index_.UnchangedAhead(number);
     });
   }
 
-  bool MatchAll(unsigned threads) {
+  // Stamp chunks first, then match chunks: matching starts while the last
+  // stamps are read, and a change seen in a stamp ends it all.
+  bool ReadAndMatch(unsigned threads) {
+    const std::vector<std::uint32_t> to_read = stamps_.ToReadBelow(root_, kept_);
+    const std::size_t stamp_chunks = (to_read.size() + StampsReadAhead::kChunk - 1) / StampsReadAhead::kChunk;
     std::atomic<std::size_t> next = 0;
     std::atomic<bool> stopping = false;
     const std::function<bool()> stop_asked = [&] { return stopping.load(std::memory_order_relaxed); };
-    const std::function<bool()> match_chunk = [&] {
+    const std::function<bool()> do_chunk = [&] {
       const std::size_t chunk = next.fetch_add(1, std::memory_order_relaxed);
-      if (chunk >= chunks_.size() || stop_asked()) return false;
-      if (MatchChunk(chunk, stop_asked)) return true;
+      if (chunk >= stamp_chunks + chunks_.size() || stop_asked()) return false;
+      const bool unchanged = chunk < stamp_chunks ? ReadStamps(to_read, chunk, stopping)
+                                                  : MatchChunk(chunk - stamp_chunks, stop_asked);
+      if (unchanged) return true;
       if (!stop_asked()) changed_ = true;
       stopping = true;
       return false;
     };
-    return WorkOnThreads(threads, match_chunk, stopping, [this] { return sink_.ShouldStop(); }) && !changed_;
+    return WorkOnThreads(threads, do_chunk, stopping, [this] { return sink_.ShouldStop(); }) && !changed_;
+  }
+
+  // False when stopped or when a stamp read shows a change.
+  bool ReadStamps(const std::vector<std::uint32_t>& to_read, std::size_t chunk, const std::atomic<bool>& stopping) {
+    const std::size_t start = chunk * StampsReadAhead::kChunk;
+    const auto folders = std::span(to_read).subspan(start, std::min(StampsReadAhead::kChunk, to_read.size() - start));
+    stamps_.ReadSome(folders, kept_, lister_, stopping);
+    return std::all_of(folders.begin(), folders.end(), [this](std::uint32_t number) {
+      return index_.UnchangedAhead(number);
+    });
   }
 
   // False when stopped or when a folder's entries are damaged or name a
@@ -166,6 +187,7 @@ class UnchangedTree {
   const FolderLister& lister_;
   IndexedListing& index_;
   const FolderIndex& kept_;
+  StampsReadAhead& stamps_;
   FileWalkSink& sink_;
   const std::vector<std::uint32_t> below_;  // the kept folders below the root, in path order
   std::vector<std::uint32_t> chunk_starts_;  // chunk n matches below_[chunk_starts_[n]...chunk_starts_[n + 1])

@@ -619,6 +619,24 @@ TEST_F(IndexedListingStamps, a_tree_read_ahead_whole_is_not_read_again_by_its_wa
   EXPECT_EQ(whole.rows, (Rows{"/r/|one.txt|0", "/r/sub/|two.txt|0"}));
 }
 
+// The second root's stamps were read for the first: the change they show
+// still counts.
+TEST_F(IndexedListingStamps, a_root_inside_one_walked_before_in_the_same_search_sees_its_changes) {
+  Search(200 * kSecond);
+  lister_.AddFolder("/r/sub/", {File("two.txt"), File("three.txt")});
+  lister_.SetStamp("/r/sub/", Stamp(250 * kSecond));
+  lister_.SetNow(300 * kSecond);
+  IndexedListing listing(index_, lister_);
+  const NameMatcher matcher(std::vector<std::string>{"txt"}, MatchRule::kContains, NameEncoding::kUtf8);
+  for (const unsigned threads : {0u, 2u}) {
+    RowRecorder whole, below;
+    WalkFiles("/r", matcher, lister_, whole, {threads, &listing});
+    WalkFiles("/r/sub", matcher, lister_, below, {threads, &listing});
+    EXPECT_EQ(whole.rows, (Rows{"/r/|one.txt|0", "/r/sub/|two.txt|0", "/r/sub/|three.txt|0"}));
+    EXPECT_EQ(below.rows, (Rows{"/r/sub/|two.txt|0", "/r/sub/|three.txt|0"})) << threads << " threads";
+  }
+}
+
 // A collection lists on its own thread and reads the stamps ahead on others.
 TEST_F(IndexedListingStamps, a_folder_collection_reads_the_stamps_ahead_on_threads_of_their_own) {
   Search(200 * kSecond);

@@ -38,7 +38,8 @@ std::shared_ptr<const FolderIndex> LoadFolderIndex(std::string_view path, const 
 // Replaces the file in one step; false when it could not be written.
 bool SaveFolderIndex(std::string_view path, const FolderIndex& index, const FolderIndexFormat& format);
 
-// The checksum of the records, a 64-bit hash that reads 32 bytes a step.
+// The checksum of the records: 64 bits, from sums of 8-byte words and of
+// those sums (see the definition).
 std::uint64_t FolderIndexChecksum(std::string_view bytes);
 
 }  // namespace vorlix::app

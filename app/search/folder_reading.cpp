@@ -15,21 +15,22 @@ bool FolderReader::Read(std::string_view folder, bool through_link, FolderConten
   contents.Clear();
   contents_ = &contents;
   should_stop_ = &should_stop;
+  stopping_ = nullptr;
   stopped_ = false;
   contents.listed = index_ != nullptr && !through_link ? index_->List(folder, *this) : lister_.List(folder, *this);
   return !stopped_;
 }
 
 bool FolderReader::AppendKept(const FolderRecord& kept, FolderContents& contents,
-                              const std::function<bool()>& should_stop) {
+                              const std::atomic<bool>& stopping) {
   contents_ = &contents;
-  should_stop_ = &should_stop;
+  stopping_ = &stopping;
   stopped_ = false;
   return packed_entries::ReplayChecked(kept.entries, kept.entry_count, *this) && !stopped_;
 }
 
 bool FolderReader::ShouldStop() {
-  if ((*should_stop_)()) stopped_ = true;
+  if (stopping_ ? stopping_->load(std::memory_order_relaxed) : (*should_stop_)()) stopped_ = true;
   return stopped_;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -53,7 +54,8 @@ class FolderReader final : private KeyedEntryVisitor {
   // that one FolderContents can hold several folders back to back; false
   // when stopped or when the entries are not whole (see
   // packed_entries::ReplayChecked), some of them added.
-  bool AppendKept(const FolderRecord& kept, FolderContents& contents, const std::function<bool()>& should_stop);
+  // `stopping` is read at every entry, as cheaply as a flag is.
+  bool AppendKept(const FolderRecord& kept, FolderContents& contents, const std::atomic<bool>& stopping);
 
  private:
   bool Visit(const platform::FolderEntry& entry) override { return Take(entry, nullptr); }
@@ -73,6 +75,7 @@ class FolderReader final : private KeyedEntryVisitor {
   std::vector<std::uint32_t> matched_;
   FolderContents* contents_ = nullptr;
   const std::function<bool()>* should_stop_ = nullptr;
+  const std::atomic<bool>* stopping_ = nullptr;  // instead of should_stop_ when set
   bool stopped_ = false;
 };
 

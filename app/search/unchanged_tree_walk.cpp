@@ -89,7 +89,7 @@ class UnchangedTree {
       const std::size_t chunk = next.fetch_add(1, std::memory_order_relaxed);
       if (chunk >= stamp_chunks + chunks_.size() || stop_asked()) return false;
       const bool unchanged = chunk < stamp_chunks ? ReadStamps(to_read, chunk, stopping)
-                                                  : MatchChunk(chunk - stamp_chunks, stop_asked);
+                                                  : MatchChunk(chunk - stamp_chunks, stopping);
       if (unchanged) return true;
       if (!stop_asked()) changed_ = true;
       stopping = true;
@@ -110,14 +110,14 @@ class UnchangedTree {
 
   // False when stopped or when a folder's entries are damaged or name a
   // subfolder the index does not hold.
-  bool MatchChunk(std::size_t chunk, const std::function<bool()>& should_stop) {
+  bool MatchChunk(std::size_t chunk, const std::atomic<bool>& stopping) {
     FolderReader reader(matcher_, lister_, nullptr);
     MatchedChunk& matched = chunks_[chunk];
     std::string path;
     for (std::uint32_t at = chunk_starts_[chunk]; at < chunk_starts_[chunk + 1]; ++at) {
       const FolderRecord& kept = kept_.Record(below_[at]);
       const std::size_t first = matched.contents.subfolders.size();
-      if (!reader.AppendKept(kept, matched.contents, should_stop)) return false;
+      if (!reader.AppendKept(kept, matched.contents, stopping)) return false;
       for (std::size_t subfolder = first; subfolder < matched.contents.subfolders.size(); ++subfolder) {
         const auto& [name_at, name_size, is_link] = matched.contents.subfolders[subfolder];
         path.assign(kept_.Folder(below_[at])).append(matched.contents.Name(name_at, name_size)) += lister_.separator();

@@ -1,6 +1,8 @@
 #include "app/vorlix_find/vorlix_find.h"
 
 #include <cstdint>
+#include <future>
+#include <memory>
 #include <vector>
 
 #include "app/search/file_walk.h"
@@ -129,27 +131,33 @@ class FolderRows final : public FolderCollectionSink {
   FolderNameMatches& matches_;
 };
 
-// The folder index of one run: read before the search, written after it
-// only when the search changed it, so that a repeat search over unchanged
-// folders writes nothing. A file that cannot be read or written leaves the
-// search as it would be without an index.
+// The folder index of one run: read before the search, on a thread of its
+// own while the names are made ready, and written after it only when the
+// search changed it, so that a repeat search over unchanged folders writes
+// nothing. A file that cannot be read or written leaves the search as it
+// would be without an index.
 class RunIndex {
  public:
   RunIndex(const std::string& file, const FolderLister& lister)
-      : file_(file), format_{lister.separator(), lister.encoding()} {
-    if (!file_.empty()) listing_.emplace(LoadFolderIndex(file_, format_), lister);
+      : file_(file), format_{lister.separator(), lister.encoding()}, lister_(lister) {
+    if (!file_.empty()) loading_ = std::async(std::launch::async, LoadFolderIndex, std::string_view(file_), format_);
   }
 
-  IndexedListing* listing() { return listing_ ? &*listing_ : nullptr; }
+  IndexedListing* listing() {
+    if (loading_.valid()) listing_.emplace(loading_.get(), lister_);
+    return listing_ ? &*listing_ : nullptr;
+  }
 
   void Save() {
-    if (!listing_) return;
-    if (listing_->Changed()) SaveFolderIndex(file_, listing_->Result(), format_);
+    const IndexedListing* used = listing();
+    if (used && used->Changed()) SaveFolderIndex(file_, used->Result(), format_);
   }
 
  private:
   std::string file_;
   FolderIndexFormat format_;
+  const FolderLister& lister_;
+  std::future<std::shared_ptr<const FolderIndex>> loading_;
   std::optional<IndexedListing> listing_;
 };
 
@@ -220,6 +228,7 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   const std::vector<std::string> keywords = KeywordsOfNamesFile(*names, lister.encoding());
   if (keywords.empty()) return Refuse(streams, "the names file " + parsed->names_file + " holds no name");
 
+  RunIndex index(parsed->no_index ? std::string() : streams.index_file(), lister);
   const NameMatcher matcher(keywords, RuleOf(*parsed), lister.encoding());
   const std::vector<std::string> roots = parsed->roots.empty() ? DefaultFindRoots() : parsed->roots;
   OutputBuffer output(streams.write_output);
@@ -227,7 +236,6 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   if (parsed->counts) counts.emplace(keywords, RuleOf(*parsed), lister.encoding(), 0);
   RowOutput rows(output, keywords.size(), parsed->not_found, counts ? &*counts : nullptr, lister.separator(),
                  streams);
-  RunIndex index(parsed->no_index ? std::string() : streams.index_file(), lister);
   if (parsed->folders) {
     SearchFolderNames(roots, matcher, lister, index.listing(), rows);
   } else {

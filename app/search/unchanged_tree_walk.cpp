@@ -26,7 +26,7 @@ struct MatchedChunk {
   FolderContents contents;
   std::vector<std::uint32_t> subfolders_end;
   std::vector<std::uint32_t> files_end;
-  std::vector<std::uint32_t> children;  // the kept number of each subfolder
+  std::vector<std::uint32_t> children;  // the position in below_ of each subfolder
 };
 
 class UnchangedTree {
@@ -46,6 +46,7 @@ class UnchangedTree {
 
   UnchangedTreeWalk Run(unsigned threads) {
     if (!AllKeptAndReadUnchanged()) return UnchangedTreeWalk::kChanged;
+    LinkKeptSubfolders();
     if (!ReadAndMatch(threads)) return changed_ ? UnchangedTreeWalk::kChanged : UnchangedTreeWalk::kStopped;
     stamps_.MarkReadBelow(root_);
     if (!PutInWalkOrder()) return UnchangedTreeWalk::kChanged;
@@ -108,22 +109,57 @@ class UnchangedTree {
     });
   }
 
+  // Each kept folder's kept folders below it with no kept folder between,
+  // from the paths alone: in path order, the nearest folder before one
+  // whose path begins its own. They are its subfolders, unless one between
+  // is not kept; in path order, that is in the order of their names.
+  void LinkKeptSubfolders() {
+    std::vector<std::uint32_t> parent(below_.size(), kNone);
+    std::vector<std::uint32_t> open;  // the folders whose paths begin the one at hand
+    subfolders_start_.assign(below_.size() + 1, 0);
+    for (std::uint32_t at = 0; at < below_.size(); ++at) {
+      const std::string_view path = kept_.Folder(below_[at]);
+      while (!open.empty() && !path.starts_with(kept_.Folder(below_[open.back()]))) open.pop_back();
+      if (!open.empty()) ++subfolders_start_[(parent[at] = open.back()) + 1];
+      open.push_back(at);
+    }
+    for (std::size_t at = 0; at < below_.size(); ++at) subfolders_start_[at + 1] += subfolders_start_[at];
+    std::vector<std::uint32_t> filled(subfolders_start_.begin(), subfolders_start_.end() - 1);
+    subfolders_.resize(subfolders_start_.back());
+    for (std::uint32_t at = 0; at < below_.size(); ++at) {
+      if (parent[at] != kNone) subfolders_[filled[parent[at]]++] = at;
+    }
+  }
+
+  // The position of the kept subfolder of the folder at `at` whose path
+  // ends with `name_and_separator`; kNone when it is not kept.
+  std::uint32_t KeptSubfolder(std::uint32_t at, std::string_view name_and_separator) const {
+    const std::size_t parent_size = kept_.Folder(below_[at]).size();
+    const auto ending = [&](std::uint32_t child) { return kept_.Folder(below_[child]).substr(parent_size); };
+    const auto first = subfolders_.begin() + subfolders_start_[at];
+    const auto end = subfolders_.begin() + subfolders_start_[at + 1];
+    const auto found = std::lower_bound(first, end, name_and_separator, [&](std::uint32_t child, std::string_view name) {
+      return ending(child) < name;
+    });
+    return found != end && ending(*found) == name_and_separator ? *found : kNone;
+  }
+
   // False when stopped or when a folder's entries are damaged or name a
   // subfolder the index does not hold.
   bool MatchChunk(std::size_t chunk, const std::atomic<bool>& stopping) {
     FolderReader reader(matcher_, lister_, nullptr);
     MatchedChunk& matched = chunks_[chunk];
-    std::string path;
+    std::string name_and_separator;
     for (std::uint32_t at = chunk_starts_[chunk]; at < chunk_starts_[chunk + 1]; ++at) {
       const FolderRecord& kept = kept_.Record(below_[at]);
       const std::size_t first = matched.contents.subfolders.size();
       if (!reader.AppendKept(kept, matched.contents, stopping)) return false;
       for (std::size_t subfolder = first; subfolder < matched.contents.subfolders.size(); ++subfolder) {
         const auto& [name_at, name_size, is_link] = matched.contents.subfolders[subfolder];
-        path.assign(kept_.Folder(below_[at])).append(matched.contents.Name(name_at, name_size)) += lister_.separator();
-        const std::optional<std::uint32_t> child = kept_.NumberOf(path);
-        if (!child) return false;
-        matched.children.push_back(*child);
+        name_and_separator.assign(matched.contents.Name(name_at, name_size)) += lister_.separator();
+        const std::uint32_t child = KeptSubfolder(at, name_and_separator);
+        if (child == kNone) return false;
+        matched.children.push_back(child);
       }
       matched.subfolders_end.push_back(static_cast<std::uint32_t>(matched.contents.subfolders.size()));
       matched.files_end.push_back(static_cast<std::uint32_t>(matched.contents.files.size()));
@@ -132,19 +168,17 @@ class UnchangedTree {
   }
 
   // Breadth first from the root, subfolders in listing order, as a walk
-  // queues them; positions in below_. False when a subfolder lies outside
-  // the tree or is reached twice, which a whole index never holds.
+  // queues them; positions in below_. False when a subfolder is reached
+  // twice, which a whole index never holds.
   bool PutInWalkOrder() {
-    std::vector<std::uint32_t> position(kept_.size(), kNone);
-    for (std::uint32_t at = 0; at < below_.size(); ++at) position[below_[at]] = at;
     std::vector<bool> reached(below_.size(), false);
     walk_order_.assign(1, 0);
     reached[0] = true;
     for (std::size_t next = 0; next < walk_order_.size(); ++next) {
       const auto [chunk, first, end] = Span(walk_order_[next], &MatchedChunk::subfolders_end);
       for (std::uint32_t subfolder = first; subfolder < end; ++subfolder) {
-        const std::uint32_t at = position[chunk->children[subfolder]];
-        if (at == kNone || reached[at]) return false;
+        const std::uint32_t at = chunk->children[subfolder];
+        if (reached[at]) return false;
         reached[at] = true;
         walk_order_.push_back(at);
       }
@@ -193,6 +227,8 @@ class UnchangedTree {
   std::vector<std::uint32_t> chunk_starts_;  // chunk n matches below_[chunk_starts_[n]...chunk_starts_[n + 1])
   std::vector<std::uint32_t> chunk_of_;      // per position in below_
   std::vector<MatchedChunk> chunks_;
+  std::vector<std::uint32_t> subfolders_start_;  // per position: where its kept subfolders begin in subfolders_
+  std::vector<std::uint32_t> subfolders_;
   std::atomic<bool> changed_ = false;
   std::vector<std::uint32_t> walk_order_;
 };

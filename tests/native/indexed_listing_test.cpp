@@ -14,6 +14,7 @@
 #include "app/search/file_walk.h"
 #include "app/search/folder_collection.h"
 #include "app/search/folder_index_file.h"
+#include "app/search/unchanged_tree_walk.h"
 #include "search_engine_fixture.h"
 
 namespace vorlix::app {
@@ -482,22 +483,30 @@ TEST_F(IndexedListingStamps, the_index_keeps_within_its_cap_the_folders_used_las
 }
 
 // Breadth first with each folder's subfolders in listing order, which here
-// is neither the order of their names nor that of their paths.
+// is neither the order of their names nor that of their paths: "a b/"
+// comes before "a/" and "a/x/" before "ab/".
 TEST_F(IndexedListingStamps, a_repeat_over_an_unchanged_tree_lists_nothing_and_gives_the_rows_in_walk_order) {
-  lister_.AddFolder("/r/", {Folder("b"), File("x.txt"), Folder("a")});
-  lister_.AddFolder("/r/b/", {Folder("deep"), File("b1.txt")});
-  lister_.AddFolder("/r/a/", {File("a1.txt")});
-  lister_.AddFolder("/r/b/deep/", {File("d.txt")});
-  for (const char* folder : {"/r/", "/r/b/", "/r/a/", "/r/b/deep/"}) lister_.SetStamp(folder, Stamp(100 * kSecond));
+  lister_.AddFolder("/r/", {Folder("ab"), File("x.txt"), Folder("a"), Folder("a b")});
+  lister_.AddFolder("/r/ab/", {File("ab.txt")});
+  lister_.AddFolder("/r/a/", {Folder("x"), File("a2.txt")});
+  lister_.AddFolder("/r/a/x/", {File("d.txt")});
+  lister_.AddFolder("/r/a b/", {File("s.txt")});
+  for (const char* folder : {"/r/", "/r/ab/", "/r/a/", "/r/a/x/", "/r/a b/"}) {
+    lister_.SetStamp(folder, Stamp(100 * kSecond));
+  }
   Search(200 * kSecond);
+  const Rows walked = WalkRows(lister_, nullptr, 0, MatchRule::kContains);
+  ASSERT_EQ(walked, Rows({"/r/|x.txt|4", "/r/ab/|ab.txt|0", "/r/ab/|ab.txt|4", "/r/a/|a2.txt|0", "/r/a/|a2.txt|3",
+                          "/r/a/|a2.txt|4", "/r/a b/|s.txt|4", "/r/a/x/|d.txt|4"}));
+  const NameMatcher matcher(std::vector<std::string>{"a", "report", "Photo1", "2", ".txt"}, MatchRule::kContains,
+                            NameEncoding::kUtf8);
   for (const unsigned threads : {0u, 2u}) {
     IndexedListing listing(index_, lister_);
-    EXPECT_EQ(WalkRows(lister_, &listing, threads, MatchRule::kContains),
-              Rows({"/r/|x.txt|4", "/r/b/|b1.txt|4", "/r/a/|a1.txt|0", "/r/a/|a1.txt|4",
-                    "/r/b/deep/|d.txt|4"}))
-        << threads << " threads";
+    RowRecorder recorder;
+    EXPECT_EQ(WalkUnchangedTree("/r/", matcher, lister_, listing, recorder, threads), UnchangedTreeWalk::kWalked);
+    EXPECT_EQ(recorder.rows, walked) << threads << " threads";
     EXPECT_EQ(listing.listed(), 0u);
-    EXPECT_EQ(listing.replayed(), 4u);
+    EXPECT_EQ(listing.replayed(), 5u);
     EXPECT_FALSE(listing.Changed()) << "used today already";
   }
 }
@@ -509,6 +518,13 @@ TEST_F(IndexedListingStamps, an_unchanged_folder_naming_a_subfolder_the_index_lo
     if (folder != "/r/sub/") without_sub.Put(folder, record);
   });
   index_ = std::make_shared<const FolderIndex>(std::move(without_sub));
+  {
+    IndexedListing listing(index_, lister_);
+    const NameMatcher matcher(std::vector<std::string>{"txt"}, MatchRule::kContains, NameEncoding::kUtf8);
+    RowRecorder recorder;
+    EXPECT_EQ(WalkUnchangedTree("/r/", matcher, lister_, listing, recorder, 2), UnchangedTreeWalk::kChanged);
+    EXPECT_TRUE(recorder.rows.empty());
+  }
   EXPECT_EQ(Search(300 * kSecond), WalkRows(lister_, nullptr, 0, MatchRule::kContains));
   EXPECT_EQ(replayed_, 1u) << "/r/ from the index, /r/sub/ listed";
 }

@@ -18,15 +18,15 @@ std::vector<std::uint32_t> FoldersBelow(std::string_view root, const FolderIndex
   return below;
 }
 
-std::vector<std::uint32_t> StampsReadAhead::ToReadBelow(std::string_view root, const FolderIndex& index) const {
+std::vector<std::uint32_t> StampsReadAhead::ToReadBelow(std::string_view root,
+                                                         std::vector<std::uint32_t> below) const {
   if (std::any_of(roots_read_.begin(), roots_read_.end(), [root](const std::string& read) {
         return root.starts_with(read);
       })) {
     return {};
   }
-  std::vector<std::uint32_t> folders = FoldersBelow(root, index);
-  std::erase_if(folders, [this](std::uint32_t number) { return read_[number].done; });
-  return folders;
+  std::erase_if(below, [this](std::uint32_t number) { return read_[number].done; });
+  return below;
 }
 
 void StampsReadAhead::ReadSome(std::span<const std::uint32_t> folders, const FolderIndex& index,
@@ -42,7 +42,7 @@ void StampsReadAhead::ReadSome(std::span<const std::uint32_t> folders, const Fol
 
 bool StampsReadAhead::ReadBelow(std::string_view root, const FolderIndex& index, const FolderLister& lister,
                                 unsigned threads, const std::function<bool()>& should_stop) {
-  const std::vector<std::uint32_t> folders = ToReadBelow(root, index);
+  const std::vector<std::uint32_t> folders = ToReadBelow(root, FoldersBelow(root, index));
   std::atomic<std::size_t> next = 0;
   std::atomic<bool> stopping = false;
   // Reads the next chunk; false when none is left or the read stops.

@@ -45,11 +45,12 @@ class StampsReadAhead {
   bool ReadBelow(std::string_view root, const FolderIndex& index, const FolderLister& lister, unsigned threads,
                  const std::function<bool()>& should_stop);
 
-  // For a caller that reads in chunks of its own: the folders of `index`
-  // below `root` whose stamps are not read yet, in path order; ReadSome
+  // For a caller that reads in chunks of its own: of `below`, the kept
+  // folders below `root` in path order (see FoldersBelow), those whose
+  // stamps are not read yet; ReadSome
   // reads a chunk of them (safe on several threads for distinct folders)
   // until `stopping`; once all are, MarkReadBelow spares reading them again.
-  std::vector<std::uint32_t> ToReadBelow(std::string_view root, const FolderIndex& index) const;
+  std::vector<std::uint32_t> ToReadBelow(std::string_view root, std::vector<std::uint32_t> below) const;
   void ReadSome(std::span<const std::uint32_t> folders, const FolderIndex& index, const FolderLister& lister,
                 const std::atomic<bool>& stopping);
   void MarkReadBelow(std::string_view root) { roots_read_.emplace_back(root); }

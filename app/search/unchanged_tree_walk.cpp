@@ -81,7 +81,7 @@ class UnchangedTree {
   // Stamp chunks first, then match chunks: matching starts while the last
   // stamps are read, and a change seen in a stamp ends it all.
   bool ReadAndMatch(unsigned threads) {
-    const std::vector<std::uint32_t> to_read = stamps_.ToReadBelow(root_, kept_);
+    const std::vector<std::uint32_t> to_read = stamps_.ToReadBelow(root_, below_);
     const std::size_t stamp_chunks = (to_read.size() + StampsReadAhead::kChunk - 1) / StampsReadAhead::kChunk;
     std::atomic<std::size_t> next = 0;
     std::atomic<bool> stopping = false;

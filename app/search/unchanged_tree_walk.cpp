@@ -138,9 +138,8 @@ class UnchangedTree {
     const auto ending = [&](std::uint32_t child) { return kept_.Folder(below_[child]).substr(parent_size); };
     const auto first = subfolders_.begin() + subfolders_start_[at];
     const auto end = subfolders_.begin() + subfolders_start_[at + 1];
-    const auto found = std::lower_bound(first, end, name_and_separator, [&](std::uint32_t child, std::string_view name) {
-      return ending(child) < name;
-    });
+    const auto before = [&](std::uint32_t child, std::string_view name) { return ending(child) < name; };
+    const auto found = std::lower_bound(first, end, name_and_separator, before);
     return found != end && ending(*found) == name_and_separator ? *found : kNone;
   }
 

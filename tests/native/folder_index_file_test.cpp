@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "temporary_folder.h"
 
 namespace vorlix::app {
@@ -154,6 +156,44 @@ TEST(FolderIndexFile, a_missing_or_damaged_file_loads_as_an_empty_index) {
   damaged[damaged.size() / 2] ^= 0x10;
   folder.Write("index", damaged);
   EXPECT_TRUE(LoadFolderIndex(folder.Path("index"), kLinux)->empty());
+}
+
+// Packed entries as written, then now and then damaged: a byte changed or
+// zeroed, the end cut off or one byte more, the count off by one. Names of
+// 128 bytes and more have sizes of two bytes.
+TEST(FolderIndexFile, a_checked_replay_takes_exactly_what_valid_takes_and_gives_what_replay_gives) {
+  std::mt19937 random(7);
+  const auto below = [&random](std::size_t end) {
+    return std::uniform_int_distribution<std::size_t>(0, end - 1)(random);
+  };
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<std::string> names;
+    for (std::size_t entry = below(5); entry < 5; ++entry) names.push_back(std::string(1 + below(140), 'a') + ".t");
+    std::vector<platform::FolderEntry> entries;
+    std::vector<std::string> expected;
+    for (const std::string& name : names) {
+      entries.push_back({name, below(3) == 0, false});
+      expected.push_back(name + (entries.back().is_folder ? "/" : ""));
+    }
+    std::string packed = Packed(entries);
+    std::uint64_t count = entries.size();
+    const std::size_t damage = below(6);
+    if (damage == 0) packed[below(packed.size())] = static_cast<char>(below(256));  // may still be whole
+    if (damage == 1) packed[below(packed.size())] = '\0';
+    if (damage == 2) packed.resize(below(packed.size()));
+    if (damage == 3) packed += static_cast<char>(below(256));
+    if (damage == 4) count += below(2) == 0 ? 1 : -1;
+    Collected checked, replayed;
+    const bool valid = packed_entries::Valid(packed, count);
+    ASSERT_EQ(packed_entries::ReplayChecked(packed, count, checked), valid) << "round " << round;
+    ASSERT_EQ(valid, damage == 0 ? valid : damage == 5) << "round " << round << " damage " << damage;
+    if (damage == 5) {
+      ASSERT_EQ(checked.entries, expected) << "round " << round;
+    }
+    if (!valid) continue;
+    packed_entries::Replay(packed, replayed);
+    ASSERT_EQ(checked.entries, replayed.entries) << "round " << round;
+  }
 }
 
 TEST(FolderIndexFile, the_checksum_sees_every_byte_and_its_place) {

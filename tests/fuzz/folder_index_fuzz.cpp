@@ -67,7 +67,10 @@ class Counter final : public KeyedEntryVisitor {
 
 void Use(const FolderIndex& index) {
   index.ForEach([](std::string_view, const FolderRecord& record) {
-    if (!packed_entries::Valid(record.entries, record.entry_count)) return;
+    Counter checked;
+    const bool valid = packed_entries::Valid(record.entries, record.entry_count);
+    if (packed_entries::ReplayChecked(record.entries, record.entry_count, checked) != valid) std::abort();
+    if (!valid) return;
     Counter counter;
     packed_entries::Replay(record.entries, counter);
     if (counter.entries != record.entry_count) std::abort();

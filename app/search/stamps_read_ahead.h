@@ -47,16 +47,17 @@ class StampsReadAhead {
 
   // For a caller that reads in chunks of its own: of `below`, the kept
   // folders below `root` in path order (see FoldersBelow), those whose
-  // stamps are not read yet; ReadSome
-  // reads a chunk of them (safe on several threads for distinct folders)
-  // until `stopping`; once all are, MarkReadBelow spares reading them again.
+  // stamps are not read yet; ReadSome reads a chunk of them (safe on
+  // several threads for distinct folders) until `stopping`; once all are,
+  // MarkReadBelow spares reading them again.
   std::vector<std::uint32_t> ToReadBelow(std::string_view root, std::vector<std::uint32_t> below) const;
   void ReadSome(std::span<const std::uint32_t> folders, const FolderIndex& index, const FolderLister& lister,
                 const std::atomic<bool>& stopping);
   void MarkReadBelow(std::string_view root) { roots_read_.emplace_back(root); }
 
   // What was read for folder `number`; nullptr when it was not read ahead.
-  // Only between reads: a read in progress may be writing it.
+  // Not while a read in progress may be writing it: between reads, or on
+  // the thread that read it.
   const Read* Find(std::uint32_t number) const { return read_[number].done ? &read_[number] : nullptr; }
 
  private:

@@ -10,6 +10,12 @@ namespace {
 
 constexpr std::uint64_t kSecondsPerDay = 24 * 60 * 60;
 
+// A kept folder may stand for the folder itself only while its own stamp
+// is as it was kept, and was not too close to the listing to tell.
+bool KeptAsIs(const FolderRecord& kept, const platform::FolderStamp& stamp) {
+  return !kept.racy && kept.stamp == stamp;
+}
+
 // Hands every entry on, a file with the keys of its name, and packs it,
 // unless the folder holds a link, which is never kept.
 class KeepingVisitor final : public platform::FolderEntryVisitor {
@@ -94,7 +100,7 @@ bool IndexedListing::List(std::string_view folder, KeyedEntryVisitor& visitor) {
   if (!stamp || !Trusted(*stamp, folder)) return lister_.List(folder, visitor);
   if (!number) return ListAndKeep(folder, *stamp, now, visitor);
   const FolderRecord& kept = previous_->Record(*number);
-  if (kept.racy || !(kept.stamp == *stamp) || !packed_entries::Valid(kept.entries, kept.entry_count)) {
+  if (!KeptAsIs(kept, *stamp) || !packed_entries::Valid(kept.entries, kept.entry_count)) {
     return ListAndKeep(folder, *stamp, now, visitor);
   }
   MarkReplayed(*number);
@@ -105,8 +111,7 @@ bool IndexedListing::List(std::string_view folder, KeyedEntryVisitor& visitor) {
 bool IndexedListing::UnchangedAhead(std::uint32_t number) {
   const StampsReadAhead::Read* ahead = read_ahead_.Find(number);
   if (!ahead || !ahead->stamp) return false;
-  const FolderRecord& kept = previous_->Record(number);
-  return !kept.racy && kept.stamp == *ahead->stamp && Trusted(*ahead->stamp, previous_->Folder(number));
+  return KeptAsIs(previous_->Record(number), *ahead->stamp) && Trusted(*ahead->stamp, previous_->Folder(number));
 }
 
 void IndexedListing::MarkReplayed(std::uint32_t number) {

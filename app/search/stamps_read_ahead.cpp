@@ -29,8 +29,10 @@ std::vector<std::uint32_t> StampsReadAhead::ToReadBelow(std::string_view root,
   return below;
 }
 
-void StampsReadAhead::ReadSome(std::span<const std::uint32_t> folders, const FolderIndex& index,
-                               const FolderLister& lister, const std::atomic<bool>& stopping) {
+std::span<const std::uint32_t> StampsReadAhead::ReadChunk(std::span<const std::uint32_t> to_read, std::size_t chunk,
+                                                          const FolderIndex& index, const FolderLister& lister,
+                                                          const std::atomic<bool>& stopping) {
+  const auto folders = to_read.subspan(chunk * kChunk, std::min(kChunk, to_read.size() - chunk * kChunk));
   const std::uint64_t clock = lister.Now();
   for (std::size_t at = 0; at < folders.size() && !stopping.load(std::memory_order_relaxed); ++at) {
     Read& read = read_[folders[at]];
@@ -38,6 +40,7 @@ void StampsReadAhead::ReadSome(std::span<const std::uint32_t> folders, const Fol
     read.stamp = lister.Stamp(index.Folder(folders[at]));
     read.done = true;
   }
+  return folders;
 }
 
 bool StampsReadAhead::ReadBelow(std::string_view root, const FolderIndex& index, const FolderLister& lister,
@@ -47,9 +50,9 @@ bool StampsReadAhead::ReadBelow(std::string_view root, const FolderIndex& index,
   std::atomic<bool> stopping = false;
   // Reads the next chunk; false when none is left or the read stops.
   const std::function<bool()> read_chunk = [&] {
-    const std::size_t start = next.fetch_add(kChunk, std::memory_order_relaxed);
-    if (start >= folders.size() || stopping.load(std::memory_order_relaxed)) return false;
-    ReadSome(std::span(folders).subspan(start, std::min(kChunk, folders.size() - start)), index, lister, stopping);
+    const std::size_t chunk = next.fetch_add(1, std::memory_order_relaxed);
+    if (chunk >= ChunkCount(folders.size()) || stopping.load(std::memory_order_relaxed)) return false;
+    ReadChunk(folders, chunk, index, lister, stopping);
     return true;
   };
   if (!WorkOnThreads(threads, read_chunk, stopping, should_stop)) return false;

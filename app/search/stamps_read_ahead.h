@@ -31,10 +31,6 @@ class StampsReadAhead {
     std::optional<platform::FolderStamp> stamp;
     bool done = false;
   };
-  // Folders read at once by one thread: neighbours stay together, and the
-  // clock is read once for them.
-  static constexpr std::size_t kChunk = 256;
-
   explicit StampsReadAhead(std::size_t folders) : read_(folders) {}
 
   // Reads the stamps of the folders of `index` below `root` (ending with
@@ -47,12 +43,15 @@ class StampsReadAhead {
 
   // For a caller that reads in chunks of its own: of `below`, the kept
   // folders below `root` in path order (see FoldersBelow), those whose
-  // stamps are not read yet; ReadSome reads a chunk of them (safe on
-  // several threads for distinct folders) until `stopping`; once all are,
-  // MarkReadBelow spares reading them again.
+  // stamps are not read yet; they make ChunkCount chunks, and ReadChunk
+  // reads one of them (safe on several threads for distinct chunks) until
+  // `stopping` and gives its folders; once all are read, MarkReadBelow
+  // spares reading them again.
   std::vector<std::uint32_t> ToReadBelow(std::string_view root, std::vector<std::uint32_t> below) const;
-  void ReadSome(std::span<const std::uint32_t> folders, const FolderIndex& index, const FolderLister& lister,
-                const std::atomic<bool>& stopping);
+  static std::size_t ChunkCount(std::size_t folders) { return (folders + kChunk - 1) / kChunk; }
+  std::span<const std::uint32_t> ReadChunk(std::span<const std::uint32_t> to_read, std::size_t chunk,
+                                           const FolderIndex& index, const FolderLister& lister,
+                                           const std::atomic<bool>& stopping);
   void MarkReadBelow(std::string_view root) { roots_read_.emplace_back(root); }
 
   // What was read for folder `number`; nullptr when it was not read ahead.
@@ -61,6 +60,10 @@ class StampsReadAhead {
   const Read* Find(std::uint32_t number) const { return read_[number].done ? &read_[number] : nullptr; }
 
  private:
+  // Folders read at once by one thread: neighbours stay together, and the
+  // clock is read once for them.
+  static constexpr std::size_t kChunk = 256;
+
   std::vector<Read> read_;
   std::vector<std::string> roots_read_;
 };

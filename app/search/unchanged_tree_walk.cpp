@@ -82,7 +82,7 @@ class UnchangedTree {
   // stamps are read, and a change seen in a stamp ends it all.
   bool ReadAndMatch(unsigned threads) {
     const std::vector<std::uint32_t> to_read = stamps_.ToReadBelow(root_, below_);
-    const std::size_t stamp_chunks = (to_read.size() + StampsReadAhead::kChunk - 1) / StampsReadAhead::kChunk;
+    const std::size_t stamp_chunks = StampsReadAhead::ChunkCount(to_read.size());
     std::atomic<std::size_t> next = 0;
     std::atomic<bool> stopping = false;
     const std::function<bool()> stop_asked = [&] { return stopping.load(std::memory_order_relaxed); };
@@ -101,9 +101,7 @@ class UnchangedTree {
 
   // False when stopped or when a stamp read shows a change.
   bool ReadStamps(const std::vector<std::uint32_t>& to_read, std::size_t chunk, const std::atomic<bool>& stopping) {
-    const std::size_t start = chunk * StampsReadAhead::kChunk;
-    const auto folders = std::span(to_read).subspan(start, std::min(StampsReadAhead::kChunk, to_read.size() - start));
-    stamps_.ReadSome(folders, kept_, lister_, stopping);
+    const auto folders = stamps_.ReadChunk(to_read, chunk, kept_, lister_, stopping);
     return std::all_of(folders.begin(), folders.end(), [this](std::uint32_t number) {
       return index_.UnchangedAhead(number);
     });

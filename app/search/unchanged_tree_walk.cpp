@@ -4,7 +4,6 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -40,12 +39,11 @@ class UnchangedTree {
         kept_(index.previous()),
         stamps_(index.stamps_ahead()),
         sink_(sink),
-        below_(FoldersBelow(root, kept_)) {
-    CutIntoChunks();
-  }
+        below_(FoldersBelow(root, kept_)) {}
 
   UnchangedTreeWalk Run(unsigned threads) {
     if (!AllKeptAndReadUnchanged()) return UnchangedTreeWalk::kChanged;
+    CutIntoChunks();
     LinkKeptSubfolders();
     if (!ReadAndMatch(threads)) return changed_ ? UnchangedTreeWalk::kChanged : UnchangedTreeWalk::kStopped;
     stamps_.MarkReadBelow(root_);

@@ -257,8 +257,14 @@ class ChangingTree {
   std::map<std::string, platform::FolderStamp> stamps_;
 };
 
+// The names the comparisons search for: a letter, words, a case to fold, a
+// digit and an extension, so that most files give a row or two.
+NameMatcher WalkMatcher(MatchRule rule, NameEncoding encoding) {
+  return NameMatcher(std::vector<std::string>{"a", "report", "Photo1", "2", ".txt"}, rule, encoding);
+}
+
 Rows WalkRows(const FakeLister& lister, IndexedListing* index, unsigned threads, MatchRule rule) {
-  const NameMatcher matcher(std::vector<std::string>{"a", "report", "Photo1", "2", ".txt"}, rule, lister.encoding());
+  const NameMatcher matcher = WalkMatcher(rule, lister.encoding());
   RowRecorder recorder;
   WalkFiles("/r", matcher, lister, recorder, {threads, index});
   return recorder.rows;
@@ -498,8 +504,7 @@ TEST_F(IndexedListingStamps, a_repeat_over_an_unchanged_tree_lists_nothing_and_g
   const Rows walked = WalkRows(lister_, nullptr, 0, MatchRule::kContains);
   ASSERT_EQ(walked, Rows({"/r/|x.txt|4", "/r/ab/|ab.txt|0", "/r/ab/|ab.txt|4", "/r/a/|a2.txt|0", "/r/a/|a2.txt|3",
                           "/r/a/|a2.txt|4", "/r/a b/|s.txt|4", "/r/a/x/|d.txt|4"}));
-  const NameMatcher matcher(std::vector<std::string>{"a", "report", "Photo1", "2", ".txt"}, MatchRule::kContains,
-                            NameEncoding::kUtf8);
+  const NameMatcher matcher = WalkMatcher(MatchRule::kContains, NameEncoding::kUtf8);
   for (const unsigned threads : {0u, 2u}) {
     IndexedListing listing(index_, lister_);
     RowRecorder recorder;
@@ -557,8 +562,7 @@ TEST_F(IndexedListingStamps, a_stop_during_a_repeat_over_an_unchanged_tree_ends_
   const Rows all = Search(200 * kSecond);
   for (const unsigned threads : {0u, 2u}) {
     IndexedListing listing(index_, lister_);
-    const NameMatcher matcher(std::vector<std::string>{"a", "report", "Photo1", "2", ".txt"}, MatchRule::kContains,
-                              NameEncoding::kUtf8);
+    const NameMatcher matcher = WalkMatcher(MatchRule::kContains, NameEncoding::kUtf8);
     StopAfterRows sink(50);
     EXPECT_FALSE(WalkFiles("/r", matcher, lister_, sink, {threads, &listing}));
     EXPECT_EQ(sink.rows, Rows(all.begin(), all.begin() + 50)) << threads << " threads";

@@ -355,6 +355,19 @@ class IndexedListingStamps : public ::testing::Test {
     index_ = std::make_shared<const FolderIndex>(listing.Result());
   }
 
+  // "/r/" holding `count` subfolders "d0", "d1", ..., each holding `files`:
+  // more folders than one thread reads or matches at once.
+  void ManySubfolders(int count, const std::vector<FakeLister::Entry>& files) {
+    std::vector<FakeLister::Entry> subfolders;
+    for (int i = 0; i < count; ++i) {
+      const std::string name = "d" + std::to_string(i);
+      subfolders.push_back(Folder(name));
+      lister_.AddFolder("/r/" + name + "/", files);
+      lister_.SetStamp("/r/" + name + "/", Stamp(100 * kSecond));
+    }
+    lister_.AddFolder("/r/", subfolders);
+  }
+
   FakeLister lister_;
   std::shared_ptr<const FolderIndex> index_;
   std::uint64_t replayed_ = 0;
@@ -551,14 +564,7 @@ class StopAfterRows final : public FileWalkSink {
 // Each file gives two rows, so a stop at 50 rows comes between two files
 // of one folder.
 TEST_F(IndexedListingStamps, a_stop_during_a_repeat_over_an_unchanged_tree_ends_it_at_the_next_file) {
-  std::vector<FakeLister::Entry> subfolders;
-  for (int i = 0; i < 300; ++i) {
-    const std::string name = "d" + std::to_string(i);
-    subfolders.push_back(Folder(name));
-    lister_.AddFolder("/r/" + name + "/", {File("a.txt"), File("report.txt")});
-    lister_.SetStamp("/r/" + name + "/", Stamp(100 * kSecond));
-  }
-  lister_.AddFolder("/r/", subfolders);
+  ManySubfolders(300, {File("a.txt"), File("report.txt")});
   const Rows all = Search(200 * kSecond);
   for (const unsigned threads : {0u, 2u}) {
     IndexedListing listing(index_, lister_);
@@ -619,6 +625,26 @@ TEST_F(IndexedListingStamps, stamps_are_read_ahead_once_each_in_the_order_of_pat
   ASSERT_TRUE(read.has_value());
   for (std::uint32_t number = 1; number < read->size(); ++number) {
     EXPECT_LT(read->Folder(number - 1), read->Folder(number));
+  }
+}
+
+// Past the first chunk of stamps, still each once and, on one thread, in
+// the order of the paths.
+TEST_F(IndexedListingStamps, a_tree_of_many_chunks_has_each_stamp_read_once_in_path_order) {
+  ManySubfolders(600, {File("f.txt")});
+  Search(200 * kSecond);
+  std::vector<std::string> in_path_order{"/r/"};
+  for (int i = 0; i < 600; ++i) in_path_order.push_back("/r/d" + std::to_string(i) + "/");
+  std::sort(in_path_order.begin(), in_path_order.end());
+  for (const unsigned threads : {0u, 2u}) {
+    const std::size_t asked_before = lister_.stamp_requests().size();
+    IndexedListing listing(index_, lister_);
+    EXPECT_EQ(WalkRows(lister_, &listing, threads, MatchRule::kContains),
+              WalkRows(lister_, nullptr, threads, MatchRule::kContains));
+    Rows asked = lister_.stamp_requests();
+    asked.erase(asked.begin(), asked.begin() + static_cast<std::ptrdiff_t>(asked_before));
+    if (threads == 2) std::sort(asked.begin(), asked.end());
+    EXPECT_EQ(asked, in_path_order) << threads << " threads";
   }
 }
 
@@ -691,14 +717,7 @@ TEST_F(IndexedListingStamps, a_stamp_read_ahead_is_judged_racy_by_the_clock_befo
 }
 
 TEST_F(IndexedListingStamps, a_stop_while_stamps_are_read_ahead_ends_the_walk_there) {
-  std::vector<FakeLister::Entry> subfolders;
-  for (int i = 0; i < 600; ++i) {
-    const std::string name = "d" + std::to_string(i);
-    subfolders.push_back(Folder(name));
-    lister_.AddFolder("/r/" + name + "/", {File("f.txt")});
-    lister_.SetStamp("/r/" + name + "/", Stamp(100 * kSecond));
-  }
-  lister_.AddFolder("/r/", subfolders);
+  ManySubfolders(600, {File("f.txt")});
   Search(200 * kSecond);
   lister_.OnStamp([](std::string_view) { std::this_thread::sleep_for(std::chrono::microseconds(200)); });
   for (const unsigned threads : {0u, 2u}) {

@@ -94,8 +94,11 @@ class BreadthFirstWalk {
     if (sink_.ShouldStop()) return false;
     std::uint32_t keyword = 0;
     for (const auto& file : contents.files) {
-      const std::string_view name = contents.Name(file.name_at, file.name_size);
-      for (; keyword < file.keywords_end; ++keyword) sink_.OnRow(path_, name, contents.keywords[keyword]);
+      const std::string_view name = contents.LoweredName(file);
+      const std::string_view name_on_disk = contents.NameOnDisk(file);
+      for (; keyword < file.keywords_end; ++keyword) {
+        sink_.OnRow(path_, name, name_on_disk, contents.keywords[keyword]);
+      }
       if (sink_.ShouldStop()) return false;
     }
     return true;

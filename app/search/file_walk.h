@@ -13,8 +13,10 @@ namespace vorlix::app {
 class FileWalkSink {
  public:
   // One row: the folder as walked (ending with the separator), the file's
-  // lowered name, and the index of the keyword it matched.
-  virtual void OnRow(std::string_view folder, std::string_view name, std::uint32_t keyword) = 0;
+  // lowered name and its name as on disk (of the same size), and the index
+  // of the keyword it matched.
+  virtual void OnRow(std::string_view folder, std::string_view name, std::string_view name_on_disk,
+                     std::uint32_t keyword) = 0;
   // Polled at every file, every folder and every row, and every few
   // milliseconds while waiting for a listing; true ends the walk at once.
   // Keep it cheap: it is where a window processes its events on a budget.

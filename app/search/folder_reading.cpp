@@ -51,7 +51,9 @@ bool FolderReader::Take(const platform::FolderEntry& entry, const NameKeys* keys
   matcher_.Match(lowered_, scratch_, matched_, keys);
   if (matched_.empty()) return true;
   contents_->keywords.insert(contents_->keywords.end(), matched_.begin(), matched_.end());
-  contents_->files.push_back({AddName(lowered_.text()), static_cast<std::uint32_t>(entry.name.size()),
+  const std::uint32_t name_at = AddName(lowered_.text());
+  AddName(entry.name);
+  contents_->files.push_back({name_at, static_cast<std::uint32_t>(entry.name.size()),
                               static_cast<std::uint32_t>(contents_->keywords.size())});
   return true;
 }

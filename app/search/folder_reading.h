@@ -14,14 +14,16 @@
 namespace vorlix::app {
 
 // What one listing of a folder gives a file walk: its subfolders, and those
-// of its files that matched, lowered, with their keywords. Files that match
-// nothing are not kept.
+// of its files that matched, lowered and as on disk, with their keywords.
+// Files that match nothing are not kept.
 struct FolderContents {
   struct Subfolder {
     std::uint32_t name_at;
     std::uint32_t name_size;
     bool is_link;
   };
+  // Lowering changes single bytes only, so the name as on disk has the
+  // lowered name's size and is kept right after it.
   struct MatchedFile {
     std::uint32_t name_at;
     std::uint32_t name_size;
@@ -30,6 +32,10 @@ struct FolderContents {
 
   void Clear();
   std::string_view Name(std::uint32_t at, std::uint32_t size) const { return std::string_view(names).substr(at, size); }
+  std::string_view LoweredName(const MatchedFile& file) const { return Name(file.name_at, file.name_size); }
+  std::string_view NameOnDisk(const MatchedFile& file) const {
+    return Name(file.name_at + file.name_size, file.name_size);
+  }
 
   std::string names;
   bool listed = false;  // false when the folder could not be listed at all

@@ -201,9 +201,10 @@ class UnchangedTree {
       const FolderContents& contents = chunk->contents;
       std::uint32_t keyword = first == 0 ? 0 : contents.files[first - 1].keywords_end;
       for (std::uint32_t file = first; file < end; ++file) {
-        const std::string_view name = contents.Name(contents.files[file].name_at, contents.files[file].name_size);
+        const std::string_view name = contents.LoweredName(contents.files[file]);
+        const std::string_view name_on_disk = contents.NameOnDisk(contents.files[file]);
         for (; keyword < contents.files[file].keywords_end; ++keyword) {
-          sink_.OnRow(folder, name, contents.keywords[keyword]);
+          sink_.OnRow(folder, name, name_on_disk, contents.keywords[keyword]);
         }
         if (sink_.ShouldStop()) return false;
       }

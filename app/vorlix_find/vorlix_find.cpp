@@ -109,7 +109,7 @@ class RowOutput {
 class FileRows final : public FileWalkSink {
  public:
   explicit FileRows(RowOutput& rows) : rows_(rows) {}
-  void OnRow(std::string_view folder, std::string_view name, std::uint32_t keyword) override {
+  void OnRow(std::string_view folder, std::string_view name, std::string_view, std::uint32_t keyword) override {
     rows_.Row(folder, name, name, keyword);
   }
   bool ShouldStop() override { return rows_.ShouldStop(); }

@@ -62,7 +62,7 @@ class FileWalk : public ::testing::TestWithParam<unsigned> {
 TEST_P(FileWalk, walks_level_by_level_and_lists_each_folder_once) {
   AddLevels();
   EXPECT_EQ(Walk("/r", {"txt"}),
-            (Rows{"/r/|b.txt|0", "/r/|a.txt|0", "/r/s1/|one.txt|0", "/r/s2/|two.txt|0", "/r/s1/deep/|three.txt|0"}));
+            (Rows{"/r/|b.txt|0|B.TXT", "/r/|a.txt|0", "/r/s1/|one.txt|0", "/r/s2/|two.txt|0", "/r/s1/deep/|three.txt|0"}));
   EXPECT_EQ(Listed(), InListingOrder({"/r/", "/r/s1/", "/r/s2/", "/r/s1/deep/"}));
 }
 
@@ -164,7 +164,7 @@ TEST_P(FileWalk, a_tree_many_times_wider_than_the_listing_window_gives_every_row
    public:
     explicit UntilDeadline(std::chrono::steady_clock::time_point deadline) : deadline_(deadline) {}
     // The first row waits, so that the threads fill the window and sleep.
-    void OnRow(std::string_view folder, std::string_view name, std::uint32_t keyword) override {
+    void OnRow(std::string_view folder, std::string_view name, std::string_view, std::uint32_t keyword) override {
       if (rows.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(300));
       rows.push_back(std::string(folder) + "|" + std::string(name) + "|" + std::to_string(keyword));
     }

@@ -551,7 +551,7 @@ TEST_F(IndexedListingStamps, an_unchanged_folder_naming_a_subfolder_the_index_lo
 class StopAfterRows final : public FileWalkSink {
  public:
   explicit StopAfterRows(std::size_t rows_before_stop) : rows_before_stop_(rows_before_stop) {}
-  void OnRow(std::string_view folder, std::string_view name, std::uint32_t keyword) override {
+  void OnRow(std::string_view folder, std::string_view name, std::string_view, std::uint32_t keyword) override {
     rows.push_back(std::string(folder) + "|" + std::string(name) + "|" + std::to_string(keyword));
   }
   bool ShouldStop() override { return rows.size() >= rows_before_stop_; }

@@ -122,14 +122,17 @@ inline FakeLister::Entry File(std::string name) { return {std::move(name), false
 inline FakeLister::Entry Folder(std::string name) { return {std::move(name), true, false}; }
 inline FakeLister::Entry FolderLink(std::string name) { return {std::move(name), true, true}; }
 
-// Keeps every row as "folder|name|keyword" and stops after a given number
-// of polls.
+// Keeps every row as "folder|name|keyword", with "|" and the name as on
+// disk after it where that differs from the lowered name, and stops after a
+// given number of polls.
 class RowRecorder final : public app::FileWalkSink {
  public:
   explicit RowRecorder(long polls_before_stop = -1) : polls_left_(polls_before_stop) {}
 
-  void OnRow(std::string_view folder, std::string_view name, std::uint32_t keyword) override {
+  void OnRow(std::string_view folder, std::string_view name, std::string_view name_on_disk,
+             std::uint32_t keyword) override {
     rows.push_back(std::string(folder) + "|" + std::string(name) + "|" + std::to_string(keyword));
+    if (name_on_disk != name) rows.back().append("|").append(name_on_disk);
   }
   bool ShouldStop() override {
     ++polls;

@@ -22,7 +22,8 @@ std::string Lower(std::string text) {
 }
 
 // The walk as first described: each folder listed twice, once for its
-// subfolders and once for its files, each file compared with each keyword.
+// subfolders and once for its files, each file compared with each keyword;
+// a row also names the file as on disk where that is not its lowered name.
 Rows ReferenceWalk(const std::string& root, const std::vector<std::string>& keywords) {
   Rows rows;
   std::deque<std::string> queue{root + "/"};
@@ -33,9 +34,13 @@ Rows ReferenceWalk(const std::string& root, const std::vector<std::string>& keyw
     }
     for (const auto& entry : fs::directory_iterator(folder)) {
       if (entry.is_directory()) continue;
-      const std::string name = Lower(entry.path().filename().string());
+      const std::string on_disk = entry.path().filename().string();
+      const std::string name = Lower(on_disk);
+      const std::string as_on_disk = name == on_disk ? "" : "|" + on_disk;
       for (std::size_t k = 0; k < keywords.size(); ++k) {
-        if (name.find(Lower(keywords[k])) != std::string::npos) rows.push_back(folder + name + "|" + std::to_string(k));
+        if (name.find(Lower(keywords[k])) != std::string::npos) {
+          rows.push_back(folder + name + "|" + std::to_string(k) + as_on_disk);
+        }
       }
     }
   }

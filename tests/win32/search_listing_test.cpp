@@ -23,7 +23,7 @@ const std::string kThai = platform::Utf16ToGbk(u"\u0E01");
 
 class Recorder final : public FileWalkSink {
  public:
-  void OnRow(std::string_view folder, std::string_view name, std::uint32_t keyword) override {
+  void OnRow(std::string_view folder, std::string_view name, std::string_view, std::uint32_t keyword) override {
     rows.push_back(std::string(folder) + std::string(name) + "|" + std::to_string(keyword));
   }
   bool ShouldStop() override { return false; }

@@ -5,6 +5,7 @@
 #include "app/mainwindow/main_window_units.h"
 #include "app/results/list_view_sorting.h"
 #include "app/results/result_units.h"
+#include "app/results/row_walk.h"
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/shell_commands.h"
@@ -24,7 +25,8 @@ core::HandlerResult ShowResultMenu(std::span<const core::Value>) {
 
 // Without a current row the empty text goes to the shell as it is.
 core::HandlerResult OpenResultFile(std::span<const core::Value>) {
-  const core::Text path = commands::ListViewGetText(ResultList(), CurrentRow(main_window::超级列表框1), 0);
+  const std::int32_t row = CurrentRow(main_window::超级列表框1);
+  const core::Text path = row == -1 ? core::Text() : RowPathOnDisk(ResultList(), row);
   commands::OpenWebPage(path);
   return std::nullopt;
 }
@@ -52,7 +54,7 @@ core::HandlerResult UncheckAllResults(std::span<const core::Value>) {
 core::HandlerResult OpenResultLocation(std::span<const core::Value>) {
   const std::int32_t row = CurrentRow(main_window::超级列表框1);
   if (row == -1) return std::nullopt;
-  const core::Text path = commands::ListViewGetText(ResultList(), row, 0);
+  const core::Text path = RowPathOnDisk(ResultList(), row);
   if (!commands::FileExists(path)) return std::nullopt;
   commands::ShellShowInFolder({.item_of_path = core::ExternalFunctionEntry(kIlCreateFromPathW),
                                .open_folder = core::ExternalFunctionEntry(kShOpenFolderAndSelectItems),

@@ -28,4 +28,9 @@ std::vector<CheckedRow> CheckedRowsWithProgress(const core::UnitReference& list,
 // Where the row is now; -1 when it has gone or is no longer checked.
 std::int32_t CheckedIndexNow(const core::UnitReference& list, const CheckedRow& row);
 
+// The path of the row's file as on disk: the row shows a file's name
+// lowered, and what the program does to the file (and writes of it) uses
+// the file's own name.
+core::Text RowPathOnDisk(const core::UnitReference& list, std::int32_t index);
+
 }  // namespace vorlix::app

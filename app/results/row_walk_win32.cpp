@@ -1,6 +1,7 @@
 #include "app/results/row_walk.h"
 
 #include "app/mainwindow/main_window_access.h"
+#include "app/search/row_sources.h"
 
 namespace vorlix::app {
 
@@ -27,6 +28,10 @@ std::int32_t CheckedIndexNow(const core::UnitReference& list, const CheckedRow& 
   if (commands::ListViewGetRowId(list, index) != row.id) index = commands::ListViewFindRow(list, row.id);
   if (index < 0 || commands::ListViewGetCheck(list, index) != 1) return -1;
   return index;
+}
+
+core::Text RowPathOnDisk(const core::UnitReference& list, std::int32_t index) {
+  return PathOnDiskOfRow(commands::ListViewGetText(list, index, 0), commands::ListViewGetItemData(list, index));
 }
 
 }  // namespace vorlix::app

@@ -10,7 +10,7 @@
 #include "app/search/event_budget.h"
 #include "app/search/file_walk.h"
 #include "app/search/folder_index_use.h"
-#include "app/search/row_roots.h"
+#include "app/search/row_sources.h"
 #include "app/search/search_run.h"
 #include "runtime/commands/conversion_commands.h"
 #include "runtime/commands/list_view_commands.h"
@@ -31,17 +31,17 @@ class RunningSearch {
 };
 
 // Each match becomes the top row: the newest match is shown first. A row
-// keeps the tag of the root it was found under.
+// keeps the tag of the root it was found under, with its name on disk.
 class ResultRows : public FileWalkSink {
  public:
   explicit ResultRows(EventBudget& budget) : budget_(budget) {}
 
-  void SetRootTag(std::int32_t tag) { root_tag_ = tag; }
+  void SetRoot(std::size_t root_index) { root_index_ = root_index; }
 
-  void OnRow(std::string_view folder, std::string_view name, std::uint32_t) override {
+  void OnRow(std::string_view folder, std::string_view name, std::string_view name_on_disk, std::uint32_t) override {
     path_.assign(folder).append(name);
     const std::string_view texts[] = {path_, name};
-    commands::ListViewInsertRow(results_, 0, texts, root_tag_);
+    commands::ListViewInsertRow(results_, 0, texts, RowTagOfFile(root_index_, name, name_on_disk));
   }
   bool ShouldStop() override { return !budget_.KeepGoing(); }
 
@@ -49,7 +49,7 @@ class ResultRows : public FileWalkSink {
   EventBudget& budget_;
   const core::UnitReference results_ = MainWindowList(超级列表框1);
   core::Text path_;
-  std::int32_t root_tag_ = 0;
+  std::size_t root_index_ = 0;
 };
 
 // Two threads list (and compare) folders ahead while the window thread
@@ -97,7 +97,7 @@ void SearchFiles(const std::vector<core::Text>& keywords, std::vector<core::Text
   std::optional<NameMatcher> matcher;
   if (ReadStampsWhileBuilding(matcher, keywords, rule, roots, index.listing(), budget)) {
     for (std::size_t at = 0; at < roots.size(); ++at) {
-      rows.SetRootTag(RowTagOfRoot(at));
+      rows.SetRoot(at);
       if (!WalkFiles(roots[at], *matcher, SystemFolderLister(), rows, {kListingThreads, index.listing()})) break;
     }
   }

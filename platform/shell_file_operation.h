@@ -25,12 +25,16 @@ enum class FileOperationFailure {
   kNotArrived,     // afterwards nothing whole of the same kind and size at the target
   kSourceStayed,   // moved: it is at the target, yet the source is still there
   kStillThere,     // deleted: the source is still there
+  kIsLink,         // deleted or moved: the item is a link, and the shell would act on what it leads to
+  kHoldsLink,      // a folder whose tree holds a link that the shell would follow
+  kTreeUnreadable, // a folder whose tree could not be looked through for links
+  kLeftInStaging,  // no place in the target and no way back: the item waits in the staging folder (landed_at)
 };
 
 // Where an item went, as looked at on the disk.
 struct FileOperationOutcome {
   bool done = false;
-  std::string landed_at;  // GBK: where a copied or moved item is now, also when the source stayed
+  std::string landed_at;  // GBK: where a copied or moved item is now, also when the source stayed or it was left in staging
   FileOperationFailure failure = FileOperationFailure::kNone;
 };
 
@@ -52,14 +56,21 @@ struct FileOperationRequest {
 //   replaced: the new one takes the first free NumberedName, (2) upwards,
 //   claimed by a rename that fails rather than replace, so a name that
 //   another program takes meanwhile is passed over (the shell works in a
-//   staging folder beside the target's items, removed afterwards);
+//   staging folder beside the target's items, removed afterwards; an item
+//   held there by a scanner is retried for a moment, and one that can go
+//   neither into place nor back is left there and named);
 // - an item copied or moved onto itself is left as it is, and counts as
 //   done unless a renamed copy was asked for, which is then made;
 // - a missing source, or a folder to go into itself, is not handed to the
 //   shell and counts as not done (for delete a missing source counts as
 //   gone);
 // - a whole drive or share (IsWholeDrivePath) is never handed to the shell
-//   and counts as not done, whatever the operation.
+//   and counts as not done, whatever the operation;
+// - nothing outside the item's own tree is deleted or moved: an item that
+//   is a link (IsLink) is not deleted or moved, nor a folder whose tree
+//   holds a link; a copy reads through links to files, but not a folder
+//   whose tree holds a link to a folder, which the shell would follow
+//   (one leading back up copies without end).
 bool RunFileOperation(const FileOperationRequest& request);
 
 }  // namespace vorlix::platform

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "platform/file_links.h"
 #include "platform/numbered_name.h"
 #include "platform/whole_drive_path.h"
 #include "platform/wide_text.h"
@@ -50,13 +51,26 @@ std::optional<BY_HANDLE_FILE_INFORMATION> IdentityOf(const std::wstring& path) {
   return information;
 }
 
+bool SameIdentity(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b) {
+  return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+         a.nFileIndexLow == b.nFileIndexLow;
+}
+
 // By identity, not by name: another spelling of the path, or a hard link,
 // is the same file, and copying it onto itself would empty it.
 bool SameItem(const std::wstring& a, const std::wstring& b) {
   const auto first = IdentityOf(a);
   const auto second = IdentityOf(b);
-  return first && second && first->dwVolumeSerialNumber == second->dwVolumeSerialNumber &&
-         first->nFileIndexHigh == second->nFileIndexHigh && first->nFileIndexLow == second->nFileIndexLow;
+  return first && second && SameIdentity(*first, *second);
+}
+
+// Whether the item that was at `path` is there still. By identity where it
+// is known: under Wine a name finds another of another case when its own
+// has gone (Mix.jpg beside mix.JPG), and would say a deleted file stayed.
+bool StillThere(const std::wstring& path, const std::optional<BY_HANDLE_FILE_INFORMATION>& identity) {
+  if (!identity) return Exists(path);
+  const auto now = IdentityOf(path);
+  return now && SameIdentity(*now, *identity);
 }
 
 std::wstring FullPath(const std::wstring& path) {
@@ -90,6 +104,20 @@ std::wstring NameOf(const std::wstring& path) {
   return separator == std::wstring::npos ? trimmed : trimmed.substr(separator + 1);
 }
 
+// The item a row names, by its exact name. Under Wine a name finds another
+// of another case when its own is gone (Mix.jpg beside mix.JPG), and the
+// shell would act on that one; on Windows a name renamed in case alone
+// since the search counts as gone too, which loses nothing.
+std::optional<DiskItem> SourceAt(const std::wstring& path) {
+  WIN32_FIND_DATAW entry;
+  HANDLE found = FindFirstFileW(path.c_str(), &entry);
+  if (found == INVALID_HANDLE_VALUE) return std::nullopt;
+  FindClose(found);
+  if (NameOf(path) != entry.cFileName) return std::nullopt;
+  return DiskItem{(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                  (static_cast<ULONGLONG>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow};
+}
+
 // A target of "D:\\" (a drive root with the added backslash) names D:\.
 std::wstring Joined(std::wstring folder, const std::wstring& name) {
   while (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
@@ -113,10 +141,28 @@ int CallShell(const FileOperationRequest& request, const std::wstring& from, con
   return operation.fAnyOperationsAborted ? ERROR_CANCELLED : result;
 }
 
+// Why the shell must not be handed the item: it would act on something
+// outside the item's own tree. Nothing for a plain file or a folder whose
+// tree holds no link that the operation would follow.
+std::optional<Failure> LinkRefusal(const std::wstring& source, bool is_folder, bool copy) {
+  if (!copy && IsLink(source)) return Failure::kIsLink;
+  if (!is_folder) return std::nullopt;
+  switch (LinksInTree(source, !copy)) {
+    case TreeLinks::kNone: return std::nullopt;
+    case TreeLinks::kUnreadable: return Failure::kTreeUnreadable;
+    case TreeLinks::kFolderLink:
+    case TreeLinks::kFileLink: return Failure::kHoldsLink;
+  }
+  return std::nullopt;
+}
+
 Outcome Delete(const FileOperationRequest& request, const std::wstring& source) {
-  if (!Exists(source)) return {.done = true};
+  const std::optional<DiskItem> item = SourceAt(source);
+  if (!item) return {.done = true};
+  if (const auto refusal = LinkRefusal(source, item->is_folder, false)) return Failed(*refusal);
+  const auto identity = IdentityOf(source);
   CallShell(request, source, L"", request.flags);
-  return Exists(source) ? Failed(Failure::kStillThere) : Outcome{.done = true};
+  return StillThere(source, identity) ? Failed(Failure::kStillThere) : Outcome{.done = true};
 }
 
 // Whether the item at `path` is what `before` was: a copy of the same kind,
@@ -138,6 +184,18 @@ std::wstring NewStagingFolder(const std::wstring& folder) {
   return {};
 }
 
+// A file just made is often held open for a moment by a scanner or an
+// indexer; a few short retries ride that out. The last try's error is
+// left for the caller.
+bool RenameWithoutReplacing(const std::wstring& from, const std::wstring& to, DWORD flags) {
+  for (int attempt = 0;; ++attempt) {
+    if (MoveFileExW(from.c_str(), to.c_str(), flags)) return true;
+    const DWORD error = GetLastError();
+    if (attempt == 4 || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) return false;
+    Sleep(20);
+  }
+}
+
 // Renames the staged item to its own name in the folder, or to the first
 // "name (n)" from 2 up that is free. The rename never replaces anything, so
 // a name that another program takes meanwhile is passed over, not
@@ -148,7 +206,7 @@ std::wstring PlaceUnderFreeName(const std::wstring& staged, const std::wstring& 
   for (int number = 1; number <= kLastNumber; ++number) {
     const std::wstring candidate =
         Joined(folder, number == 1 ? name : WideName(NumberedName(name16, number, is_folder)));
-    if (MoveFileExW(staged.c_str(), candidate.c_str(), 0)) return candidate;
+    if (RenameWithoutReplacing(staged, candidate, 0)) return candidate;
     const DWORD error = GetLastError();
     if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return {};
   }
@@ -158,9 +216,10 @@ std::wstring PlaceUnderFreeName(const std::wstring& staged, const std::wstring& 
 // With FOF_RENAMEONCOLLISION: the shell copies or moves the item into a
 // folder of its own beside the target's items, and from there it is renamed
 // into place. A moved item that finds no place goes back where it was; if
-// even that fails it stays in the staging folder, which is then kept.
+// even that fails it stays in the staging folder, which is then kept and
+// named as where the item is.
 Outcome TransferUnderFreeName(const FileOperationRequest& request, const std::wstring& source, const DiskItem& before,
-                              const std::wstring& folder) {
+                              const std::optional<BY_HANDLE_FILE_INFORMATION>& identity, const std::wstring& folder) {
   const std::wstring staging = NewStagingFolder(folder);
   if (staging.empty()) return Failed(Failure::kShellFailed);
   const std::wstring name = NameOf(source);
@@ -170,34 +229,39 @@ Outcome TransferUnderFreeName(const FileOperationRequest& request, const std::ws
   const std::wstring placed = arrived ? PlaceUnderFreeName(staged, folder, name, before.is_folder) : std::wstring();
   if (placed.empty() && ItemAt(staged)) {
     if (request.operation == FileOperation::kMove) {
-      MoveFileExW(staged.c_str(), source.c_str(), MOVEFILE_COPY_ALLOWED);
+      RenameWithoutReplacing(staged, source, MOVEFILE_COPY_ALLOWED);
     } else {
       const FileOperationRequest discard{.shell_entry = request.shell_entry, .operation = FileOperation::kDelete};
       CallShell(discard, staged, L"", FOF_SILENT | FOF_NOCONFIRMATION);
     }
   }
   RemoveDirectoryW(staging.c_str());
+  if (placed.empty() && request.operation == FileOperation::kMove && ItemAt(staged)) {
+    return {false, Narrow(staged), Failure::kLeftInStaging};
+  }
   if (placed.empty()) {
     return Failed(!shell_done ? Failure::kShellFailed : !arrived ? Failure::kNotArrived : Failure::kNoPlace);
   }
-  if (request.operation == FileOperation::kMove && Exists(source)) return SourceStayed(placed);
+  if (request.operation == FileOperation::kMove && StillThere(source, identity)) return SourceStayed(placed);
   return Landed(placed);
 }
 
 Outcome Transfer(const FileOperationRequest& request, const std::wstring& source) {
-  const std::optional<DiskItem> before = ItemAt(source);
+  const std::optional<DiskItem> before = SourceAt(source);
   if (!before) return Failed(Failure::kSourceMissing);
   const std::wstring folder = Wide(request.target_folder);
   if (before->is_folder && IsInside(source, folder)) return Failed(Failure::kIntoItself);
   const bool move = request.operation == FileOperation::kMove;
   const bool rename = (request.flags & kRenameOnCollision) != 0;
+  if (const auto refusal = LinkRefusal(source, before->is_folder, !move)) return Failed(*refusal);
 
   const std::wstring destination = Joined(folder, NameOf(source));
   if (SameItem(source, destination) && (move || !rename)) return Landed(destination);
-  if (rename) return TransferUnderFreeName(request, source, *before, folder);
+  const auto identity = IdentityOf(source);
+  if (rename) return TransferUnderFreeName(request, source, *before, identity, folder);
   if (CallShell(request, source, folder, request.flags) != 0) return Failed(Failure::kShellFailed);
   if (!Arrived(destination, *before)) return Failed(Failure::kNotArrived);
-  if (move && Exists(source)) return SourceStayed(destination);
+  if (move && StillThere(source, identity)) return SourceStayed(destination);
   return Landed(destination);
 }
 

@@ -22,11 +22,10 @@ namespace units = main_window;
 constexpr std::int32_t kOkAndCancel = 1;
 
 // Deletes one item and records how it went.
-bool DeleteRecorded(const core::Text& path, RunRecord& record) {
+bool DeleteRecorded(const core::Text& path, RunRecord& record, commands::FileOperationOutcome& outcome) {
   RecordEntry entry{.source = path, .size = FileSizeForRecord(path)};
-  commands::FileOperationOutcome outcome;
   entry.succeeded = ShellFileOperation(0, kDeleteOperation, path, core::Text(), kDeleteToRecycleBin, &outcome);
-  entry.reason = FailureReason(outcome.failure);
+  entry.reason = FailureReason(outcome);
   record.Add(entry);
   return entry.succeeded;
 }
@@ -55,11 +54,12 @@ core::HandlerResult DeleteCheckedFiles(std::span<const core::Value>) {
     SetLabelCaption(units::标签_状态, core::Text(texts::kDeleteWorking));
     const std::int32_t index = CheckedIndexNow(list, row);
     if (index < 0) continue;
-    const core::Text path = commands::ListViewGetText(list, index, 0);
-    if (DeleteRecorded(path, record)) {
+    const core::Text path = RowPathOnDisk(list, index);
+    commands::FileOperationOutcome outcome;
+    if (DeleteRecorded(path, record, outcome)) {
       gone.push_back(row.id);
     } else {
-      failed.push_back(FailedItem(path));
+      failed.push_back(FailedItem(path, outcome));
     }
     ++deleted;
   }

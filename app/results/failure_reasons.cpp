@@ -4,9 +4,9 @@
 
 namespace vorlix::app {
 
-core::Text FailureReason(commands::FileOperationFailure failure) {
+core::Text FailureReason(const commands::FileOperationOutcome& outcome) {
   using Failure = commands::FileOperationFailure;
-  switch (failure) {
+  switch (outcome.failure) {
     case Failure::kNone: return {};
     case Failure::kWholeDrive: return core::Text(texts::kWholeDriveRefused);
     case Failure::kSourceMissing: return core::Text(texts::kReasonSourceMissing);
@@ -16,6 +16,10 @@ core::Text FailureReason(commands::FileOperationFailure failure) {
     case Failure::kNotArrived: return core::Text(texts::kReasonNotArrived);
     case Failure::kSourceStayed: return core::Text(texts::kReasonSourceStayed);
     case Failure::kStillThere: return core::Text(texts::kReasonStillThere);
+    case Failure::kIsLink: return core::Text(texts::kReasonIsLink);
+    case Failure::kHoldsLink: return core::Text(texts::kReasonHoldsLink);
+    case Failure::kTreeUnreadable: return core::Text(texts::kReasonTreeUnreadable);
+    case Failure::kLeftInStaging: return core::Text(texts::kReasonLeftInStaging) + outcome.landed_at;
   }
   return {};
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/results/failure_reasons.h"
 #include "runtime/commands/drive_commands.h"
 #include "runtime/core/values/text_format.h"
 #include "texts.h"
@@ -27,6 +28,19 @@ core::Text FailureMessage(std::string_view heading, const std::vector<core::Text
 
 core::Text FailedItem(const core::Text& path) {
   return commands::IsWholeDrive(path) ? path + core::Text(texts::kWholeDriveRefused) : path;
+}
+
+core::Text FailedItem(const core::Text& path, const commands::FileOperationOutcome& outcome) {
+  using Failure = commands::FileOperationFailure;
+  switch (outcome.failure) {
+    case Failure::kIsLink:
+    case Failure::kHoldsLink:
+    case Failure::kTreeUnreadable:
+    case Failure::kLeftInStaging:
+      return path + core::Text(texts::kFailedItemReasonBefore) + FailureReason(outcome) +
+             core::Text(texts::kFailedItemReasonAfter);
+    default: return FailedItem(path);
+  }
 }
 
 }  // namespace vorlix::app

@@ -6,10 +6,12 @@
 #include "app/results/checked_rows_run.h"
 #include "app/results/failure_reasons.h"
 #include "app/results/failure_report.h"
+#include "app/results/placed_items.h"
 #include "app/results/result_units.h"
 #include "app/results/row_walk.h"
 #include "app/results/run_record.h"
 #include "app/results/shell_operations.h"
+#include "app/search/name_text.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/message_box_command.h"
 #include "runtime/commands/unit_commands.h"
@@ -21,17 +23,32 @@ namespace {
 
 namespace units = main_window;
 
-RecordEntry TransferRow(std::int32_t operation, const Destination& destination, const core::Text& path) {
+core::Text PathIn(const core::Text& folder, const core::Text& path) {
+  const std::string_view name = LastComponent(path, '\\', NameEncoding::kGbk);
+  return EndsWithSeparator(folder, '\\', NameEncoding::kGbk) ? folder + core::Text(name)
+                                                             : folder + '\\' + core::Text(name);
+}
+
+// Replacing what was in the target before the run is the rename option's
+// to decide; what this run placed is never replaced: the later item takes
+// a free name. A file that two rows name (it matched two keywords) is
+// delivered once, and both rows say where it went.
+RecordEntry TransferRow(std::int32_t operation, const Destination& destination, const core::Text& path,
+                        PlacedItems& placed, commands::FileOperationOutcome& outcome) {
   RecordEntry entry{.source = path, .size = FileSizeForRecord(path)};
   if (!destination.refusal.empty()) {
     entry.reason = destination.refusal;
     return entry;
   }
-  const std::int32_t flags = IsChecked(units::选择框1) ? kRenameQuietly : kReplaceQuietly;
-  commands::FileOperationOutcome outcome;
-  entry.succeeded = ShellFileOperation(0, operation, path, destination.folder, flags, &outcome);
+  if (const std::optional<core::Text> landed = placed.LandedFrom(path, destination.folder)) {
+    return {.source = path, .target = *landed, .size = entry.size, .succeeded = true};
+  }
+  const bool rename = IsChecked(units::选择框1) || placed.Meets(PathIn(destination.folder, path));
+  entry.succeeded =
+      ShellFileOperation(0, operation, path, destination.folder, rename ? kRenameQuietly : kReplaceQuietly, &outcome);
   entry.target = outcome.landed_at;
-  entry.reason = FailureReason(outcome.failure);
+  entry.reason = FailureReason(outcome);
+  if (entry.succeeded) placed.Add(path, entry.target);
   return entry;
 }
 
@@ -57,6 +74,7 @@ void TransferCheckedRows(std::int32_t operation, const TransferTexts& words, Des
   const core::UnitReference list = ResultList();
   const std::vector<CheckedRow> rows = CheckedRowsWithProgress(list, units::进度条1);
   RunRecord record(words.record_operation);
+  PlacedItems placed;
   std::int32_t done = 0;
   std::vector<core::Text> failed;
   for (const CheckedRow& row : rows) {
@@ -64,9 +82,10 @@ void TransferCheckedRows(std::int32_t operation, const TransferTexts& words, Des
     KeepWindowAlive();
     const std::int32_t index = CheckedIndexNow(list, row);
     if (index < 0) continue;
-    const core::Text path = commands::ListViewGetText(list, index, 0);
-    const RecordEntry entry = TransferRow(operation, destination_of(target, index, path), path);
-    if (!entry.succeeded) failed.push_back(FailedItem(path));
+    const core::Text path = RowPathOnDisk(list, index);
+    commands::FileOperationOutcome outcome;
+    const RecordEntry entry = TransferRow(operation, destination_of(target, index, path), path, placed, outcome);
+    if (!entry.succeeded) failed.push_back(FailedItem(path, outcome));
     record.Add(entry);
     SetProgressPosition(units::进度条1, ++done);
   }

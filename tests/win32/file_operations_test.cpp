@@ -115,8 +115,9 @@ TEST_F(FileOperations, copy_and_move_put_each_checked_file_in_the_chosen_folder_
       {"two of one name, renaming", u"按钮3", true, {{"a\\x.txt", "first"}, {"b\\x.txt", "second"}, {"t\\z", ""}},
        {{"a\\x.txt", true}, {"b\\x.txt", true}}, "t", {{"t\\x.txt", "first"}, {"t\\x (2).txt", "second"}},
        texts::kCopyFinished},
+      // What the run placed itself is never replaced, whatever the option.
       {"two of one name, replacing", u"按钮3", false, {{"a\\x.txt", "first"}, {"b\\x.txt", "second"}, {"t\\z", ""}},
-       {{"a\\x.txt", true}, {"b\\x.txt", true}}, "t", {{"t\\x.txt", "second"}, {"t\\x (2).txt", kMissing}},
+       {{"a\\x.txt", true}, {"b\\x.txt", true}}, "t", {{"t\\x.txt", "first"}, {"t\\x (2).txt", "second"}},
        texts::kCopyFinished},
       {"copy onto itself", u"按钮3", false, {{"a\\x.txt", "keep"}}, {{"a\\x.txt", true}}, "a",
        {{"a\\x.txt", "keep"}, {"a\\x (2).txt", kMissing}}, texts::kCopyFinished},

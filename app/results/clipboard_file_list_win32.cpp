@@ -5,10 +5,13 @@
 
 #include "app/mainwindow/external_function_declarations.h"
 #include "app/results/checked_rows_run.h"
+#include "app/results/failure_reasons.h"
+#include "app/results/failure_report.h"
 #include "app/results/file_list_block.h"
 #include "app/results/result_units.h"
 #include "app/results/run_record.h"
 #include "runtime/commands/code_page_commands.h"
+#include "runtime/commands/drive_commands.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/message_box_command.h"
 #include "runtime/commands/unit_commands.h"
@@ -81,6 +84,33 @@ std::vector<core::Text> CheckedPaths() {
   return paths;
 }
 
+// Each checked row's line: on the clipboard, refused as a whole drive, or
+// left off because the clipboard did not take the list.
+void RecordRows(RunRecord& record, const std::vector<core::Text>& paths, bool placed) {
+  for (const core::Text& path : paths) {
+    const bool whole_drive = commands::IsWholeDrive(path);
+    record.Add({.source = path,
+                .size = FileSizeForRecord(path),
+                .succeeded = placed && !whole_drive,
+                .reason = whole_drive ? FailureReason(commands::FileOperationFailure::kWholeDrive)
+                          : placed    ? core::Text()
+                                      : core::Text(texts::kClipboardRefused)});
+  }
+}
+
+// Whether the list went on the clipboard (nothing when no row was left to
+// put there), then the rows refused as whole drives, each with why; and
+// where the record is when anything failed.
+core::Text EndMessage(const RunRecord& record, bool tried, bool placed, const std::vector<core::Text>& refused) {
+  const core::Text outcome =
+      tried ? core::Text(placed ? texts::kClipboardDone : texts::kClipboardFailed) : core::Text();
+  if (refused.empty()) return placed ? record.WithNoteIfNotWritten(outcome) : record.WithWhereItIs(outcome);
+  std::vector<core::Text> named;
+  for (const core::Text& path : refused) named.push_back(FailedItem(path));
+  const core::Text lines = FailureMessage(texts::kClipboardFailedHeading, named);
+  return record.WithWhereItIs(outcome.empty() ? lines : outcome + "\r\n" + lines);
+}
+
 }  // namespace
 
 // The main window owns the clipboard's content: the platform documents that
@@ -105,17 +135,14 @@ core::HandlerResult CopyCheckedToClipboard(std::span<const core::Value>) {
     commands::MessageBox(core::Value(texts::kClipboardNoneChecked), 0);
     return std::nullopt;
   }
-  const bool placed = PutFileListOnClipboard(paths);
+  // A paste in a file manager would copy the whole drive.
+  std::vector<core::Text> placeable;
+  std::vector<core::Text> refused;
+  for (const core::Text& path : paths) (commands::IsWholeDrive(path) ? refused : placeable).push_back(path);
+  const bool placed = !placeable.empty() && PutFileListOnClipboard(placeable);
   RunRecord record(texts::kOperationClipboard);
-  for (const core::Text& path : paths) {
-    record.Add({.source = path,
-                .size = FileSizeForRecord(path),
-                .succeeded = placed,
-                .reason = placed ? core::Text() : core::Text(texts::kClipboardRefused)});
-  }
-  const core::Text message = placed ? record.WithNoteIfNotWritten(core::Text(texts::kClipboardDone))
-                                    : record.WithWhereItIs(core::Text(texts::kClipboardFailed));
-  commands::MessageBox(core::Value(message), 0);
+  RecordRows(record, paths, placed);
+  commands::MessageBox(core::Value(EndMessage(record, !placeable.empty(), placed, refused)), 0);
   return std::nullopt;
 }
 

@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
+#include "csv_reading.h"
 #include "platform/wide_text.h"
+#include "runtime/commands/file_commands.h"
+#include "runtime/commands/utf8_text.h"
 #include "tests/win32/results_room.h"
 #include "texts.h"
 
@@ -57,6 +61,16 @@ class ClipboardFileList : public ResultsRoom {
     Click(u"按钮_复制到剪贴板");
     EXPECT_EQ(answers.answered(), 1u);
     return message;
+  }
+  // The result and reason (UTF-8) of the record's line for the source.
+  static std::pair<std::string, std::string> RecordedResult(const std::string& source) {
+    const core::ByteSet bytes = commands::ReadFile(RecordPath());
+    const std::string text(bytes.begin(), bytes.end());
+    const auto records = testing::ReadCsv(std::string_view(text).substr(std::min<std::size_t>(text.size(), 3)));
+    for (const auto& record : records.value_or(testing::CsvRecords{})) {
+      if (record.size() == 7 && record[2] == source) return {record[5], record[6]};
+    }
+    return {"<no line>", ""};
   }
 };
 
@@ -109,6 +123,32 @@ TEST_F(ClipboardFileList, a_clipboard_held_by_another_thread_is_reported_and_lef
 
   EXPECT_EQ(message, WithRecordPlace(std::string(texts::kClipboardFailed)));
   EXPECT_EQ(ClipboardBlock(), "<none>");
+}
+
+// A paste in a file manager would copy the whole drive. The rows that name
+// one as the system resolves it stay off the list and are named with why,
+// as the copy, move and delete runs name them; with only such rows the
+// clipboard is not touched.
+TEST_F(ClipboardFileList, a_whole_drive_row_never_reaches_the_clipboard_and_is_named_with_the_reason) {
+  const std::string why(texts::kWholeDriveRefused);
+  const std::string heading(texts::kClipboardFailedHeading);
+  PutText(L"kept");
+  AddRows({{"D:", true}, {"C:\\a.txt", true}, {"D:\\.", true}, {"\\\\srv\\share\\.", true}, {"D:\\x", false}});
+  EXPECT_EQ(CopyToClipboard(),
+            WithRecordPlace(std::string(texts::kClipboardDone) + "\r\n" + heading + "\r\nD:" + why + "\r\nD:\\." + why +
+                            "\r\n\\\\srv\\share\\." + why));
+  const Bytes only_the_file = Header(false) + Bytes("C:\\a.txt\0\0", 10);
+  EXPECT_EQ(ClipboardBlock().substr(0, only_the_file.size()), only_the_file);
+  EXPECT_EQ(RecordedResult("C:\\a.txt").first, "成功");
+  for (const char* drive : {"D:", "D:\\.", "\\\\srv\\share\\."}) {
+    EXPECT_EQ(RecordedResult(drive), std::make_pair(std::string("失败"), commands::TextInUtf8(why))) << drive;
+  }
+
+  PutText(L"kept");
+  ClearRows();
+  AddRows({{"D:\\ ", true}, {"C:\\x\\..", true}});
+  EXPECT_EQ(CopyToClipboard(), WithRecordPlace(heading + "\r\nD:\\ " + why + "\r\nC:\\x\\.." + why));
+  EXPECT_EQ(ClipboardBlock(), "<none>") << "the clipboard keeps what it held";
 }
 
 }  // namespace

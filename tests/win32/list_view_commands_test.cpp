@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -47,16 +48,35 @@ class ListViewCommands : public UnitCommandWindow {
     return SendMessageW(List(), message, wparam, lparam);
   }
   static int ShownCount() { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
-  // A press and release of the left button on the row's text, or with
-  // `on_box` on its check box.
-  static void ClickRow(int index, WPARAM keys = 0, bool on_box = false) {
+  // Where the control shows the row at `index`: `part` LVIR_BOUNDS for the
+  // whole row, LVIR_LABEL for its text. Asking makes the control catch up,
+  // so ask before rows go in.
+  static RECT Place(int index, int part) {
     RECT row{};
-    row.left = on_box ? LVIR_BOUNDS : LVIR_LABEL;
+    row.left = part;
     Send(LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row));
-    const LPARAM at = MAKELPARAM(on_box ? row.left + 8 : (row.left + row.right) / 2, (row.top + row.bottom) / 2);
+    return row;
+  }
+  static LPARAM Middle(const RECT& rect) {
+    return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  }
+  static LPARAM OnBox(const RECT& row) { return MAKELPARAM(row.left + 8, (row.top + row.bottom) / 2); }
+  // A press and release of the left button at `at`, with the keys held.
+  static void ClickAt(LPARAM at, WPARAM keys = 0) {
     PostMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON | keys, at);
     PostMessageW(List(), WM_LBUTTONUP, keys, at);
     test::PumpMessages();
+  }
+  // On the row's text, or with `on_box` on its check box.
+  static void ClickRow(int index, WPARAM keys = 0, bool on_box = false) {
+    ClickAt(on_box ? OnBox(Place(index, LVIR_BOUNDS)) : Middle(Place(index, LVIR_LABEL)), keys);
+  }
+  // Rows going in at the top that the control does not show yet: until it
+  // catches up, each of its indices names the row that was there before.
+  void RowsGoInAtTheTop(int count, const std::string& text = "new") {
+    const int shown = ShownCount();
+    for (int i = 0; i < count; ++i) ListViewInsertItem(list_, 0, text);
+    ASSERT_EQ(ShownCount(), shown) << "the control has not caught up";
   }
   // What the control is given to paint at `index`: column 0's text and the
   // state image bits.
@@ -73,6 +93,23 @@ class ListViewCommands : public UnitCommandWindow {
     request.item.cchTextMax = 16;
     SendMessageW(GetParent(List()), WM_NOTIFY, request.hdr.idFrom, reinterpret_cast<LPARAM>(&request));
     return {text, request.item.state & LVIS_STATEIMAGEMASK};
+  }
+  // The control's indices of the rows it paints while `act` runs.
+  template <class Act>
+  static std::set<int> ShownRowsPaintedDuring(Act act) {
+    constexpr UINT_PTR kPaintWatch = 0x52;
+    const auto watch = [](HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                          DWORD_PTR painted) -> LRESULT {
+      if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lparam)->code == LVN_GETDISPINFOW) {
+        reinterpret_cast<std::set<int>*>(painted)->insert(reinterpret_cast<const NMLVDISPINFOW*>(lparam)->item.iItem);
+      }
+      return DefSubclassProc(window, message, wparam, lparam);
+    };
+    std::set<int> painted;
+    SetWindowSubclass(GetParent(List()), watch, kPaintWatch, reinterpret_cast<DWORD_PTR>(&painted));
+    act();
+    RemoveWindowSubclass(GetParent(List()), watch, kPaintWatch);
+    return painted;
   }
   std::vector<bool> Selection() const {
     std::vector<bool> selected;
@@ -291,18 +328,7 @@ TEST_F(ListViewCommands, a_check_follows_the_command_a_click_on_its_box_and_spac
 TEST_F(ListViewCommands, input_acts_on_the_row_shown_under_it_while_rows_go_in_above_it) {
   Fill(6);
   ListViewFlushCount(list_);
-  const auto place = [](int index, int part) {
-    RECT row{};
-    row.left = part;
-    Send(LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row));
-    return row;
-  };
-  const RECT box = place(2, LVIR_BOUNDS);
-  const auto new_rows_at_the_top = [this] {
-    const int shown = ShownCount();
-    for (int i = 0; i < 3; ++i) ListViewInsertItem(list_, 0, "new");
-    ASSERT_EQ(ShownCount(), shown) << "the control has not caught up";
-  };
+  const RECT box = Place(2, LVIR_BOUNDS);
   const auto checked = [this] {
     std::vector<std::string> texts;
     for (int i = 0; i < ListViewGetCount(list_); ++i) {
@@ -311,19 +337,15 @@ TEST_F(ListViewCommands, input_acts_on_the_row_shown_under_it_while_rows_go_in_a
     return texts;
   };
 
-  new_rows_at_the_top();
+  RowsGoInAtTheTop(3);
   EXPECT_EQ(Painted(2).first, L"2") << "painted where it was";
-  const LPARAM on_box = MAKELPARAM(box.left + 8, (box.top + box.bottom) / 2);
-  PostMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, on_box);
-  PostMessageW(List(), WM_LBUTTONUP, 0, on_box);
-  test::PumpMessages();
+  ClickAt(OnBox(box));
   EXPECT_EQ(checked(), std::vector<std::string>{"2"}) << "the box clicked on";
 
   ListViewFlushCount(list_);
-  const RECT label = place(4, LVIR_LABEL);
+  const LPARAM on_label = Middle(Place(4, LVIR_LABEL));
   const std::string shown_there = ListViewGetText(list_, 4);
-  new_rows_at_the_top();
-  const LPARAM on_label = MAKELPARAM((label.left + label.right) / 2, (label.top + label.bottom) / 2);
+  RowsGoInAtTheTop(3);
   PostMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, on_label);
   PostMessageW(List(), WM_LBUTTONUP, 0, on_label);
   PostMessageW(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, on_label);
@@ -337,6 +359,49 @@ TEST_F(ListViewCommands, input_acts_on_the_row_shown_under_it_while_rows_go_in_a
   EXPECT_EQ(ListViewGetText(list_, 7), shown_there);
   EXPECT_EQ(Selection(), only_that_row) << "the row double-clicked";
   EXPECT_EQ(checked(), (std::vector<std::string>{"1", "2"})) << "Space on the row double-clicked";
+}
+
+// The range runs between the two rows as the control shows them, and takes
+// the rows that went in between them since: they lie where the user marked.
+TEST_F(ListViewCommands, a_shift_click_range_while_rows_go_in_takes_the_rows_shown_and_those_between) {
+  Fill(6);
+  ListViewFlushCount(list_);
+  ClickRow(1);
+  const LPARAM fourth = Middle(Place(4, LVIR_LABEL));
+  RowsGoInAtTheTop(3);
+  ListViewInsertItem(list_, 6, "between");  // after "2"
+  ClickAt(fourth, MK_SHIFT);
+  ASSERT_EQ(ShownCount(), 6) << "the control has still not caught up";
+  EXPECT_EQ(Selection(), (std::vector<bool>{false, false, false, false, true, true, true, true, true, false}))
+      << "from \"1\" to \"4\"";
+}
+
+TEST_F(ListViewCommands, typing_while_rows_go_in_finds_among_the_rows_shown) {
+  for (const char* text : {"apple", "banana", "cherry", "date"}) ListViewInsertItem(list_, std::nullopt, text);
+  ListViewFlushCount(list_);
+  RowsGoInAtTheTop(2, "cranberry");
+  PostMessageW(List(), WM_CHAR, 'c', 1);
+  test::PumpMessages();
+  ASSERT_EQ(ShownCount(), 4) << "the control has still not caught up";
+  EXPECT_EQ(Selection(), (std::vector<bool>{false, false, false, false, true, false})) << "the row shown as cherry";
+}
+
+// A toggled box is redrawn where the control shows its row; the index the
+// row has now names another row on screen.
+TEST_F(ListViewCommands, a_toggled_check_is_redrawn_where_the_control_shows_its_row_while_rows_go_in) {
+  Fill(6);
+  ListViewFlushCount(list_);
+  ClickRow(2);
+  RowsGoInAtTheTop(3);
+  UpdateWindow(List());
+  const std::set<int> painted = ShownRowsPaintedDuring([] {
+    Send(WM_KEYDOWN, VK_SPACE, 1);
+    UpdateWindow(List());
+  });
+  Send(WM_KEYUP, VK_SPACE, 0xC0000001);
+  ASSERT_EQ(ListViewGetCheck(list_, 5), 1) << "Space on the focused row";
+  EXPECT_TRUE(painted.contains(2));
+  EXPECT_FALSE(painted.contains(5));
 }
 
 TEST_F(ListViewCommands, a_hundred_thousand_rows_inserted_at_the_top_read_back_at_both_ends) {

@@ -365,6 +365,45 @@ TEST_F(WindowEvents, list_view_check_focus_click_and_label_editing_events) {
   EXPECT_EQ(CallsOf("Accept").size(), 1u);
 }
 
+// Rows that went in at the top wait for the control's next catch-up; until
+// then the row hovered on and the row whose label the control begins to
+// edit are the rows it shows there.
+TEST_F(WindowEvents, list_view_hot_tracking_and_label_editing_give_the_row_shown_while_rows_go_in_above) {
+  Describe(kListView).On(3, "RecordOther").On(6, "Refuse");
+  Describe(kListView).Set(list_view_props::kHotTracking, 1).Set(list_view_props::kLabelEditing, 1);
+  Build();
+  HWND list = Unit(kListView);
+  RECT second{};
+  second.left = LVIR_LABEL;
+  SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));  // the control catches up
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.pszText = const_cast<wchar_t*>(L"new");
+  for (int i = 0; i < 3; ++i) SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2) << "the control has not caught up";
+
+  // Wine 8 sends no LVN_HOTTRACK; Windows sends this as the pointer rests
+  // on the second row.
+  NMLISTVIEW hover{};
+  hover.hdr.hwndFrom = list;
+  hover.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list));
+  hover.hdr.code = LVN_HOTTRACK;
+  hover.iItem = 1;
+  hover.ptAction = {(second.left + second.right) / 2, (second.top + second.bottom) / 2};
+  SendMessageW(GetParent(list), WM_NOTIFY, hover.hdr.idFrom, reinterpret_cast<LPARAM>(&hover));
+  ProcessPendingMessages();
+  ASSERT_EQ(CallsOf("RecordOther").size(), 1u);
+  EXPECT_EQ(Integers(CallsOf("RecordOther")[0]), (std::vector<std::int32_t>{4}));
+
+  // As the control begins an edit of its own, after a click on a selected
+  // label: a request from outside would make it catch up first.
+  SetFocus(list);
+  CallWindowProcW(reinterpret_cast<WNDPROC>(GetClassLongPtrW(list, GCLP_WNDPROC)), list, LVM_EDITLABELW, 1, 0);
+  ASSERT_EQ(CallsOf("Refuse").size(), 1u);
+  EXPECT_EQ(Integers(CallsOf("Refuse")[0]), (std::vector<std::int32_t>{4}));
+  EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2) << "the control has still not caught up";
+}
+
 // The control leaves its check boxes to the rows, which report each change.
 TEST_F(WindowEvents, list_view_check_box_click_and_space_are_check_changes) {
   Describe(kListView).On(8, "RecordOther");

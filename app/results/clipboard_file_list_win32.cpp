@@ -9,6 +9,7 @@
 #include "app/results/failure_report.h"
 #include "app/results/file_list_block.h"
 #include "app/results/result_units.h"
+#include "app/results/row_walk.h"
 #include "app/results/run_record.h"
 #include "runtime/commands/code_page_commands.h"
 #include "runtime/commands/drive_commands.h"
@@ -74,12 +75,13 @@ bool PlaceBlock(const core::ByteSet& header, const core::ByteSet& list) {
   return placed;
 }
 
+// The paths as on disk: a paste makes files of these names.
 std::vector<core::Text> CheckedPaths() {
   const core::UnitReference list = ResultList();
   std::vector<core::Text> paths;
   const std::int32_t count = commands::ListViewGetCount(list);
   for (std::int32_t row = 0; row < count; ++row) {
-    if (commands::ListViewGetCheck(list, row) == 1) paths.push_back(commands::ListViewGetText(list, row, 0));
+    if (commands::ListViewGetCheck(list, row) == 1) paths.push_back(RowPathOnDisk(list, row));
   }
   return paths;
 }
@@ -92,7 +94,7 @@ void RecordRows(RunRecord& record, const std::vector<core::Text>& paths, bool pl
     record.Add({.source = path,
                 .size = FileSizeForRecord(path),
                 .succeeded = placed && !whole_drive,
-                .reason = whole_drive ? FailureReason(commands::FileOperationFailure::kWholeDrive)
+                .reason = whole_drive ? FailureReason({.failure = commands::FileOperationFailure::kWholeDrive})
                           : placed    ? core::Text()
                                       : core::Text(texts::kClipboardRefused)});
   }

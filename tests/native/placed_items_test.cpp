@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "app/results/placed_items.h"
+
+#include <gtest/gtest.h>
 
 namespace vorlix::app {
 namespace {

@@ -77,5 +77,58 @@ TEST(ShellFileOperation, a_free_name_that_another_program_takes_meanwhile_is_pas
   }
 }
 
+// What a scanner does to a new file: opens it, sharing nothing, as soon as
+// the shell has put it in the staging folder (the shell's target); lets go
+// after `hold_ms`, or at the end of the test.
+HANDLE held_item = INVALID_HANDLE_VALUE;
+DWORD hold_ms = 0;
+
+int WINAPI ShellThenAScanner(LPSHFILEOPSTRUCTW operation) {
+  const int result = SHFileOperationW(operation);
+  const std::wstring staged = std::wstring(operation->pTo) + L"\\x.txt";
+  held_item = CreateFileW(staged.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (hold_ms > 0) {
+    CreateThread(
+        nullptr, 0,
+        [](void*) -> DWORD {
+          Sleep(hold_ms);
+          CloseHandle(held_item);
+          return 0;
+        },
+        nullptr, 0, nullptr);
+  }
+  return result;
+}
+
+TEST(ShellFileOperation, a_moved_item_held_in_staging_is_retried_and_else_named_where_it_waits) {
+  for (const DWORD hold : {DWORD{30}, DWORD{0}}) {
+    testing::TemporaryFolder folder;
+    folder.MakeFolder("from");
+    folder.MakeFolder("to");
+    folder.Write("from\\x.txt", "new");
+    folder.Write("to\\x.txt", "old");
+    hold_ms = hold;
+    FileOperationOutcome outcome;
+    const bool done = RunFileOperation({.shell_entry = reinterpret_cast<void*>(ShellThenAScanner),
+                                        .operation = FileOperation::kMove,
+                                        .source = folder.Path("from\\x.txt"),
+                                        .target_folder = folder.Path("to"),
+                                        .flags = 0x1C,
+                                        .outcome = &outcome});
+    if (hold > 0) {
+      EXPECT_TRUE(done) << "a scanner's moment is waited out";
+      EXPECT_EQ(folder.Read("to\\x (2).txt"), "new");
+      continue;
+    }
+    ASSERT_NE(held_item, INVALID_HANDLE_VALUE) << "the platform shares nothing with an open without sharing";
+    EXPECT_FALSE(done);
+    EXPECT_EQ(outcome.failure, FileOperationFailure::kLeftInStaging);
+    EXPECT_TRUE(outcome.landed_at.starts_with(folder.Path("to\\.vorlix-"))) << outcome.landed_at;
+    EXPECT_TRUE(outcome.landed_at.ends_with("\\x.txt")) << outcome.landed_at;
+    CloseHandle(held_item);
+    EXPECT_EQ(folder.Read(outcome.landed_at.substr(folder.Path().size() + 1)), "new") << "it is where it is said to be";
+  }
+}
+
 }  // namespace
 }  // namespace vorlix::platform

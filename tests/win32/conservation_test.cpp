@@ -118,8 +118,9 @@ class Conservation : public DeliveryRoom {
       CreateDirectoryW(platform::Wide(tree.root + folder).c_str(), nullptr);
     }
     for (const std::string& name :
-         {std::string("src\\a\\IMG_0001.JPG"), std::string("src\\b\\IMG_0001.JPG"), std::string("src\\b\\Mix_photo.jpg"),
-          std::string("src\\c\\Photo.jpg"), std::string("src\\c\\sub\\photo.jpg"), "src\\c\\" + strange,
+         {std::string("src\\a\\IMG_0001.JPG"), std::string("src\\b\\IMG_0001.JPG"),
+          std::string("src\\b\\Mix_photo.jpg"), std::string("src\\c\\Photo.jpg"), std::string("src\\c\\sub\\photo.jpg"),
+          "src\\c\\" + strange,
           std::string("src\\c\\IMG_photo.jpg"),  // two keywords, two rows
           std::string("outside\\victim_photo.jpg"), std::string("outside\\dir\\IMG_0009.jpg"),
           std::string("outside\\dir\\keep.txt"), std::string("t\\IMG_0001.JPG"), std::string("t\\other.txt")}) {

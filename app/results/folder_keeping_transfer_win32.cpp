@@ -6,7 +6,7 @@
 #include "app/results/result_units.h"
 #include "app/results/shell_operations.h"
 #include "app/results/transfer_run.h"
-#include "app/search/row_roots.h"
+#include "app/search/row_sources.h"
 #include "runtime/commands/file_append_command.h"
 #include "runtime/commands/file_facts_command.h"
 #include "runtime/commands/list_view_commands.h"

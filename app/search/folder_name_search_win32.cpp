@@ -14,7 +14,7 @@
 #include "app/search/folder_index_use.h"
 #include "app/search/folder_name_matches.h"
 #include "app/search/folder_roots.h"
-#include "app/search/row_roots.h"
+#include "app/search/row_sources.h"
 #include "app/search/search_run.h"
 #include "platform/wide_text.h"
 #include "runtime/commands/list_view_commands.h"

@@ -1,4 +1,4 @@
-#include "app/search/row_roots.h"
+#include "app/search/row_sources.h"
 
 namespace vorlix::app {
 namespace {

@@ -44,7 +44,7 @@ bool Write(DWORD which, std::string_view gbk) {
 
 // Typed lines, until a line that starts with Ctrl+Z (as a console ends its
 // input) or the console closes, as UTF-8.
-std::optional<std::string> ReadConsole(HANDLE console) {
+std::optional<std::string> ReadTypedLines(HANDLE console) {
   constexpr wchar_t kEndOfInput = 0x1A;
   std::u16string typed;
   wchar_t buffer[4096];
@@ -67,7 +67,7 @@ void WriteStandardError(std::string_view text) { Write(STD_ERROR_HANDLE, text); 
 
 std::optional<std::string> ReadStandardInput() {
   const HANDLE stream = GetStdHandle(STD_INPUT_HANDLE);
-  if (IsConsole(stream)) return ReadConsole(stream);
+  if (IsConsole(stream)) return ReadTypedLines(stream);
   std::string input;
   char buffer[64 * 1024];
   for (;;) {

@@ -38,7 +38,7 @@ class ResultRows : public FileWalkSink {
 
   void SetRootTag(std::int32_t tag) { root_tag_ = tag; }
 
-  void OnRow(std::string_view folder, std::string_view name, std::uint32_t) override {
+  void OnRow(std::string_view folder, std::string_view name, std::string_view, std::uint32_t) override {
     path_.assign(folder).append(name);
     const std::string_view texts[] = {path_, name};
     commands::ListViewInsertRow(results_, 0, texts, root_tag_);

@@ -145,9 +145,9 @@ TEST_F(MainWindowKeyboard, ctrl_a_in_the_name_box_selects_all_and_a_paste_replac
   Key('V');
   SetCtrl(false);
   EXPECT_EQ(TextOf(names), L"\x62a5\x544a.txt") << "the paste did not replace the selection";
-  SendMessageW(names, EM_SETSEL, 0, -1);
+  SendMessageW(names, EM_SETSEL, 6, 6);
   Key('A');
-  EXPECT_EQ(TextOf(names), L"a") << "a plain A typed nothing";
+  EXPECT_EQ(TextOf(names), L"\x62a5\x544a.txta") << "a plain A did not type at the caret";
 }
 
 }  // namespace

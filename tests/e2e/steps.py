@@ -389,7 +389,7 @@ def counts_with_no_program_for_csv(suite):
     """With no program for .csv files, 名字查找统计... opens nothing: the
     status line says where the counts were written."""
     suite.make_tree("no-csv-program", {"src/a.txt": "a"})
-    app = suite.program("no_csv_program")
+    app = suite.program("counts_with_no_program_for_csv")
     app.start()
     suite.choose_folder(app, "按钮_搜索路径", "no-csv-program", "src")
     app.enter_names(["a.txt"])
@@ -399,7 +399,7 @@ def counts_with_no_program_for_csv(suite):
     try:
         known = app.choose_result_menu_entry(NAME_COUNTS)
         counts = read_csv(app.wait_for_file(COUNTS, "名字查找统计..."), COUNTS)
-        expect_equal(counts[2][:2], ["a.txt", "1"], COUNTS + " line of a.txt")
+        expect_equal([line[:2] for line in counts], [["名字", "找到的文件数"], ["a.txt", "1"]], COUNTS)
         expected = "名字查找统计已写入（没有可打开它的程序）：" + app.windows_path(COUNTS)
         try:
             desktop.wait_for(lambda: suite.status_line(app) == expected, 10, "the status line naming " + COUNTS)

@@ -3,18 +3,16 @@
 
 # A build folder remembers the folders it was configured for, and CMake
 # refuses one made for another place ("CMakeCache.txt directory is
-# different"), as after the checkout was moved or copied. Such a folder's
-# caches (its own and any nested build's, like host-tools) are dropped, so
-# that the configure below makes them anew for this checkout.
+# different"), as after the checkout was moved or copied. Its nested builds
+# (host-tools) and their steps remember the old place too, so such a folder
+# is dropped whole and built anew.
 forget_moved_build_folder() {
-  local folder=$1 cache made_in
-  [[ -d $folder ]] || return 0
-  while IFS= read -r -d '' cache; do
-    made_in=$(sed -n 's/^CMAKE_CACHEFILE_DIR:INTERNAL=//p' "$cache")
-    [[ -z $made_in || $(realpath -m "$made_in") == $(realpath "$(dirname "$cache")") ]] && continue
-    echo "$folder was configured in $made_in: configuring it anew here" >&2
-    rm -rf "$cache" "$(dirname "$cache")/CMakeFiles"
-  done < <(find "$folder" -name CMakeCache.txt -print0)
+  local folder=$1 made_in
+  [[ -f $folder/CMakeCache.txt ]] || return 0
+  made_in=$(sed -n 's/^CMAKE_CACHEFILE_DIR:INTERNAL=//p' "$folder/CMakeCache.txt")
+  [[ -z $made_in || $(realpath -m "$made_in") == $(realpath "$folder") ]] && return 0
+  echo "$folder was configured for another checkout folder ($made_in): building it anew here" >&2
+  rm -rf "$folder"
 }
 
 # Configures preset $1 (its build folder is build/$1), quietly.

@@ -83,11 +83,36 @@ void AttachSpin(HWND edit, const ChildWindowSpec& spec, const EditSpin& spin) {
   KeepCompanion(edit, up_down);
 }
 
+constexpr UINT_PTR kSelectAllSubclassId = 0x5E1A;
+constexpr WPARAM kCtrlACharacter = 1;
+
+bool OnlyCtrlDown() { return GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0; }
+
+// Ctrl+A selects the whole text, as users expect of any text box; Wine's
+// edit control does not do it by itself. Its character (0x01) would
+// otherwise be typed or beeped at.
+LRESULT CALLBACK SelectAllProcedure(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
+  switch (message) {
+    case WM_KEYDOWN:
+      if (wparam != 'A' || !OnlyCtrlDown()) break;
+      SendMessageW(edit, EM_SETSEL, 0, -1);
+      return 0;
+    case WM_CHAR:
+      if (wparam == kCtrlACharacter) return 0;
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(edit, SelectAllProcedure, kSelectAllSubclassId);
+      break;
+  }
+  return DefSubclassProc(edit, message, wparam, lparam);
+}
+
 }  // namespace
 
 WindowHandle CreateEditControl(const ChildWindowSpec& spec, const EditBoxLook& look, const EditSpin& spin) {
   HWND edit = CreateControl(L"EDIT", StyleOf(look), BorderStylesOf(look.border).extended, spec);
   if (edit == nullptr) return 0;
+  SetWindowSubclass(edit, SelectAllProcedure, kSelectAllSubclassId, 0);
   SendMessageW(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(std::max(look.max_length, 0)), 0);
   if (look.password) SetPasswordChar(edit, look.password_char);
   if (spin.spin != 0 && !look.multi_line) AttachSpin(edit, spec, spin);

@@ -25,8 +25,9 @@ struct ShellOpenRequest {
   ShowMode show = ShowMode::kNormal;
 };
 
-// Hands the file (or address) to the shell; its answer is not reported.
-void ShellOpenFile(const ShellOpenRequest& request);
+// Hands the file (or address) to the shell; false when the shell could
+// start nothing for it (no program for its type, the file gone).
+bool ShellOpenFile(const ShellOpenRequest& request);
 
 // The top-level window whose title is exactly the text; 0 when none.
 std::intptr_t FindTopLevelWindow(std::string_view title);

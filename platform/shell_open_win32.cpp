@@ -22,12 +22,15 @@ int ShowCommand(ShowMode show) {
 
 }  // namespace
 
-void ShellOpenFile(const ShellOpenRequest& request) {
+bool ShellOpenFile(const ShellOpenRequest& request) {
   std::wstring verb = request.verb ? Wide(*request.verb) : std::wstring();
   std::wstring parameters = request.parameters ? Wide(*request.parameters) : std::wstring();
-  ShellExecuteW(reinterpret_cast<HWND>(request.owner_window), request.verb ? verb.c_str() : nullptr,
-                Wide(request.file).c_str(), request.parameters ? parameters.c_str() : nullptr,
-                Wide(request.directory).c_str(), ShowCommand(request.show));
+  // ShellExecute's old answer: above 32 when something was started.
+  const HINSTANCE started =
+      ShellExecuteW(reinterpret_cast<HWND>(request.owner_window), request.verb ? verb.c_str() : nullptr,
+                    Wide(request.file).c_str(), request.parameters ? parameters.c_str() : nullptr,
+                    Wide(request.directory).c_str(), ShowCommand(request.show));
+  return reinterpret_cast<INT_PTR>(started) > 32;
 }
 
 std::intptr_t FindTopLevelWindow(std::string_view title) {

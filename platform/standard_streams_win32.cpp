@@ -4,8 +4,10 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/gbk_codec.h"
+#include "platform/utf8_codec.h"
 #include "platform/wide_text.h"
 
 namespace vorlix::platform {
@@ -21,24 +23,40 @@ bool WriteBytes(HANDLE stream, std::string_view bytes) {
   return true;
 }
 
-// A console shows UTF-16 whatever its code page; a file or a pipe gets the
-// console's code page, as other console programs write it.
+bool IsConsole(HANDLE stream) {
+  DWORD mode = 0;
+  return GetConsoleMode(stream, &mode) != 0;
+}
+
+// A console shows UTF-16 whatever its code page. A file or a pipe gets
+// UTF-8: a console code page (936, 437) lacks most of the characters that
+// names hold, and the reader of a pipe, another program, does not know it.
 bool Write(DWORD which, std::string_view gbk) {
   const HANDLE stream = GetStdHandle(which);
   if (stream == nullptr || stream == INVALID_HANDLE_VALUE) return false;
-  const std::wstring wide = Wide(gbk);
-  DWORD mode = 0;
-  if (GetConsoleMode(stream, &mode)) {
+  if (IsConsole(stream)) {
+    const std::wstring wide = Wide(gbk);
     DWORD written = 0;
     return WriteConsoleW(stream, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) != 0;
   }
-  UINT code_page = GetConsoleOutputCP();
-  if (code_page == 0) code_page = GetACP();
-  const int size =
-      WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), size, nullptr, nullptr);
-  return WriteBytes(stream, bytes);
+  return WriteBytes(stream, Utf16ToUtf8(GbkToUtf16(gbk)));
+}
+
+// Typed lines, until a line that starts with Ctrl+Z (as a console ends its
+// input) or the console closes, as UTF-8.
+std::optional<std::string> ReadTypedLines(HANDLE console) {
+  constexpr wchar_t kEndOfInput = 0x1A;
+  std::u16string typed;
+  wchar_t buffer[4096];
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadConsoleW(console, buffer, static_cast<DWORD>(std::size(buffer)), &got, nullptr)) return std::nullopt;
+    if (got == 0) break;
+    const bool line_start = typed.empty() || typed.back() == u'\n';
+    if (line_start && buffer[0] == kEndOfInput) break;
+    typed.append(reinterpret_cast<const char16_t*>(buffer), got);
+  }
+  return Utf16ToUtf8(typed);
 }
 
 }  // namespace
@@ -49,6 +67,7 @@ void WriteStandardError(std::string_view text) { Write(STD_ERROR_HANDLE, text); 
 
 std::optional<std::string> ReadStandardInput() {
   const HANDLE stream = GetStdHandle(STD_INPUT_HANDLE);
+  if (IsConsole(stream)) return ReadTypedLines(stream);
   std::string input;
   char buffer[64 * 1024];
   for (;;) {

@@ -65,6 +65,17 @@ std::u16string Utf8ToUtf16(std::span<const std::uint8_t> utf8) {
   return out;
 }
 
+std::size_t WellFormedUtf8Prefix(std::span<const std::uint8_t> utf8) {
+  std::size_t prefix = 0;
+  char32_t code_point = 0;
+  while (prefix < utf8.size()) {
+    const std::size_t length = DecodeSequence(utf8.subspan(prefix), code_point);
+    if (length == 0) break;
+    prefix += length;
+  }
+  return prefix;
+}
+
 std::string Utf16ToUtf8(std::u16string_view utf16) {
   std::string out;
   for (std::size_t i = 0; i < utf16.size(); ++i) {

@@ -17,8 +17,8 @@ namespace vorlix::app {
 
 // The names are read as the not-found report reads them, at the click, and
 // judged by the rule of the search that gave the rows. The file is written
-// anew whole, never opened half written or old: when it cannot be written
-// the user is told where.
+// anew whole, never opened half written or old: when it cannot be written,
+// or written but not opened, the user is told where.
 core::HandlerResult WriteNameCounts(std::span<const core::Value>) {
   const std::vector<core::Text> names = NameBoxLines(EditBoxContent(main_window::编辑框_文件名));
   NameCounts counts(names, RuleOfShownRows(), NameEncoding::kGbk, kCountsPathsShown);
@@ -33,7 +33,9 @@ core::HandlerResult WriteNameCounts(std::span<const core::Value>) {
     commands::MessageBox(core::Value(core::Text(texts::kCountsNotWritten) + path), 0);
     return std::nullopt;
   }
-  commands::ShellOpen(std::nullopt, path);
+  // With no program for .csv files nothing opens; the status line then
+  // says where the file is, as the export says where it wrote.
+  if (!commands::OpenDocument(path)) SetLabelCaption(main_window::标签_状态, core::Text(texts::kCountsWritten) + path);
   return std::nullopt;
 }
 

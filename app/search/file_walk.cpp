@@ -80,7 +80,7 @@ class BreadthFirstWalk {
   // Queues the subfolders of the folder just listed and gives the rows of
   // its matched files. False when stopped.
   bool TakeIn(std::uint32_t folder, const FolderContents& contents) {
-    if (folder == 0 && !contents.listed) sink_.OnRootNotListed(root_);
+    if (!contents.listed) ToldNotListed(folder);
     for (const auto& subfolder : contents.subfolders) {
       const std::string_view name = contents.Name(subfolder.name_at, subfolder.name_size);
       if (subfolder.is_link && LeadsBackToAncestor(folder, name)) continue;
@@ -102,6 +102,11 @@ class BreadthFirstWalk {
       if (sink_.ShouldStop()) return false;
     }
     return true;
+  }
+
+  void ToldNotListed(std::uint32_t folder) {
+    if (folder == 0) return sink_.OnRootNotListed(root_);
+    sink_.OnFolderNotListed(std::string_view(path_).substr(0, path_.size() - 1));
   }
 
   // Ordinary folders never get here: identities are asked for only when a

@@ -24,6 +24,10 @@ class FileWalkSink {
   // The root could not be listed (it does not exist, is no folder, or
   // access is denied); the walk gives no rows then.
   virtual void OnRootNotListed(std::string_view) {}
+  // A folder below the root could not be listed (access denied, gone since
+  // its parent was listed), given as its path as walked without the
+  // closing separator; the walk goes on without it.
+  virtual void OnFolderNotListed(std::string_view) {}
 
  protected:
   ~FileWalkSink() = default;
@@ -43,7 +47,7 @@ struct FileWalkOptions {
 // its subfolders join the queue before its files are compared, in listing
 // order, and a file gives one row per keyword it matches, in keyword order.
 // Hidden and system entries count; a folder that cannot be listed is
-// skipped. A link to a folder that leads back to one of its own ancestors
+// skipped and told to the sink. A link to a folder that leads back to one of its own ancestors
 // is not followed; links that lead elsewhere are. False when stopped. With
 // an index, a walk that was not stopped tells it the tree was walked.
 bool WalkFiles(std::string_view root, const NameMatcher& matcher, const FolderLister& lister, FileWalkSink& sink,

@@ -101,6 +101,7 @@ class DepthFirstCollection {
     const bool listed = index_ != nullptr && !through_link ? index_->List(level.listed_as, subfolders)
                                                            : lister_.List(level.listed_as, subfolders);
     if (!listed && levels_.size() == 1) sink_.OnRootNotListed(level.path);
+    if (!listed && levels_.size() > 1) sink_.OnFolderNotListed(level.path);
     return !subfolders.stopped();
   }
 

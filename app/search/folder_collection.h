@@ -16,6 +16,8 @@ class FolderCollectionSink {
   virtual bool ShouldStop() = 0;
   // The root names no folder, or could not be listed.
   virtual void OnRootNotListed(std::string_view) {}
+  // A folder below the root could not be listed; it was given all the same.
+  virtual void OnFolderNotListed(std::string_view) {}
 
  protected:
   ~FolderCollectionSink() = default;
@@ -26,7 +28,8 @@ class FolderCollectionSink {
 // is its parent's path, a separator unless the parent's path already ends
 // with one, and its name, with no closing separator. A link that leads back
 // to one of its own ancestors is given but not entered. A folder that
-// cannot be listed gives itself and nothing below it. Iterative, so a deep
+// cannot be listed gives itself and nothing below it, and is told to the
+// sink. Iterative, so a deep
 // tree cannot exhaust the stack. Folders are listed through `index` when
 // given; a collection that was not stopped tells it the tree was walked.
 // False when stopped.

@@ -1,13 +1,58 @@
 #include "app/vorlix_find/find_arguments.h"
 
-#include <string_view>
+#include <algorithm>
+#include <array>
 
 namespace vorlix::app {
 namespace {
 
+constexpr std::array kOptions{
+    FindOption{"", "--names", nullptr, "FILE", "the names to find, one a line in UTF-8; - reads standard input"},
+    FindOption{"", "--fuzzy", &FindArguments::fuzzy, "", "a name matches every file whose name contains it"},
+    FindOption{"", "--folders", &FindArguments::folders, "", "match folder names instead of file names"},
+    FindOption{"", "--not-found", &FindArguments::not_found, "", "print the names that matched nothing instead"},
+    FindOption{"", "--counts", &FindArguments::counts, "",
+               "print each name's count of different files, a tab and the name"},
+    FindOption{"-0", "--print0", &FindArguments::print0, "",
+               "end each path (or printed name) with a NUL, not a line end, for xargs -0"},
+    FindOption{"", "--no-index", &FindArguments::no_index, "", "walk every folder and leave the folder index alone"},
+    FindOption{"-h", "--help", &FindArguments::help, "", "print this help and exit"},
+    FindOption{"", "--version", &FindArguments::version, "", "print the version and exit"},
+};
+
+const FindOption* OptionNamed(std::string_view argument) {
+  const auto named = std::find_if(kOptions.begin(), kOptions.end(), [&](const FindOption& option) {
+    return argument == option.long_name || (!option.short_name.empty() && argument == option.short_name);
+  });
+  return named == kOptions.end() ? nullptr : &*named;
+}
+
 constexpr std::string_view kNamesOption = "--names";
 
+// --names FILE or --names=FILE; false with `error` set when it is wrong.
+bool TakeNamesFile(std::span<const std::string> arguments, std::size_t& at, bool& names_given, FindArguments& parsed,
+                   std::string& error) {
+  const std::string& argument = arguments[at];
+  if (names_given) {
+    error = "--names is given more than once";
+    return false;
+  }
+  if (argument == kNamesOption && at + 1 == arguments.size()) {
+    error = "--names needs a FILE";
+    return false;
+  }
+  parsed.names_file = argument == kNamesOption ? arguments[++at] : argument.substr(kNamesOption.size() + 1);
+  if (parsed.names_file.empty()) {
+    error = "--names needs a FILE";
+    return false;
+  }
+  names_given = true;
+  return true;
+}
+
 }  // namespace
+
+std::span<const FindOption> FindOptions() { return kOptions; }
 
 std::optional<FindArguments> ParseFindArguments(std::span<const std::string> arguments, std::string& error) {
   FindArguments parsed;
@@ -21,39 +66,12 @@ std::optional<FindArguments> ParseFindArguments(std::span<const std::string> arg
         return std::nullopt;
       }
       parsed.roots.push_back(argument);
-      continue;
-    }
-    if (argument == "--") {
+    } else if (argument == "--") {
       options_ended = true;
-    } else if (argument == "--fuzzy") {
-      parsed.fuzzy = true;
-    } else if (argument == "--folders") {
-      parsed.folders = true;
-    } else if (argument == "--not-found") {
-      parsed.not_found = true;
-    } else if (argument == "--no-index") {
-      parsed.no_index = true;
-    } else if (argument == "--counts") {
-      parsed.counts = true;
-    } else if (argument == "--help" || argument == "-h") {
-      parsed.help = true;
-    } else if (argument == "--version") {
-      parsed.version = true;
     } else if (argument == kNamesOption || argument.starts_with("--names=")) {
-      if (names_given) {
-        error = "--names is given more than once";
-        return std::nullopt;
-      }
-      if (argument == kNamesOption && at + 1 == arguments.size()) {
-        error = "--names needs a FILE";
-        return std::nullopt;
-      }
-      parsed.names_file = argument == kNamesOption ? arguments[++at] : argument.substr(kNamesOption.size() + 1);
-      if (parsed.names_file.empty()) {
-        error = "--names needs a FILE";
-        return std::nullopt;
-      }
-      names_given = true;
+      if (!TakeNamesFile(arguments, at, names_given, parsed, error)) return std::nullopt;
+    } else if (const FindOption* option = OptionNamed(argument); option != nullptr && option->flag != nullptr) {
+      parsed.*(option->flag) = true;
     } else {
       error = "unknown option " + argument;
       return std::nullopt;

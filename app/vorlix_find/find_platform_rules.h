@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/search/folder_collection.h"
@@ -10,6 +11,10 @@ namespace vorlix::app {
 // Where vorlix-find looks when no ROOT is given: the fixed drives on
 // Windows, "/" elsewhere.
 std::vector<std::string> DefaultFindRoots();
+
+// The lines of --help that differ by system: where it looks without a
+// ROOT, and how names and output are encoded.
+std::string_view FindPlatformHelp();
 
 // How many threads list folders ahead of the rows.
 unsigned FindListingThreads();

@@ -8,6 +8,10 @@ namespace vorlix::app {
 
 std::vector<std::string> DefaultFindRoots() { return {"/"}; }
 
+std::string_view FindPlatformHelp() {
+  return "Without a ROOT it searches /. Names files are UTF-8; paths are printed as the file system holds them.\n";
+}
+
 // Linux lists folders in parallel well: one thread per core.
 unsigned FindListingThreads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 8u); }
 

@@ -7,6 +7,11 @@ namespace vorlix::app {
 
 std::vector<std::string> DefaultFindRoots() { return commands::GetDriveList(1); }
 
+std::string_view FindPlatformHelp() {
+  return "Without a ROOT it searches every fixed drive. Names files are UTF-8. A console shows every\n"
+         "character; a pipe or a file gets UTF-8, whatever the console's code page.\n";
+}
+
 // Listing does not get faster with more threads under Wine; one thread
 // ahead still overlaps listing with matching and writing.
 unsigned FindListingThreads() { return 1; }

@@ -1,5 +1,6 @@
 #include "app/vorlix_find/names_list.h"
 
+#include <algorithm>
 #include <span>
 
 #include "platform/gbk_codec.h"
@@ -43,6 +44,13 @@ std::vector<std::string> KeywordsOfNamesFile(std::string_view utf8, NameEncoding
     if (!IsBlank(line)) keywords.push_back(InEncoding(line, encoding));
   }
   return keywords;
+}
+
+std::size_t FirstLineNotUtf8(std::string_view names_file) {
+  const std::span bytes(reinterpret_cast<const std::uint8_t*>(names_file.data()), names_file.size());
+  const std::size_t bad = std::min(platform::WellFormedUtf8Prefix(bytes), names_file.find('\0'));
+  if (bad >= names_file.size()) return 0;
+  return static_cast<std::size_t>(std::count(names_file.begin(), names_file.begin() + bad, '\n')) + 1;
 }
 
 }  // namespace vorlix::app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,5 +16,11 @@ namespace vorlix::app {
 // byte, duplicates included. For GBK the keywords are converted, characters
 // GBK lacks becoming GB18030 four-byte sequences as file names do.
 std::vector<std::string> KeywordsOfNamesFile(std::string_view utf8, NameEncoding encoding);
+
+// The number (from 1) of the first line of a names file that is not UTF-8
+// text: it holds a byte that starts no well-formed UTF-8 sequence, or a NUL,
+// which no name holds (a UTF-16 file, a binary file); 0 when every line is
+// text.
+std::size_t FirstLineNotUtf8(std::string_view names_file);
 
 }  // namespace vorlix::app

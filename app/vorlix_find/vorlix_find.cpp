@@ -12,13 +12,14 @@
 #include "app/search/indexed_listing.h"
 #include "app/search/name_counts.h"
 #include "app/vorlix_find/find_arguments.h"
+#include "app/vorlix_find/find_help.h"
 #include "app/vorlix_find/find_platform_rules.h"
 #include "app/vorlix_find/names_list.h"
 #include "app/vorlix_find/output_buffer.h"
 #include "platform/folder_listing.h"
 #include "platform/standard_streams.h"
+#include "platform/stream_reading.h"
 #include "platform/user_cache.h"
-#include "platform/whole_file.h"
 #include "version.h"
 
 namespace vorlix::app {
@@ -35,33 +36,40 @@ constexpr const char* kFindIndexFileName = "vorlix-find-index";
 // are counted as the window counts its rows, a path once per name.
 class RowOutput {
  public:
-  RowOutput(OutputBuffer& output, std::size_t keyword_count, bool only_found, NameCounts* counts, char separator,
-            const FindStreams& streams)
+  struct Modes {
+    bool only_found;
+    NameCounts* counts;
+    bool print0;
+    char separator;
+  };
+
+  RowOutput(OutputBuffer& output, std::size_t keyword_count, const Modes& modes, const FindStreams& streams)
       : output_(output),
-        found_(only_found ? keyword_count : 0, false),
-        only_found_(only_found),
-        counts_(counts),
-        separator_(separator),
+        found_(modes.only_found ? keyword_count : 0, false),
+        modes_(modes),
         streams_(streams) {}
 
-  void Row(std::string_view column_0_folder, std::string_view column_0_name, std::string_view column_1,
+  // A file row: its path as on disk, then the lowered name; a folder row
+  // has no name.
+  void Row(std::string_view folder, std::string_view name_on_disk, std::string_view lowered_name,
            std::uint32_t keyword) {
-    if (counts_ != nullptr) {
-      path_.assign(column_0_folder).append(column_0_name);
-      counts_->AddRow(path_, separator_);
+    if (modes_.counts != nullptr) {
+      path_.assign(folder).append(name_on_disk);
+      modes_.counts->AddRow(path_, modes_.separator);
       return;
     }
-    if (only_found_) {
+    if (modes_.only_found) {
       found_[keyword] = true;
       return;
     }
     std::string& line = output_.line();
-    line += column_0_folder;
-    line += column_0_name;
-    line += '\t';
-    line += column_1;
-    line += '\n';
-    output_.LineDone();
+    line += folder;
+    line += name_on_disk;
+    if (!modes_.print0) {
+      line += '\t';
+      line += lowered_name;
+    }
+    EndLine();
   }
 
   bool ShouldStop() {
@@ -70,50 +78,57 @@ class RowOutput {
   }
 
   void RootNotListed(std::string_view root) {
-    const bool exists = platform::IsFolder(root);
-    streams_.write_error("vorlix-find: " + std::string(root) + (exists ? ": cannot be listed\n" : ": no such folder\n"));
-    roots_missed_ = true;
+    NotListed(root, platform::IsFolder(root) ? ": cannot be listed\n" : ": no such folder\n");
   }
-  bool roots_missed() const { return roots_missed_; }
+  void FolderNotListed(std::string_view folder) { NotListed(folder, ": cannot be listed\n"); }
+  bool folders_missed() const { return folders_missed_; }
 
   void NotFound(const std::vector<std::string>& keywords) {
     for (std::size_t keyword = 0; keyword < keywords.size(); ++keyword) {
       if (found_[keyword]) continue;
       output_.line() += keywords[keyword];
-      output_.line() += '\n';
-      output_.LineDone();
+      EndLine();
     }
   }
 
   void Counts(const std::vector<std::string>& keywords) {
     for (std::size_t keyword = 0; keyword < keywords.size(); ++keyword) {
-      output_.line() += std::to_string(counts_->counts()[keyword].files);
+      output_.line() += std::to_string(modes_.counts->counts()[keyword].files);
       output_.line() += '\t';
       output_.line() += keywords[keyword];
-      output_.line() += '\n';
-      output_.LineDone();
+      EndLine();
     }
   }
 
  private:
+  void EndLine() {
+    output_.line() += modes_.print0 ? '\0' : '\n';
+    output_.LineDone();
+  }
+
+  void NotListed(std::string_view path, std::string_view why) {
+    streams_.write_error("vorlix-find: " + std::string(path) + std::string(why));
+    folders_missed_ = true;
+  }
+
   OutputBuffer& output_;
   std::vector<bool> found_;
-  bool only_found_;
-  NameCounts* counts_;
-  char separator_;
+  Modes modes_;
   std::string path_;
   const FindStreams& streams_;
-  bool roots_missed_ = false;
+  bool folders_missed_ = false;
 };
 
 class FileRows final : public FileWalkSink {
  public:
   explicit FileRows(RowOutput& rows) : rows_(rows) {}
-  void OnRow(std::string_view folder, std::string_view name, std::string_view, std::uint32_t keyword) override {
-    rows_.Row(folder, name, name, keyword);
+  void OnRow(std::string_view folder, std::string_view name, std::string_view name_on_disk,
+             std::uint32_t keyword) override {
+    rows_.Row(folder, name_on_disk, name, keyword);
   }
   bool ShouldStop() override { return rows_.ShouldStop(); }
   void OnRootNotListed(std::string_view root) override { rows_.RootNotListed(root); }
+  void OnFolderNotListed(std::string_view folder) override { rows_.FolderNotListed(folder); }
 
  private:
   RowOutput& rows_;
@@ -125,6 +140,7 @@ class FolderRows final : public FolderCollectionSink {
   void OnFolder(std::string_view path) override { matches_.Add(path); }
   bool ShouldStop() override { return rows_.ShouldStop(); }
   void OnRootNotListed(std::string_view root) override { rows_.RootNotListed(root); }
+  void OnFolderNotListed(std::string_view folder) override { rows_.FolderNotListed(folder); }
 
  private:
   RowOutput& rows_;
@@ -180,11 +196,35 @@ void SearchFolderNames(const std::vector<std::string>& roots, const NameMatcher&
   }
 }
 
-std::optional<std::string> ReadNames(const std::string& file, const FindStreams& streams) {
-  if (file == "-") return streams.read_input();
-  platform::FileContent content = platform::ReadWholeFile(file, platform::ReadSharing::kEveryone);
-  if (content.status != platform::FileContent::Status::kRead) return std::nullopt;
-  return std::string(content.bytes.begin(), content.bytes.end());
+// The names file's bytes, or the one-line reason it cannot be used.
+std::optional<std::string> ReadNames(const std::string& file, const FindStreams& streams, std::string& refusal) {
+  const std::string named = "the names file " + file;
+  if (file == "-") {
+    std::optional<std::string> input = streams.read_input();
+    if (!input) refusal = "cannot read the names file - (standard input)";
+    return input;
+  }
+  platform::StreamContent content = platform::ReadToEnd(file);
+  if (content.read) return std::move(content.bytes);
+  refusal = platform::IsFolder(file) ? named + " is a folder" : "cannot read " + named + ": " + content.failure;
+  return std::nullopt;
+}
+
+// The keywords of the names file, or nothing with `refusal` set.
+std::optional<std::vector<std::string>> KeywordsOf(const std::string& file, const FindStreams& streams,
+                                                   NameEncoding encoding, std::string& refusal) {
+  const std::optional<std::string> names = ReadNames(file, streams, refusal);
+  if (!names) return std::nullopt;
+  if (const std::size_t line = FirstLineNotUtf8(*names); line != 0) {
+    refusal = "the names file " + file + " is not UTF-8 text (line " + std::to_string(line) + ")";
+    return std::nullopt;
+  }
+  std::vector<std::string> keywords = KeywordsOfNamesFile(*names, encoding);
+  if (keywords.empty()) {
+    refusal = "the names file " + file + " holds no name";
+    return std::nullopt;
+  }
+  return keywords;
 }
 
 MatchRule RuleOf(const FindArguments& arguments) {
@@ -198,13 +238,7 @@ int Refuse(const FindStreams& streams, const std::string& reason) {
 }
 
 int Help(const FindStreams& streams) {
-  const std::string index_file = streams.index_file();
-  const std::string help = std::string(kFindUsage) +
-                           "\nA repeat search over the same folders reads what did not change from the folder index, "
-                           "\nchecked by each folder's own stamps, and gives the rows a walk gives.\n"
-                           "The index lives in " + (index_file.empty() ? "(no cache folder)" : index_file) +
-                           "; --no-index walks every folder and leaves the index alone.\n";
-  return streams.write_output(help) ? kRan : kIncomplete;
+  return streams.write_output(FindHelp(streams.index_file())) ? kRan : kIncomplete;
 }
 
 }  // namespace
@@ -217,16 +251,14 @@ FindStreams StandardFindStreams() {
 int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& lister, const FindStreams& streams) {
   std::string error;
   const std::optional<FindArguments> parsed = ParseFindArguments(arguments, error);
-  if (!parsed) return Refuse(streams, error + " (" + kFindUsage + ")");
+  if (!parsed) return Refuse(streams, error + " (" + std::string(kFindUsage) + ")");
   if (parsed->help) return Help(streams);
   if (parsed->version) return streams.write_output("vorlix-find " + std::string(kVersion) + "\n") ? kRan : kIncomplete;
-  const std::optional<std::string> names = ReadNames(parsed->names_file, streams);
-  if (!names && platform::IsFolder(parsed->names_file)) {
-    return Refuse(streams, "the names file " + parsed->names_file + " is a folder");
-  }
-  if (!names) return Refuse(streams, "cannot read the names file " + parsed->names_file);
-  const std::vector<std::string> keywords = KeywordsOfNamesFile(*names, lister.encoding());
-  if (keywords.empty()) return Refuse(streams, "the names file " + parsed->names_file + " holds no name");
+  std::string refusal;
+  const std::optional<std::vector<std::string>> found_keywords =
+      KeywordsOf(parsed->names_file, streams, lister.encoding(), refusal);
+  if (!found_keywords) return Refuse(streams, refusal);
+  const std::vector<std::string>& keywords = *found_keywords;
 
   RunIndex index(parsed->no_index ? std::string() : streams.index_file(), lister);
   const NameMatcher matcher(keywords, RuleOf(*parsed), lister.encoding());
@@ -234,8 +266,8 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   OutputBuffer output(streams.write_output);
   std::optional<NameCounts> counts;
   if (parsed->counts) counts.emplace(keywords, RuleOf(*parsed), lister.encoding(), 0);
-  RowOutput rows(output, keywords.size(), parsed->not_found, counts ? &*counts : nullptr, lister.separator(),
-                 streams);
+  RowOutput rows(output, keywords.size(),
+                 {parsed->not_found, counts ? &*counts : nullptr, parsed->print0, lister.separator()}, streams);
   if (parsed->folders) {
     SearchFolderNames(roots, matcher, lister, index.listing(), rows);
   } else {
@@ -248,7 +280,7 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
     streams.write_error("vorlix-find: cannot write the output\n");
     return kIncomplete;
   }
-  return rows.roots_missed() ? kIncomplete : kRan;
+  return rows.folders_missed() ? kIncomplete : kRan;
 }
 
 }  // namespace vorlix::app

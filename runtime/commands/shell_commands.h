@@ -18,6 +18,11 @@ void ShellOpen(std::optional<std::int32_t> verb, std::string_view file,
                std::optional<std::string_view> directory = std::nullopt,
                std::optional<std::int32_t> show_mode = std::nullopt);
 
+// Opens the document with the program the system has for its type, in a
+// normal window; false when none could be started (no program for the
+// type, the file gone), so that the caller can say where the file is.
+bool OpenDocument(std::string_view file);
+
 // Opens the address (a built-in page when absent) with the verb "open" in
 // normal show mode; the owner window is Internet Explorer's top-level
 // window when there is one.

@@ -42,6 +42,12 @@ void ShellOpen(std::optional<std::int32_t> verb, std::string_view file, std::opt
   platform::ShellOpenFile(request);
 }
 
+bool OpenDocument(std::string_view file) {
+  platform::ShellOpenRequest request;
+  request.file = file;
+  return platform::ShellOpenFile(request);
+}
+
 void OpenWebPage(std::optional<std::string_view> address) {
   platform::ShellOpenRequest request;
   request.owner_window = platform::FindTopLevelWindow("Microsoft Internet Explorer");

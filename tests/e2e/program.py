@@ -243,6 +243,11 @@ class Program:
     def path(self, name):
         return os.path.join(self.folder, name)
 
+    def windows_path(self, name):
+        """The path of a file beside the program as the program sees it:
+        through Wine's drive Z:, the Unix root."""
+        return "Z:" + self.path(name).replace("/", "\\")
+
     def settings(self, name=SETTINGS, section="zhuce"):
         """The keys of one section of an INI file beside the program."""
         data = self.read_bytes(name)

@@ -26,6 +26,7 @@ WORK = os.path.join(BUILD, "e2e")
 # tools/test drives the packaged program; alone, the suite drives the build's.
 EXE = os.environ.get("VORLIX_EXE") or os.path.join(BUILD, "mingw", "app", "vorlix.exe")
 CLIPBOARD_READER = os.path.join(BUILD, "mingw", "tests", "e2e", "clipboard_files.exe")
+WINDOW_TEXT_READER = os.path.join(BUILD, "mingw", "tests", "e2e", "window_text.exe")
 # The test folders are reached from Windows as C:\e2e: a short path that
 # the folder dialog's tree reaches by keys, wherever the checkout lies.
 DRIVE_FOLDER = "e2e"
@@ -53,8 +54,13 @@ class Suite:
         # leaves .txt without a program, so the report would open nowhere.
         # So do the CSV files, which a spreadsheet program would open.
         for extension in (".txt", ".csv"):
-            subprocess.run(["wine", "reg", "add", "HKLM\\Software\\Classes\\" + extension, "/ve", "/d", "txtfile",
-                            "/f"], check=True, capture_output=True, env=self.environment)
+            self.set_program_for(extension, True)
+
+    def set_program_for(self, extension, notepad):
+        """Notepad opens files of the extension, or no program does."""
+        key = "HKLM\\Software\\Classes\\" + extension
+        command = ["reg", "add", key, "/ve", "/d", "txtfile", "/f"] if notepad else ["reg", "delete", key, "/f"]
+        subprocess.run(["wine"] + command, check=True, capture_output=True, env=self.environment)
 
     def program(self, step):
         app = program.Program(EXE, os.path.join(WORK, step), self.environment)
@@ -86,10 +92,23 @@ class Suite:
                                    % result.returncode)
         return result.stdout.decode("utf-8").replace("\r\n", "\n").splitlines()
 
+    def status_line(self, app):
+        """The text of the program's status line, as a screen reader reads it."""
+        x, y = app.centre("标签_状态")
+        result = subprocess.run(["wine", WINDOW_TEXT_READER, vorlix_caption(), str(x), str(y)], capture_output=True,
+                                env=self.environment, timeout=60)
+        if result.returncode != 0:
+            raise steps.StepFailed("the window text reader ended with %d: no status line found" % result.returncode)
+        return result.stdout.decode("utf-8")
+
     def end_programs(self):
         for app in self.programs:
             app.stop()
         self.programs = []
+
+
+def vorlix_caption():
+    return program.CAPTION
 
 
 def keep_evidence(step, suite):

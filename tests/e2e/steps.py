@@ -385,4 +385,31 @@ def delivery(suite):
     expect_exit_code_0(app, "delivery")
 
 
-STEPS = [first_start, search, results, saved_state, stop, delivery]
+def counts_with_no_program_for_csv(suite):
+    """With no program for .csv files, 名字查找统计... opens nothing: the
+    status line says where the counts were written."""
+    suite.make_tree("no-csv-program", {"src/a.txt": "a"})
+    app = suite.program("counts_with_no_program_for_csv")
+    app.start()
+    suite.choose_folder(app, "按钮_搜索路径", "no-csv-program", "src")
+    app.enter_names(["a.txt"])
+    app.click("按钮_立即搜索")
+    wait_for_search(app)
+    suite.set_program_for(".csv", False)
+    try:
+        known = app.choose_result_menu_entry(NAME_COUNTS)
+        counts = read_csv(app.wait_for_file(COUNTS, "名字查找统计..."), COUNTS)
+        expect_equal([line[:2] for line in counts], [["名字", "找到的文件数"], ["a.txt", "1"]], COUNTS)
+        expected = "名字查找统计已写入（没有可打开它的程序）：" + app.windows_path(COUNTS)
+        try:
+            desktop.wait_for(lambda: suite.status_line(app) == expected, 10, "the status line naming " + COUNTS)
+        except desktop.Timeout:
+            raise StepFailed("the status line says %r, expected %r" % (suite.status_line(app), expected))
+        expect_equal([window for window in desktop.visible_windows() if window not in known], [],
+                     "windows opened by 名字查找统计... with no program for .csv files")
+    finally:
+        suite.set_program_for(".csv", True)
+    expect_exit_code_0(app, "counts with no program for .csv files")
+
+
+STEPS = [first_start, search, results, saved_state, stop, delivery, counts_with_no_program_for_csv]

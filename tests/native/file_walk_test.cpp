@@ -33,6 +33,7 @@ class FileWalk : public ::testing::TestWithParam<unsigned> {
     RowRecorder recorder(polls_before_stop);
     const bool ended = WalkFiles(root, matcher, lister, recorder, {GetParam()});
     if (finished) *finished = ended;
+    not_listed_ = recorder.not_listed;
     return recorder.rows;
   }
 
@@ -57,6 +58,7 @@ class FileWalk : public ::testing::TestWithParam<unsigned> {
   }
 
   FakeLister lister_;
+  Rows not_listed_;  // of the last walk
 };
 
 TEST_P(FileWalk, walks_level_by_level_and_lists_each_folder_once) {
@@ -84,11 +86,14 @@ TEST_P(FileWalk, adds_the_separator_to_a_root_only_when_it_lacks_one) {
   EXPECT_EQ(WalkWith(windows, "E:\\\x95\x5C", {"c"}, kExact), Rows{"E:\\\x95\x5C\\|c.txt|0"});
 }
 
-TEST_P(FileWalk, skips_a_folder_that_cannot_be_listed_and_goes_on) {
+TEST_P(FileWalk, skips_a_folder_that_cannot_be_listed_tells_it_and_goes_on) {
   AddLevels();
-  lister_.AddFolder("/r/", {Folder("gone"), Folder("s2")});
-  EXPECT_EQ(Walk("/r", {"txt"}), Rows{"/r/s2/|two.txt|0"});
+  lister_.AddFolder("/r/", {Folder("gone"), Folder("s2"), Folder("s1")});
+  lister_.AddFolder("/r/s1/", {Folder("locked"), File("one.txt")});
+  EXPECT_EQ(Walk("/r", {"txt"}), (Rows{"/r/s2/|two.txt|0", "/r/s1/|one.txt|0"}));
+  EXPECT_EQ(not_listed_, (Rows{"/r/gone", "/r/s1/locked"}));
   EXPECT_EQ(Walk("/missing", {"txt"}), Rows{});
+  EXPECT_EQ(not_listed_, Rows{"root /missing"});
 }
 
 TEST_P(FileWalk, does_not_follow_a_link_back_to_an_ancestor_but_follows_one_elsewhere) {

@@ -20,10 +20,12 @@ class FolderCollection : public ::testing::Test {
     FolderRecorder recorder(polls_before_stop);
     const bool ended = CollectFolders(root, lister_, recorder);
     if (finished) *finished = ended;
+    not_listed_ = recorder.not_listed;
     return recorder.folders;
   }
 
   FakeLister lister_{'\\', NameEncoding::kGbk};
+  Paths not_listed_;  // of the last collection
 };
 
 TEST_F(FolderCollection, gives_the_root_first_then_every_folder_after_its_subfolders) {
@@ -44,11 +46,13 @@ TEST_F(FolderCollection, keeps_the_root_as_written_and_adds_no_second_separator)
   EXPECT_EQ(Collect("C:"), (Paths{"C:", "C:\\Windows"}));
 }
 
-TEST_F(FolderCollection, a_folder_that_cannot_be_listed_gives_only_itself) {
+TEST_F(FolderCollection, a_folder_that_cannot_be_listed_gives_only_itself_and_is_told) {
   lister_.AddFolder("R:\\", {Folder("locked"), Folder("open")});
   lister_.AddFolder("R:\\open\\", {Folder("inner")});
   EXPECT_EQ(Collect("R:\\"), (Paths{"R:\\", "R:\\locked", "R:\\open\\inner", "R:\\open"}));
+  EXPECT_EQ(not_listed_, (Paths{"R:\\locked", "R:\\open\\inner"}));
   EXPECT_EQ(Collect("Q:\\gone"), Paths{"Q:\\gone"});
+  EXPECT_EQ(not_listed_, Paths{"root Q:\\gone"});
 }
 
 TEST_F(FolderCollection, gives_a_link_back_to_an_ancestor_without_entering_it) {

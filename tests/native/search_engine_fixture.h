@@ -123,8 +123,8 @@ inline FakeLister::Entry Folder(std::string name) { return {std::move(name), tru
 inline FakeLister::Entry FolderLink(std::string name) { return {std::move(name), true, true}; }
 
 // Keeps every row as "folder|name|keyword", with "|" and the name as on
-// disk after it where that differs from the lowered name, and stops after a
-// given number of polls.
+// disk after it where that differs from the lowered name, and the folders
+// that could not be listed, and stops after a given number of polls.
 class RowRecorder final : public app::FileWalkSink {
  public:
   explicit RowRecorder(long polls_before_stop = -1) : polls_left_(polls_before_stop) {}
@@ -138,8 +138,11 @@ class RowRecorder final : public app::FileWalkSink {
     ++polls;
     return polls_left_ >= 0 && polls_left_-- == 0;
   }
+  void OnRootNotListed(std::string_view root) override { not_listed.push_back("root " + std::string(root)); }
+  void OnFolderNotListed(std::string_view folder) override { not_listed.emplace_back(folder); }
 
   std::vector<std::string> rows;
+  std::vector<std::string> not_listed;  // in the order told, a root as "root PATH"
   long polls = 0;
 
  private:
@@ -155,8 +158,11 @@ class FolderRecorder final : public app::FolderCollectionSink {
     ++polls;
     return polls_left_ >= 0 && polls_left_-- == 0;
   }
+  void OnRootNotListed(std::string_view root) override { not_listed.push_back("root " + std::string(root)); }
+  void OnFolderNotListed(std::string_view folder) override { not_listed.emplace_back(folder); }
 
   std::vector<std::string> folders;
+  std::vector<std::string> not_listed;  // in the order told, a root as "root PATH"
   long polls = 0;
 
  private:

@@ -1,5 +1,6 @@
 // The keyboard on the built main window: Tab and Shift+Tab walk the focus
-// order, Esc closes the window, Enter moves nothing.
+// order, Esc closes the window, Enter moves nothing, Ctrl+A selects all
+// of the name box.
 #include <windows.h>
 #undef FindWindow
 
@@ -19,11 +20,29 @@ namespace {
 
 namespace layout = tests::main_window_layout;
 
-void SetShift(bool down) {
+void SetModifier(int key, bool down) {
   BYTE keys[256];
   GetKeyboardState(keys);
-  keys[VK_SHIFT] = down ? 0x80 : 0;
+  keys[key] = down ? 0x80 : 0;
   SetKeyboardState(keys);
+}
+void SetShift(bool down) { SetModifier(VK_SHIFT, down); }
+void SetCtrl(bool down) { SetModifier(VK_CONTROL, down); }
+
+void PutTextOnClipboard(HWND owner, const std::wstring& text) {
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(GlobalLock(block)));
+  GlobalUnlock(block);
+  SetClipboardData(CF_UNICODETEXT, block);
+  CloseClipboard();
+}
+
+std::wstring TextOf(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
 }
 
 class MainWindowKeyboard : public MainWindowTest {
@@ -34,6 +53,7 @@ class MainWindowKeyboard : public MainWindowTest {
   }
   void TearDown() override {
     SetShift(false);
+    SetCtrl(false);
     MainWindowTest::TearDown();
   }
 
@@ -106,6 +126,28 @@ TEST_F(MainWindowKeyboard, esc_closes_the_window_and_runs_its_destroy_handler) {
   Key(VK_ESCAPE);
   EXPECT_EQ(core::FindLiveWindow(core::kMainWindowId), nullptr);
   EXPECT_EQ(TakeCalls(), std::vector<std::string_view>{"SaveStateAtClose"});
+}
+
+// Wine's edit control leaves Ctrl+A to its owner; the box selects all
+// itself, and a paste then replaces the whole text. A plain A still types.
+TEST_F(MainWindowKeyboard, ctrl_a_in_the_name_box_selects_all_and_a_paste_replaces_it) {
+  HWND names = Unit(u"编辑框_文件名");
+  SetWindowTextW(names, L"one\r\ntwo\r\n");
+  SetFocus(names);
+  SendMessageW(names, EM_SETSEL, 2, 2);
+  SetCtrl(true);
+  Key('A');
+  DWORD start = 1, end = 0;
+  SendMessageW(names, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 10u) << "Ctrl+A did not select the whole text";
+  PutTextOnClipboard(names, L"\x62a5\x544a.txt");
+  Key('V');
+  SetCtrl(false);
+  EXPECT_EQ(TextOf(names), L"\x62a5\x544a.txt") << "the paste did not replace the selection";
+  SendMessageW(names, EM_SETSEL, 6, 6);
+  Key('A');
+  EXPECT_EQ(TextOf(names), L"\x62a5\x544a.txta") << "a plain A did not type at the caret";
 }
 
 }  // namespace

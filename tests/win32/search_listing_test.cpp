@@ -10,6 +10,8 @@
 #include "app/search/file_walk.h"
 #include "platform/folder_listing.h"
 #include "platform/gbk_codec.h"
+#include "platform/utf8_codec.h"
+#include "platform/wide_text.h"
 #include "temporary_folder.h"
 
 namespace vorlix::app {
@@ -154,15 +156,18 @@ class VorlixFindProgram : public SearchListing {
     return result;
   }
 
-  // Text as the program writes it to a pipe: in the console's code page.
-  static std::string InConsoleCodePage(const std::string& gbk) {
-    const std::wstring wide = platform::Wide(gbk);
-    UINT code_page = GetConsoleOutputCP();
-    if (code_page == 0) code_page = GetACP();
-    std::string bytes(wide.size() * 4, '\0');
-    bytes.resize(WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(),
-                                     static_cast<int>(bytes.size()), nullptr, nullptr));
-    return bytes;
+  // Text as the program writes it to a pipe: UTF-8.
+  static std::string Utf8(const std::string& gbk) { return platform::Utf16ToUtf8(platform::GbkToUtf16(gbk)); }
+
+  static Rows SortedLines(const std::string& output) {
+    Rows lines;
+    for (std::size_t at = 0, end = 0; at < output.size(); at = end + 1) {
+      end = output.find('\n', at);
+      if (end == std::string::npos) end = output.size();
+      lines.push_back(output.substr(at, end - at));
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
   }
 
   static std::filesystem::path ProgramFolder() {
@@ -172,13 +177,24 @@ class VorlixFindProgram : public SearchListing {
   }
 };
 
-TEST_F(VorlixFindProgram, prints_rows_in_the_console_code_page_with_backslashes) {
-  // The names file is UTF-8: 报告 and a line of spaces.
-  tree_.Write("names.txt", "\xE6\x8A\xA5\xE5\x91\x8A\r\n  \r\n");
-  const Result result = Run(L"--names \"" + tree_.WidePath("names.txt") + L"\" \"" + tree_.WidePath("sub") + L"\"");
+// Whatever the console's code page (936 here), a pipe gets every name as
+// its UTF-8 bytes: Thai and emoji, which GBK lacks, as well as Chinese;
+// the paths keep the names' case as on disk.
+TEST_F(VorlixFindProgram, prints_rows_to_a_pipe_in_utf8_with_paths_as_on_disk) {
+  const std::string emoji = platform::Utf16ToGbk(u"\U0001F600");
+  tree_.Write(emoji + ".Txt", "x");
+  // The names file is UTF-8: 报告, a line of spaces, the Thai letter, the emoji, report.
+  tree_.Write("names.txt", "\xE6\x8A\xA5\xE5\x91\x8A\r\n  \r\n\xE0\xB8\x81\n\xF0\x9F\x98\x80\nreport\n");
+  const Result result = Run(L"--names \"" + tree_.WidePath("names.txt") + L"\" \"" + platform::Wide(tree_.Path()) + L"\"");
   EXPECT_EQ(result.status, 0u);
-  const std::string name = std::string(kChinese) + ".txt";
-  EXPECT_EQ(result.output, InConsoleCodePage(tree_.Path("sub\\" + name) + "\t" + name + "\n"));
+  const auto row = [&](const std::string& path, const std::string& lowered) {
+    return Utf8(tree_.Path(path) + "\t" + lowered);
+  };
+  Rows expected{row("sub\\" + std::string(kChinese) + ".TXT", std::string(kChinese) + ".txt"),
+                row("secret\\" + kThai + ".txt", kThai + ".txt"), row(emoji + ".Txt", emoji + ".txt"),
+                row("Report.DOC", "report.doc")};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(SortedLines(result.output), expected) << result.output;
 }
 
 TEST_F(VorlixFindProgram, bad_arguments_end_with_status_2) {

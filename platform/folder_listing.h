@@ -40,8 +40,10 @@ class FolderEntryVisitor {
 };
 
 // Lists `folder` (a path ending with kFolderSeparator) in the order the
-// system gives. False when it cannot be listed at all; entries already
-// visited stay visited.
+// system gives. False when it cannot be listed whole: it cannot be opened,
+// or reading it fails on the way (entries visited before stay visited, and
+// the listing is cut short, not ended). True when it ended, or the visitor
+// ended it early.
 bool ListFolder(std::string_view folder, FolderEntryVisitor& visitor);
 
 // The identity of the folder `path` leads to; nothing when it cannot be

@@ -55,7 +55,8 @@ bool ListFolder(std::string_view folder, FolderEntryVisitor& visitor) {
   thread_local const std::unique_ptr<char[]> buffer(new char[kBufferBytes]);
   for (;;) {
     const ssize_t filled = getdents64(open_folder.fd(), buffer.get(), kBufferBytes);
-    if (filled <= 0) return true;
+    if (filled == 0) return true;
+    if (filled < 0) return false;  // a read error (EIO, say) cuts the listing short
     for (ssize_t offset = 0; offset < filled;) {
       const auto* item = reinterpret_cast<const dirent64*>(buffer.get() + offset);
       offset += item->d_reclen;

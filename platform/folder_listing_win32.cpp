@@ -41,9 +41,11 @@ bool ListFolder(std::string_view folder, FolderEntryVisitor& visitor) {
     name = Narrow(data.cFileName);
     const FolderEntry entry{name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
                             (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0};
-    if (!visitor.Visit(entry)) break;
+    if (!visitor.Visit(entry)) return true;
   } while (FindNextFileW(find.get(), &data));
-  return true;
+  // Any other reason to stop (a network drive gone, a disk error) cuts the
+  // listing short.
+  return GetLastError() == ERROR_NO_MORE_FILES;
 }
 
 // Opening without FILE_FLAG_OPEN_REPARSE_POINT follows a link to the folder

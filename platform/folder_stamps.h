@@ -31,7 +31,8 @@ std::uint64_t StampTicksPerSecond();
 // path's drive or share.
 std::optional<FolderStamp> ReadFolderStamp(std::string_view folder);
 
-// Whether the volume holding `folder` keeps folder stamps that tell every
+// Whether the volume that holds `folder` itself (links, junctions and
+// mount points on its way followed) keeps folder stamps that tell every
 // change: a fixed local volume with NTFS or ReFS on Windows (so not FAT or
 // exFAT, not a network share, a removable or an optical drive); on Linux
 // ext2/3/4, xfs, btrfs, tmpfs, f2fs, jfs, reiserfs, zfs or bcachefs.

@@ -2,8 +2,11 @@
 #include <winternl.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <cwctype>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "platform/folder_stamps.h"
 #include "platform/wide_text.h"
@@ -42,6 +45,28 @@ std::uint64_t VolumeOf(const std::wstring& path) {
 
 std::uint64_t Ticks(const LARGE_INTEGER& time) { return static_cast<std::uint64_t>(time.QuadPart); }
 
+// The path `folder` leads to once links and junctions are followed, as the
+// system gives it ("\\?\D:\..." or "\\?\UNC\server\share\..."), in the
+// plain form the volume functions take.
+std::optional<std::wstring> FinalPath(std::string_view folder) {
+  const HANDLE file = CreateFileW(Wide(folder).c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::wstring path(MAX_PATH, L'\0');
+  DWORD size = GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), VOLUME_NAME_DOS);
+  if (size >= path.size()) {
+    path.resize(size);
+    size = GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), VOLUME_NAME_DOS);
+  }
+  CloseHandle(file);
+  if (size == 0 || size >= path.size()) return std::nullopt;
+  path.resize(size);
+  if (path.starts_with(L"\\\\?\\UNC\\")) return L"\\" + path.substr(7);
+  if (path.starts_with(L"\\\\?\\")) return path.substr(4);
+  return path;
+}
+
 }  // namespace
 
 std::uint64_t StampClockNow() {
@@ -72,18 +97,19 @@ std::optional<FolderStamp> ReadFolderStamp(std::string_view folder) {
   return FolderStamp{Ticks(information.LastWriteTime), Ticks(information.ChangeTime), 0, VolumeOf(path)};
 }
 
-// A drive letter's root is known from the path, and its type is asked
-// first: Wine complains on its error stream when the volume of a drive that
-// is no disk (its Unix root, say) is looked into.
+// Decided by the volume that holds the folder itself, not by its drive
+// letter: a folder below a junction, a mounted folder or a link may lie on a
+// FAT, removable or network volume. Wine shows a Unix mount inside a drive
+// as a volume mounted on a folder, whose information it cannot give, and
+// complains on its error stream when the information of a drive that is no
+// disk (its Unix root, say) is asked for: the drive type is asked first.
 bool VolumeKeepsStamps(std::string_view folder) {
-  const std::wstring path = Wide(folder);
-  wchar_t volume[MAX_PATH + 1] = {};
-  if (path.size() >= 2 && path[1] == L':') {
-    const wchar_t root[] = {path[0], L':', L'\\', 0};
-    std::copy(std::begin(root), std::end(root), volume);
-  } else if (!GetVolumePathNameW(path.c_str(), volume, MAX_PATH + 1)) {
-    return false;
-  }
+  const std::optional<std::wstring> path = FinalPath(folder);
+  wchar_t volume[MAX_PATH + 2] = {};
+  if (!path || !GetVolumePathNameW(path->c_str(), volume, MAX_PATH + 1)) return false;
+  const std::size_t size = std::wcslen(volume);
+  if (size == 0) return false;
+  if (volume[size - 1] != L'\\') volume[size] = L'\\';  // Wine leaves it off a mounted folder
   if (GetDriveTypeW(volume) != DRIVE_FIXED) return false;
   wchar_t file_system[MAX_PATH + 1] = {};
   if (!GetVolumeInformationW(volume, nullptr, 0, nullptr, nullptr, nullptr, file_system, MAX_PATH + 1)) return false;

@@ -27,6 +27,7 @@ class BreadthFirstWalk {
   bool Run(unsigned listing_threads) {
     // Below a root that is a link every folder is listed; no stamp is asked.
     if (index_ && !queue_.ThroughLink(0)) {
+      index_->BeginRoot(queue_.Root());
       switch (WalkUnchangedTree(queue_.Root(), matcher_, lister_, *index_, sink_, listing_threads)) {
         case UnchangedTreeWalk::kStopped:
           return false;

@@ -55,11 +55,7 @@ class DepthFirstCollection {
   bool Run(std::string_view root) {
     sink_.OnFolder(root);
     const bool root_is_link = index_ != nullptr && lister_.IsLink(root);
-    if (index_ && !root_is_link && !index_->ReadStampsBelow(ListedAs(root, lister_), kStampReadingThreads, [this] {
-          return sink_.ShouldStop();
-        })) {
-      return false;
-    }
+    if (index_ && !root_is_link && !BeginThroughIndex(ListedAs(root, lister_))) return false;
     if (!Enter(std::string(root), root_is_link)) return false;
     const std::string walked = levels_.front().listed_as;
     if (!Descend()) return false;
@@ -87,6 +83,14 @@ class DepthFirstCollection {
         return false;
       }
     }
+    return true;
+  }
+
+  // False when stopped while the stamps below the root are read ahead.
+  // The root's own stamp is among them.
+  bool BeginThroughIndex(const std::string& root) {
+    if (!index_->ReadStampsBelow(root, kStampReadingThreads, [this] { return sink_.ShouldStop(); })) return false;
+    index_->BeginRoot(root);
     return true;
   }
 

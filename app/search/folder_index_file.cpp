@@ -17,11 +17,11 @@ namespace {
 constexpr std::string_view kMark = "VORLIXFI";
 // From this size of records on, the checksum is worked out beside reading them.
 constexpr std::size_t kSumAsideFrom = std::size_t{1} << 20;
-constexpr std::uint32_t kVersion = 3;
-// Mark, version, format, keys' probe, record count, the size of their
-// folders' paths together (so that reading takes room for them at once),
-// records' size, checksum.
-constexpr std::size_t kHeaderSize = 8 + 4 + 4 + 4 + 8 + 8 + 8 + 8;
+constexpr std::uint32_t kVersion = 4;
+// Mark, version, format, keys' probe, lister, record count, the size of
+// their folders' paths together (so that reading takes room for them at
+// once), records' size, checksum.
+constexpr std::size_t kHeaderSize = 8 + 4 + 4 + 4 + 8 + 8 + 8 + 8 + 8;
 // The smallest record: a one-byte path with its size, four stamps, the
 // day, the racy mark, an entry count and the packed entries' size.
 constexpr std::size_t kSmallestRecord = 2 + 32 + 1 + 1 + 1 + 1;
@@ -149,6 +149,12 @@ std::uint64_t FolderIndexChecksum(std::string_view bytes) {
   return hash ^ (hash >> 29);
 }
 
+std::uint64_t IdentityDigest(std::string_view identity) { return FolderIndexChecksum(identity); }
+
+FolderIndexFormat FolderIndexFormatOf(const FolderLister& lister) {
+  return {lister.separator(), lister.encoding(), IdentityDigest(lister.Identity())};
+}
+
 std::size_t EncodedSize(std::string_view folder, const FolderRecord& record) {
   return folder.size() + record.entries.size() + 48;
 }
@@ -180,6 +186,7 @@ std::string EncodeFolderIndex(const FolderIndex& index, const FolderIndexFormat&
   fields.Fixed(kVersion, 4);
   fields.Fixed(FormatCode(format), 4);
   fields.Fixed(KeysProbe(format), 4);
+  fields.Fixed(format.lister, 8);
   fields.Fixed(index.size(), 8);
   fields.Fixed(paths_size, 8);
   fields.Fixed(records.size(), 8);
@@ -192,16 +199,18 @@ std::optional<FolderIndex> DecodeFolderIndex(std::string_view file, std::shared_
                                              const FolderIndexFormat& format) {
   if (file.size() < kHeaderSize || !file.starts_with(kMark)) return std::nullopt;
   Reader header(file.substr(kMark.size(), kHeaderSize - kMark.size()));
-  std::uint64_t version = 0, code = 0, probe = 0, count = 0, paths_size = 0, size = 0, checksum = 0;
+  std::uint64_t version = 0, code = 0, probe = 0, lister = 0, count = 0, paths_size = 0, size = 0, checksum = 0;
   header.Fixed(version, 4);
   header.Fixed(code, 4);
   header.Fixed(probe, 4);
+  header.Fixed(lister, 8);
   header.Fixed(count, 8);
   header.Fixed(paths_size, 8);
   header.Fixed(size, 8);
   header.Fixed(checksum, 8);
   const std::string_view records = file.substr(kHeaderSize);
-  if (version != kVersion || code != FormatCode(format) || probe != KeysProbe(format) || size != records.size()) {
+  if (version != kVersion || code != FormatCode(format) || probe != KeysProbe(format) || lister != format.lister ||
+      size != records.size()) {
     return std::nullopt;
   }
   if (count > records.size() / kSmallestRecord || paths_size > records.size()) return std::nullopt;

@@ -1,15 +1,21 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 #include "app/search/folder_index_store.h"
 #include "runtime/core/events/event_dispatch.h"
 
 namespace vorlix::app {
 
-// The window's folder index, in the file folderindex.dat beside the
-// program, used while the entry 使用文件夹索引 of the folder list's menu
-// is checked.
+// The window's folder index, in the user's local application data folder
+// (see FolderIndexFile), used while the entry 使用文件夹索引 of the folder
+// list's menu is checked.
+
+// The index file: folderindex.dat in the folder "vorlix" of the user's
+// local application data, folderindex-elevated.dat for an elevated run;
+// empty when there is no such folder.
+std::string FolderIndexFile();
 
 // Checks or unchecks the entry; on, the index starts loading in the
 // background, off, it is let go. Window thread.

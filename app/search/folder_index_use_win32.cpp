@@ -1,47 +1,59 @@
 #include "app/search/folder_index_use.h"
 
+#include <memory>
+
 #include "app/mainwindow/main_window_access.h"
 #include "app/mainwindow/main_window_units.h"
-#include "runtime/commands/file_commands.h"
+#include "app/search/folder_lister.h"
+#include "platform/listing_identity.h"
+#include "platform/user_cache.h"
 
 namespace vorlix::app {
 namespace {
 
-constexpr const char* kIndexFileName = "\\folderindex.dat";
-
-// The path is built anew from the program's folder at every use, as the
-// settings files' are; a store of another folder is finished and let go.
-FolderIndexStore& Store() {
-  static std::unique_ptr<FolderIndexStore> store;
-  static std::string file;
-  const std::string now = commands::GetRunDirectory() + kIndexFileName;
-  if (!store || now != file) {
-    store.reset();
-    file = now;
-    store = std::make_unique<FolderIndexStore>(file, FolderIndexFormat{'\\', NameEncoding::kGbk});
-  }
-  return *store;
+// None when the user has no local application data folder to keep it in:
+// searches then walk every folder.
+FolderIndexStore* Store() {
+  static const std::unique_ptr<FolderIndexStore> store = [] {
+    const std::string file = FolderIndexFile();
+    return file.empty() ? nullptr
+                        : std::make_unique<FolderIndexStore>(file, FolderIndexFormatOf(SystemFolderLister()));
+  }();
+  return store.get();
 }
 
 }  // namespace
 
+// Beside the program the index would show one user's folder names to every
+// user of that folder, and where the program folder is not writable (under
+// Program Files) nothing could be kept. An elevated run, which may list
+// folders a normal run may not, keeps one of its own, so that the two do
+// not replace each other's; the file records who listed it as well.
+std::string FolderIndexFile() {
+  return platform::UserCacheFile(platform::ThisProcessListingIdentity().elevated ? "folderindex-elevated.dat"
+                                                                                 : "folderindex.dat");
+}
+
 void ShowFolderIndexUse(bool on) {
   SetMenuChecked(main_window::menu::使用文件夹索引, on);
+  if (Store() == nullptr) return;
   if (on) {
-    Store().StartLoading();
+    Store()->StartLoading();
   } else {
-    Store().Forget();
+    Store()->Forget();
   }
 }
 
 bool FolderIndexOn() { return IsMenuChecked(main_window::menu::使用文件夹索引); }
 
-FolderIndexStore* FolderIndexForSearch() { return FolderIndexOn() ? &Store() : nullptr; }
+FolderIndexStore* FolderIndexForSearch() { return FolderIndexOn() ? Store() : nullptr; }
 
-void FinishFolderIndex() { Store().Finish(); }
+void FinishFolderIndex() {
+  if (Store() != nullptr) Store()->Finish();
+}
 
 core::HandlerResult ClearFolderIndex(std::span<const core::Value>) {
-  Store().Clear();
+  if (Store() != nullptr) Store()->Clear();
   return std::nullopt;
 }
 

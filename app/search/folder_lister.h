@@ -19,6 +19,10 @@ class FolderLister {
 
   virtual char separator() const = 0;
   virtual NameEncoding encoding() const = 0;
+  // Who lists (see platform/listing_identity.h): what one identity listed
+  // may hold folders another may not list, so a folder index is used only
+  // by the identity that made it.
+  virtual std::string Identity() const = 0;
   // Visits the entries of `folder` (a path ending with the separator),
   // "." and ".." left out; false when it cannot be listed.
   virtual bool List(std::string_view folder, platform::FolderEntryVisitor& visitor) const = 0;

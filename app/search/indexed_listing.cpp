@@ -97,7 +97,7 @@ bool IndexedListing::List(std::string_view folder, KeyedEntryVisitor& visitor) {
   const StampsReadAhead::Read* ahead = number ? read_ahead_.Find(*number) : nullptr;
   const std::uint64_t now = ahead ? ahead->clock : lister_.Now();
   const std::optional<platform::FolderStamp> stamp = ahead ? ahead->stamp : lister_.Stamp(folder);
-  if (!stamp || !Trusted(*stamp, folder)) return lister_.List(folder, visitor);
+  if (!stamp || !Trusted(*stamp)) return lister_.List(folder, visitor);
   if (!number) return ListAndKeep(folder, *stamp, now, visitor);
   const FolderRecord& kept = previous_->Record(*number);
   if (!KeptAsIs(kept, *stamp) || !packed_entries::Valid(kept.entries, kept.entry_count)) {
@@ -111,7 +111,7 @@ bool IndexedListing::List(std::string_view folder, KeyedEntryVisitor& visitor) {
 bool IndexedListing::UnchangedAhead(std::uint32_t number) {
   const StampsReadAhead::Read* ahead = read_ahead_.Find(number);
   if (!ahead || !ahead->stamp) return false;
-  return KeptAsIs(previous_->Record(number), *ahead->stamp) && Trusted(*ahead->stamp, previous_->Folder(number));
+  return KeptAsIs(previous_->Record(number), *ahead->stamp) && Trusted(*ahead->stamp);
 }
 
 void IndexedListing::MarkReplayed(std::uint32_t number) {
@@ -134,11 +134,16 @@ bool IndexedListing::ListAndKeep(std::string_view folder, const platform::Folder
   return listed;
 }
 
-bool IndexedListing::Trusted(const platform::FolderStamp& stamp, std::string_view folder) {
-  const std::lock_guard lock(mutex_);
-  const auto known = trusted_volumes_.find(stamp.volume);
-  if (known != trusted_volumes_.end()) return known->second;
-  return trusted_volumes_[stamp.volume] = lister_.KeepsStamps(folder);
+// One look at the root's volume per walk, none per folder. A folder on
+// another volume lies below a mount point, which the index treats as a
+// link: what is mounted there can change without any stamp moving. A kept
+// root's stamp, read here, counts as read ahead.
+void IndexedListing::BeginRoot(std::string_view root) {
+  const std::optional<std::uint32_t> number = previous_->NumberOf(root);
+  const std::optional<platform::FolderStamp> stamp =
+      number ? read_ahead_.ReadOne(*number, *previous_, lister_).stamp : lister_.Stamp(root);
+  root_volume_trusted_ = stamp && lister_.KeepsStamps(root);
+  root_volume_ = stamp ? stamp->volume : 0;
 }
 
 bool IndexedListing::IsRacy(const platform::FolderStamp& stamp, std::uint64_t listed_at) const {

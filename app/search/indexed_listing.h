@@ -3,7 +3,6 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -30,14 +29,26 @@ constexpr std::size_t kFolderIndexCapBytes = std::size_t{128} << 20;
 // One search's use of the folder index, shared by its listing threads. A
 // folder whose own stamp equals the one kept, and was not racy, gives its
 // kept entries; any other is listed and kept anew. Folders reached through
-// a link, on a volume whose stamps do not tell every change, or holding a
-// link themselves are listed every time and never kept. So the entries a
-// walk sees, and therefore its rows, are always those of a listing.
+// a link, holding a link themselves, below a root on a volume whose stamps
+// do not tell every change, or on another volume than their root's (below
+// a mount point) are listed every time and never kept, and so is a folder
+// whose listing failed on the way. So the entries a walk sees, and
+// therefore its rows, are always those of a listing.
+//
+// Nor does the index show a folder to anyone who may not list it: the
+// index is used only by the identity that made it (FolderIndexFormat), and
+// a folder's own right to be listed is part of its metadata, whose changes
+// move its change time and so its stamp.
 class IndexedListing {
  public:
   // `cap_bytes`: the most the index file may hold.
   IndexedListing(std::shared_ptr<const FolderIndex> previous, const FolderLister& lister,
                  std::size_t cap_bytes = kFolderIndexCapBytes);
+
+  // Before a walk below `root` (ending with the separator) that lists
+  // through the index: decides by the volume that holds the root itself
+  // whether the stamps below it tell every change. Not while List runs.
+  void BeginRoot(std::string_view root);
 
   // Before a walk below `root` (ending with the separator): reads the
   // stamps of the kept folders below it, on `threads` threads of their own,
@@ -81,7 +92,9 @@ class IndexedListing {
   std::uint64_t listed() const { return listed_; }
 
  private:
-  bool Trusted(const platform::FolderStamp& stamp, std::string_view folder);
+  bool Trusted(const platform::FolderStamp& stamp) const {
+    return root_volume_trusted_ && stamp.volume == root_volume_;
+  }
   bool ListAndKeep(std::string_view folder, const platform::FolderStamp& stamp, std::uint64_t now,
                    KeyedEntryVisitor& visitor);
   bool IsRacy(const platform::FolderStamp& stamp, std::uint64_t listed_at) const;
@@ -95,11 +108,12 @@ class IndexedListing {
   const std::size_t cap_bytes_;
   std::unique_ptr<std::atomic<bool>[]> used_;  // per folder of the previous index
   StampsReadAhead read_ahead_;
+  std::uint64_t root_volume_ = 0;  // the volume of the root walked now
+  bool root_volume_trusted_ = false;
   std::atomic<std::uint64_t> replayed_ = 0;
   mutable std::mutex mutex_;  // guards what follows
   FolderIndex listed_now_;
   std::set<std::string, std::less<>> not_kept_;  // listed anew and no longer to be kept
-  std::map<std::uint64_t, bool> trusted_volumes_;
   std::vector<std::string> walked_trees_;
   std::uint64_t listed_ = 0;
 };

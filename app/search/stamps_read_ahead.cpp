@@ -43,6 +43,17 @@ std::span<const std::uint32_t> StampsReadAhead::ReadChunk(std::span<const std::u
   return folders;
 }
 
+const StampsReadAhead::Read& StampsReadAhead::ReadOne(std::uint32_t number, const FolderIndex& index,
+                                                      const FolderLister& lister) {
+  Read& read = read_[number];
+  if (!read.done) {
+    read.clock = lister.Now();
+    read.stamp = lister.Stamp(index.Folder(number));
+    read.done = true;
+  }
+  return read;
+}
+
 bool StampsReadAhead::ReadBelow(std::string_view root, const FolderIndex& index, const FolderLister& lister,
                                 unsigned threads, const std::function<bool()>& should_stop) {
   const std::vector<std::uint32_t> folders = ToReadBelow(root, FoldersBelow(root, index));

@@ -54,6 +54,10 @@ class StampsReadAhead {
                                            const std::atomic<bool>& stopping);
   void MarkReadBelow(std::string_view root) { roots_read_.emplace_back(root); }
 
+  // Reads the stamp of kept folder `number` now, unless it was read
+  // already; what was read. Not while a read of other folders is going on.
+  const Read& ReadOne(std::uint32_t number, const FolderIndex& index, const FolderLister& lister);
+
   // What was read for folder `number`; nullptr when it was not read ahead.
   // Not while a read in progress may be writing it: between reads, or on
   // the thread that read it.

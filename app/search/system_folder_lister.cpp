@@ -1,5 +1,7 @@
 #include "app/search/folder_lister.h"
 
+#include "platform/listing_identity.h"
+
 namespace vorlix::app {
 namespace {
 
@@ -13,6 +15,7 @@ class SystemLister final : public FolderLister {
     return NameEncoding::kUtf8;
 #endif
   }
+  std::string Identity() const override { return platform::ThisProcessListingIdentity().text; }
   bool List(std::string_view folder, platform::FolderEntryVisitor& visitor) const override {
     return platform::ListFolder(folder, visitor);
   }

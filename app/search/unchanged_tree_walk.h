@@ -20,7 +20,8 @@ enum class UnchangedTreeWalk { kWalked, kStopped, kChanged };
 // as soon as every stamp is being read; once all are matched, the rows go
 // to `sink` in the order WalkFiles gives them. kChanged, before any row,
 // when a folder is not so: a walk through the index gives the rows then,
-// with the stamps read so far. kStopped when the sink said stop.
+// with the stamps read so far. kStopped when the sink said stop. After
+// `index`.BeginRoot(root).
 UnchangedTreeWalk WalkUnchangedTree(std::string_view root, const NameMatcher& matcher, const FolderLister& lister,
                                     IndexedListing& index, FileWalkSink& sink, unsigned threads);
 

@@ -17,6 +17,7 @@
 #include "app/vorlix_find/names_list.h"
 #include "app/vorlix_find/output_buffer.h"
 #include "platform/folder_listing.h"
+#include "platform/listing_identity.h"
 #include "platform/standard_streams.h"
 #include "platform/stream_reading.h"
 #include "platform/user_cache.h"
@@ -155,7 +156,7 @@ class FolderRows final : public FolderCollectionSink {
 class RunIndex {
  public:
   RunIndex(const std::string& file, const FolderLister& lister)
-      : file_(file), format_{lister.separator(), lister.encoding()}, lister_(lister) {
+      : file_(file), format_(FolderIndexFormatOf(lister)), lister_(lister) {
     if (!file_.empty()) loading_ = std::async(std::launch::async, LoadFolderIndex, std::string_view(file_), format_);
   }
 
@@ -241,11 +242,17 @@ int Help(const FindStreams& streams) {
   return streams.write_output(FindHelp(streams.index_file())) ? kRan : kIncomplete;
 }
 
+// An elevated run on Windows, which may list folders a normal run may not,
+// keeps an index of its own (each file records who listed it as well).
+std::string FindIndexFileName() {
+  return std::string(kFindIndexFileName) + (platform::ThisProcessListingIdentity().elevated ? "-elevated" : "");
+}
+
 }  // namespace
 
 FindStreams StandardFindStreams() {
   return {platform::WriteStandardOutput, platform::WriteStandardError, platform::ReadStandardInput,
-          [] { return platform::UserCacheFile(kFindIndexFileName); }};
+          [] { return platform::UserCacheFile(FindIndexFileName()); }};
 }
 
 int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& lister, const FindStreams& streams) {

@@ -94,8 +94,12 @@ TEST(FolderIndexFile, any_damaged_byte_is_refused) {
   }
 }
 
-TEST(FolderIndexFile, another_programs_index_or_another_file_is_refused) {
+TEST(FolderIndexFile, another_programs_or_another_identitys_index_or_another_file_is_refused) {
   EXPECT_FALSE(Decode(EncodeFolderIndex(Sample(), kLinux), kWindow).has_value());
+  const FolderIndexFormat mine{'/', NameEncoding::kUtf8, IdentityDigest("uid 1000 gid 1000 groups 27 1000")};
+  const FolderIndexFormat another{'/', NameEncoding::kUtf8, IdentityDigest("uid 1000 gid 1000 groups 1000")};
+  EXPECT_TRUE(Decode(EncodeFolderIndex(Sample(), mine), mine).has_value());
+  EXPECT_FALSE(Decode(EncodeFolderIndex(Sample(), mine), another).has_value());
   std::string later_version = EncodeFolderIndex(Sample(), kLinux);
   ++later_version[8];
   EXPECT_FALSE(Decode(later_version).has_value());

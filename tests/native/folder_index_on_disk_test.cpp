@@ -34,6 +34,7 @@ class ClockAhead final : public FolderLister {
  public:
   char separator() const override { return SystemFolderLister().separator(); }
   NameEncoding encoding() const override { return SystemFolderLister().encoding(); }
+  std::string Identity() const override { return SystemFolderLister().Identity(); }
   bool List(std::string_view folder, platform::FolderEntryVisitor& visitor) const override {
     return SystemFolderLister().List(folder, visitor);
   }

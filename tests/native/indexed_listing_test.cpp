@@ -520,6 +520,7 @@ TEST_F(IndexedListingStamps, a_repeat_over_an_unchanged_tree_lists_nothing_and_g
   const NameMatcher matcher = WalkMatcher(MatchRule::kContains, NameEncoding::kUtf8);
   for (const unsigned threads : {0u, 2u}) {
     IndexedListing listing(index_, lister_);
+    listing.BeginRoot("/r/");
     RowRecorder recorder;
     EXPECT_EQ(WalkUnchangedTree("/r/", matcher, lister_, listing, recorder, threads), UnchangedTreeWalk::kWalked);
     EXPECT_EQ(recorder.rows, walked) << threads << " threads";
@@ -538,6 +539,7 @@ TEST_F(IndexedListingStamps, an_unchanged_folder_naming_a_subfolder_the_index_lo
   index_ = std::make_shared<const FolderIndex>(std::move(without_sub));
   {
     IndexedListing listing(index_, lister_);
+    listing.BeginRoot("/r/");
     const NameMatcher matcher(std::vector<std::string>{"txt"}, MatchRule::kContains, NameEncoding::kUtf8);
     RowRecorder recorder;
     EXPECT_EQ(WalkUnchangedTree("/r/", matcher, lister_, listing, recorder, 2), UnchangedTreeWalk::kChanged);

@@ -9,6 +9,8 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/search/file_walk.h"
@@ -18,12 +20,15 @@
 namespace vorlix::testing {
 
 // A folder tree held in memory: a listed folder is a path ending with the
-// separator; a path missing from the tree cannot be listed. Identities are
+// separator; a path missing from the tree cannot be listed, and a folder's
+// listing may be set to fail after some of its entries. Identities are
 // given per path, with or without the closing separator, and every request
 // for one is counted. Stamps are given per listed path (a folder without
 // one has none, so no index keeps it), on a clock of milliseconds set by
 // the test; every request for one is recorded, and a test's hook may run
-// at each. Safe to list from several threads.
+// at each. Whether a volume keeps stamps may be set for the paths below a
+// folder. Who lists is a text the test sets. Safe to list from several
+// threads.
 class FakeLister final : public app::FolderLister {
  public:
   struct Entry {
@@ -48,6 +53,13 @@ class FakeLister final : public app::FolderLister {
     return stamp_requests_;
   }
   void SetKeepsStamps(bool keeps) { keeps_stamps_ = keeps; }
+  void SetKeepsStampsBelow(const std::string& folder, bool keeps) { keeps_stamps_below_[folder] = keeps; }
+  // The listing of `folder` fails after `entries` entries, as one whose
+  // second read meets a disk error (0: it cannot be listed at all, as one
+  // this identity may not list); until ListWhole.
+  void FailListingAfter(const std::string& folder, std::size_t entries) { cut_short_after_[folder] = entries; }
+  void ListWhole(const std::string& folder) { cut_short_after_.erase(folder); }
+  void SetListingIdentity(std::string who) { who_ = std::move(who); }
   void SetLink(const std::string& path, bool is_link) {
     if (is_link) {
       links_.insert(Trimmed(path));
@@ -64,6 +76,7 @@ class FakeLister final : public app::FolderLister {
 
   char separator() const override { return separator_; }
   app::NameEncoding encoding() const override { return encoding_; }
+  std::string Identity() const override { return who_; }
   bool List(std::string_view folder, platform::FolderEntryVisitor& visitor) const override {
     {
       const std::lock_guard lock(mutex_);
@@ -71,7 +84,10 @@ class FakeLister final : public app::FolderLister {
     }
     const auto found = folders_.find(std::string(folder));
     if (found == folders_.end()) return false;
-    for (const Entry& entry : found->second) {
+    const auto cut = cut_short_after_.find(found->first);
+    for (std::size_t at = 0; at < found->second.size(); ++at) {
+      if (cut != cut_short_after_.end() && at == cut->second) return false;
+      const Entry& entry = found->second[at];
       if (!visitor.Visit({entry.name, entry.is_folder, entry.is_link})) break;
     }
     return true;
@@ -92,7 +108,14 @@ class FakeLister final : public app::FolderLister {
     if (found == stamps_.end()) return std::nullopt;
     return found->second;
   }
-  bool KeepsStamps(std::string_view) const override { return keeps_stamps_; }
+  bool KeepsStamps(std::string_view path) const override {
+    bool keeps = keeps_stamps_;
+    std::size_t longest = 0;
+    for (const auto& [folder, below] : keeps_stamps_below_) {
+      if (path.starts_with(folder) && folder.size() > longest) std::tie(keeps, longest) = std::pair(below, folder.size());
+    }
+    return keeps;
+  }
   bool IsLink(std::string_view path) const override { return links_.contains(Trimmed(std::string(path))); }
   std::uint64_t Now() const override { return now_; }
   std::uint64_t TicksPerSecond() const override { return 1000; }
@@ -112,6 +135,9 @@ class FakeLister final : public app::FolderLister {
   std::atomic<std::uint64_t> now_ = 0;
   std::function<void(std::string_view)> on_stamp_;
   bool keeps_stamps_ = true;
+  std::map<std::string, bool> keeps_stamps_below_;
+  std::map<std::string, std::size_t> cut_short_after_;
+  std::string who_ = "tester";
   mutable std::mutex mutex_;
   mutable int identity_requests_ = 0;
   mutable std::vector<std::string> listed_;

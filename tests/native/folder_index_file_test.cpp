@@ -107,6 +107,14 @@ TEST(FolderIndexFile, another_programs_or_another_identitys_index_or_another_fil
   EXPECT_FALSE(Decode(std::string(4096, '\0')).has_value());
 }
 
+// The file with its checksum made anew over the records, which begin at
+// `records_at` right after the checksum.
+std::string Resealed(std::string file, std::size_t records_at) {
+  const std::uint64_t checksum = FolderIndexChecksum(std::string_view(file).substr(records_at));
+  for (int byte = 0; byte < 8; ++byte) file[records_at - 8 + byte] = static_cast<char>(checksum >> (8 * byte));
+  return file;
+}
+
 TEST(FolderIndexFile, records_out_of_shape_are_refused_even_under_a_good_checksum) {
   const auto with_record = [](std::string folder, std::uint32_t count, std::string packed) {
     FolderIndex index;
@@ -123,13 +131,17 @@ TEST(FolderIndexFile, records_out_of_shape_are_refused_even_under_a_good_checksu
   std::string twice = EncodeFolderIndex(two, kLinux);
   const std::size_t records_at = twice.find("/a/") - 1;
   twice[twice.rfind("/b/") + 1] = 'a';
-  const std::uint64_t checksum = FolderIndexChecksum(std::string_view(twice).substr(records_at));
-  for (int byte = 0; byte < 8; ++byte) twice[records_at - 8 + byte] = static_cast<char>(checksum >> (8 * byte));
-  EXPECT_FALSE(Decode(twice).has_value()) << "a folder twice";
+  EXPECT_FALSE(Decode(Resealed(twice, records_at)).has_value()) << "a folder twice";
   twice[twice.rfind("/a/") + 1] = 'c';
-  const std::uint64_t resealed = FolderIndexChecksum(std::string_view(twice).substr(records_at));
-  for (int byte = 0; byte < 8; ++byte) twice[records_at - 8 + byte] = static_cast<char>(resealed >> (8 * byte));
-  EXPECT_TRUE(Decode(twice).has_value()) << "the same file with two folders, so the resealing is right";
+  EXPECT_TRUE(Decode(Resealed(twice, records_at)).has_value()) << "two folders, so the resealing is right";
+  // The racy mark of "/a/", after its path, its four stamps and its day: one byte.
+  std::string marked = Resealed(twice, records_at);
+  const std::size_t mark_at = records_at + 1 + 3 + 32 + 1;
+  ASSERT_EQ(marked[mark_at], '\0');
+  for (const char mark : {'\x01', '\x02', '\xFF'}) {
+    marked[mark_at] = mark;
+    EXPECT_EQ(Decode(Resealed(marked, records_at)).has_value(), mark == '\x01') << "racy mark " << int(mark);
+  }
   // A count that fits the bytes passes here; the entries are checked when used.
   EXPECT_TRUE(Decode(with_record("/r/", 1, Packed({{"a", false}}))).has_value());
 }

@@ -207,6 +207,27 @@ TEST(FolderIndexOnDisk, changes_right_after_a_listing_are_seen) {
   }
 }
 
+// Tab completion writes a link's path with a closing separator, and lstat
+// of "link/" follows the link: the separator must not hide it.
+TEST(FolderIndexOnDisk, a_link_given_as_a_root_is_never_kept_with_or_without_a_closing_separator) {
+  testing::TemporaryFolder home;
+  const std::string target = home.Path("tree");
+  ChangingDisk disk(target, 5);
+  const std::string link = home.Path("link");
+  fs::create_directory_symlink(target, link);
+  const ClockAhead lister;
+  for (const std::string& root : {link, link + "/"}) {
+    auto index = std::make_shared<const FolderIndex>();
+    for (int round = 0; round < 2; ++round) {
+      IndexedListing listing(index, lister);
+      ASSERT_EQ(WalkRows(lister, root, &listing), WalkRows(lister, root, nullptr)) << root;
+      ASSERT_EQ(Collected(lister, root, &listing), Collected(lister, root, nullptr)) << root;
+      index = std::make_shared<const FolderIndex>(listing.Result());
+    }
+    EXPECT_TRUE(index->empty()) << root;
+  }
+}
+
 // vorlix-find keeps its index in the file it is given, reads it back on the
 // next run, and leaves it alone with --no-index.
 TEST(FolderIndexOnDisk, vorlix_find_keeps_its_index_between_runs) {

@@ -400,6 +400,15 @@ TEST_F(IndexedListingStamps, a_stamp_in_the_future_is_racy_too) {
   EXPECT_EQ(Search(60 * kSecond), WalkRows(lister_, nullptr, 0, MatchRule::kContains));
 }
 
+// A program set the folder's last-write time back: its change time, not
+// that, was too close to the listing to tell a change in the same step.
+TEST_F(IndexedListingStamps, a_folder_listed_within_seconds_of_its_change_time_is_racy_whatever_its_write_time) {
+  lister_.SetStamp("/r/sub/", Stamp(50 * kSecond, 100 * kSecond));
+  Search(100 * kSecond + 500);
+  lister_.AddFolder("/r/sub/", {File("two.txt"), File("three.txt")});  // in the same clock step: no stamp moves
+  EXPECT_EQ(Search(400 * kSecond), WalkRows(lister_, nullptr, 0, MatchRule::kContains));
+}
+
 TEST_F(IndexedListingStamps, a_stamp_that_moved_either_way_counts_as_changed) {
   Search(200 * kSecond);
   lister_.AddFolder("/r/", {File("one.txt"), Folder("sub"), File("new.txt")});
@@ -409,6 +418,16 @@ TEST_F(IndexedListingStamps, a_stamp_that_moved_either_way_counts_as_changed) {
   lister_.SetStamp("/r/", Stamp(90 * kSecond));  // a restored folder, older than the one kept
   EXPECT_EQ(Search(400 * kSecond), WalkRows(lister_, nullptr, 0, MatchRule::kContains));
   EXPECT_EQ(replayed_, 1u) << "only the unchanged folder came from the index";
+}
+
+// Renamed into place of the one kept, with times equal to its own; only
+// the inode tells them apart.
+TEST_F(IndexedListingStamps, a_subfolder_put_in_place_of_another_with_equal_times_is_listed) {
+  Search(200 * kSecond);
+  lister_.AddFolder("/r/sub/", {File("other.txt")});
+  lister_.SetStamp("/r/sub/", {100 * kSecond, 100 * kSecond, 7, 1});
+  lister_.SetStamp("/r/", Stamp(250 * kSecond));
+  EXPECT_EQ(Search(400 * kSecond), WalkRows(lister_, nullptr, 0, MatchRule::kContains));
 }
 
 TEST_F(IndexedListingStamps, links_are_listed_every_time_with_everything_below_them) {
@@ -475,6 +494,23 @@ TEST_F(IndexedListingStamps, a_tree_unsearched_for_a_month_is_dropped) {
     index_ = std::make_shared<const FolderIndex>(listing.Result());
     EXPECT_EQ(index_->Find("/r/") != nullptr, day < 32) << "day " << day;
   }
+}
+
+TEST_F(IndexedListingStamps, a_tree_searched_again_is_kept_a_month_from_its_last_search) {
+  constexpr std::uint64_t kDay = 24 * 60 * 60 * kSecond;
+  Search(200 * kSecond);
+  Search(20 * kDay);
+  EXPECT_EQ(replayed_, 2u);
+  EXPECT_TRUE(changed_) << "the day it was used moved";
+  Search(20 * kDay + kSecond);
+  EXPECT_FALSE(changed_) << "a second repeat on the same day has nothing to write";
+  lister_.AddFolder("/later/", {});
+  lister_.SetStamp("/later/", Stamp(100 * kSecond));
+  lister_.SetNow(40 * kDay);
+  IndexedListing listing(index_, lister_);
+  FolderRecorder recorder;
+  CollectFolders("/later", lister_, recorder, &listing);
+  EXPECT_NE(listing.Result().Find("/r/sub/"), nullptr) << "used on day 20";
 }
 
 TEST_F(IndexedListingStamps, the_index_keeps_within_its_cap_the_folders_used_last_and_the_shallow_first) {
@@ -682,6 +718,27 @@ TEST_F(IndexedListingStamps, a_root_inside_one_walked_before_in_the_same_search_
     WalkFiles("/r/sub", matcher, lister_, below, {threads, &listing});
     EXPECT_EQ(whole.rows, (Rows{"/r/|one.txt|0", "/r/sub/|two.txt|0", "/r/sub/|three.txt|0"}));
     EXPECT_EQ(below.rows, (Rows{"/r/sub/|two.txt|0", "/r/sub/|three.txt|0"})) << threads << " threads";
+  }
+}
+
+// The first root's stamps were read for it alone: the second root, which
+// holds it, still reads those of its other folders and sees their changes.
+TEST_F(IndexedListingStamps, a_root_holding_one_walked_before_in_the_same_search_sees_its_changes) {
+  lister_.AddFolder("/r/", {File("one.txt"), Folder("sub"), Folder("a")});
+  lister_.AddFolder("/r/a/", {File("a1.txt")});
+  lister_.SetStamp("/r/a/", Stamp(100 * kSecond));
+  Search(200 * kSecond);
+  lister_.AddFolder("/r/a/", {File("a1.txt"), File("a2.txt")});
+  lister_.SetStamp("/r/a/", Stamp(250 * kSecond));
+  lister_.SetNow(300 * kSecond);
+  const NameMatcher matcher(std::vector<std::string>{"txt"}, MatchRule::kContains, NameEncoding::kUtf8);
+  for (const unsigned threads : {0u, 2u}) {
+    IndexedListing listing(index_, lister_);
+    RowRecorder below, whole;
+    WalkFiles("/r/sub", matcher, lister_, below, {threads, &listing});
+    WalkFiles("/r", matcher, lister_, whole, {threads, &listing});
+    EXPECT_EQ(whole.rows, (Rows{"/r/|one.txt|0", "/r/sub/|two.txt|0", "/r/a/|a1.txt|0", "/r/a/|a2.txt|0"}))
+        << threads << " threads";
   }
 }
 

@@ -1,8 +1,11 @@
 // The folder index on the built main window: its entries after the folder
-// list's menu, the option in config.ini, the file beside the program, and
+// list's menu, the option in config.ini, its file in the user's local
+// application data, which only the identity that wrote it uses, and
 // searches through it that give the rows of a walk while the tree changes,
-// and that a stop still ends.
+// below a link to a volume whose stamps it does not trust, and that a stop
+// still ends.
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <chrono>
 #include <random>
@@ -12,23 +15,25 @@
 #include "app/mainwindow/main_window_units.h"
 #include "app/mainwindow/window_lifetime.h"
 #include "app/search/folder_index_file.h"
+#include "app/search/folder_lister.h"
 #include "app/search/folder_index_use.h"
 #include "app/settings/option_handlers.h"
 #include "app/settings/search_folders.h"
 #include "app/settings/settings_at_start.h"
+#include "platform/folder_stamps.h"
 #include "platform/wide_text.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/settings_commands.h"
 #include "runtime/core/program/program_location.h"
 #include "tests/win32/search_window_fixture.h"
 #include "tests/win32/temporary_folder.h"
+#include "tests/win32/unix_link.h"
 #include "texts.h"
 
 namespace vorlix::test {
 namespace {
 
 using namespace app::main_window;
-constexpr app::FolderIndexFormat kWindowFormat{'\\', app::NameEncoding::kGbk};
 
 class FolderIndexWindow : public SearchWindowTest {
  protected:
@@ -41,17 +46,38 @@ class FolderIndexWindow : public SearchWindowTest {
     Replace("ClearFolderIndex", app::Guarded<app::ClearFolderIndex>);
   }
 
+  // The index outlives a window, as it does in the program: each test
+  // starts with it empty.
+  void SetUp() override {
+    SearchWindowTest::SetUp();
+    app::ClearFolderIndex({});
+  }
+
   void TearDown() override {
     app::FinishFolderIndex();
     SearchWindowTest::TearDown();
     core::SetProgramDirectory(program_directory_);
   }
 
-  std::string IndexFile() const { return program_.Path("folderindex.dat"); }
   // The folders the index file holds, once what was kept is written.
   std::size_t FoldersInFile() {
     app::FinishFolderIndex();
-    return app::LoadFolderIndex(IndexFile(), kWindowFormat)->size();
+    return app::LoadFolderIndex(app::FolderIndexFile(), app::FolderIndexFormatOf(app::SystemFolderLister()))->size();
+  }
+
+  static void WriteIndexFile(const std::string& bytes) {
+    const HANDLE file = CreateFileW(platform::Wide(app::FolderIndexFile()).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+  }
+
+  // Lets go of the index in memory and loads it from its file again.
+  void ReloadIndex() {
+    Choose(menu::使用文件夹索引);
+    Choose(menu::使用文件夹索引);
   }
 
   // A menu entry chosen as the window receives it.
@@ -117,7 +143,12 @@ TEST_F(FolderIndexWindow, is_on_unless_switched_off_and_the_entry_stores_its_sta
   EXPECT_FALSE(app::FolderIndexOn());
 }
 
-TEST_F(FolderIndexWindow, searches_keep_it_beside_the_program_and_the_clear_entry_empties_it) {
+TEST_F(FolderIndexWindow, searches_keep_it_in_the_users_local_application_data_and_the_clear_entry_empties_it) {
+  const std::string file = app::FolderIndexFile();
+  ASSERT_FALSE(file.empty());
+  wchar_t local[MAX_PATH + 1] = {};
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, local), S_OK);
+  EXPECT_EQ(file.substr(0, file.rfind('\\')), platform::Narrow(local) + "\\vorlix");
   MakeFolder(tree_.Path("a"));
   MakeFile(tree_.Path("a\\report.doc"));
   Search("report\r\n", false, false, {tree_.Path()});
@@ -133,11 +164,48 @@ TEST_F(FolderIndexWindow, a_damaged_index_file_is_ignored_and_written_anew) {
   MakeFolder(tree_.Path("a"));
   MakeFile(tree_.Path("a\\report.doc"));
   Choose(menu::使用文件夹索引);
-  program_.Write("folderindex.dat", "VORLIXFI\x01\x00\x00\x00 damaged beyond its header");
+  WriteIndexFile("VORLIXFI\x01\x00\x00\x00 damaged beyond its header");
   Choose(menu::使用文件夹索引);  // on again: loads the damaged file
   EXPECT_EQ(Search("report\r\n", false, false, {tree_.Path()}),
             (std::vector<Row>{{tree_.Path("a\\report.doc"), "report.doc"}}));
   EXPECT_EQ(FoldersInFile(), 2u);
+}
+
+// Another user's, or a run's of other groups or elevation: here it says,
+// under the tree's own stamp, that the tree holds a file it does not.
+TEST_F(FolderIndexWindow, an_index_another_identity_made_is_ignored_and_written_anew) {
+  MakeFolder(tree_.Path("a"));
+  MakeFile(tree_.Path("a\\report.doc"));
+  const std::string root = tree_.Path() + "\\";
+  const std::optional<platform::FolderStamp> stamp = platform::ReadFolderStamp(root);
+  ASSERT_TRUE(stamp.has_value());
+  app::LoweredName name;
+  name.Assign("report.xls", app::NameEncoding::kGbk);
+  std::string entries;
+  app::packed_entries::Append(entries, {"report.xls", false, false}, app::KeysOf(name));
+  app::packed_entries::Append(entries, {"a", true, false}, {});
+  app::FolderIndex foreign;
+  foreign.Put(root, app::FolderRecord::Owning(*stamp, 0, false, 2, entries));
+  app::FolderIndexFormat format = app::FolderIndexFormatOf(app::SystemFolderLister());
+  format.lister = app::IdentityDigest("S-1-5-21-0-0-0-1001 groups, S-1-1-0");
+  ASSERT_TRUE(app::SaveFolderIndex(app::FolderIndexFile(), foreign, format));
+  ReloadIndex();
+  ExpectSameRows("report\r\n", false, false, {tree_.Path()}, "files");
+  EXPECT_EQ(FoldersInFile(), 2u) << "written anew by this identity";
+}
+
+// G: is the test prefix's network drive. Trust went by the drive letter of
+// the root's path, C:, a fixed drive.
+TEST_F(FolderIndexWindow, a_root_below_a_link_to_a_network_drive_is_walked_and_not_kept) {
+  const testing::TemporaryFolder on_network("G:\\");
+  MakeFolder(on_network.Path("sub"));
+  MakeFile(on_network.Path("sub\\report.doc"));
+  const testing::UnixLink link(tree_.Path("net"), on_network.Path());
+  ASSERT_TRUE(link.Made());
+  const std::string root = tree_.Path("net\\sub");
+  ExpectSameRows("report\r\n", false, false, {root}, "files");
+  ExpectSameRows("sub\r\n", false, true, {root}, "folders");
+  EXPECT_EQ(FoldersInFile(), 0u);
 }
 
 // A tree that is some seconds old, so that its folders are no longer racy

@@ -13,14 +13,9 @@ namespace vorlix::testing {
 // everything in it when the test ends. Paths come as the program's GBK texts.
 class TemporaryFolder {
  public:
-  TemporaryFolder() {
-    wchar_t base[MAX_PATH + 1];
-    GetTempPathW(MAX_PATH + 1, base);
-    static int serial = 0;
-    path_ = std::filesystem::path(base) /
-            (L"vorlix-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++serial));
-    std::filesystem::create_directories(path_);
-  }
+  TemporaryFolder() : TemporaryFolder(TemporaryBase()) {}
+  // In the folder `base` (GBK), on a drive of a kind a test needs.
+  explicit TemporaryFolder(const std::string& base) : TemporaryFolder(platform::Wide(base)) {}
   ~TemporaryFolder() {
     std::error_code ignored;
     for (auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
@@ -70,6 +65,19 @@ class TemporaryFolder {
   }
 
  private:
+  explicit TemporaryFolder(const std::wstring& base) {
+    static int serial = 0;
+    path_ = std::filesystem::path(base) /
+            (L"vorlix-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++serial));
+    std::filesystem::create_directories(path_);
+  }
+
+  static std::wstring TemporaryBase() {
+    wchar_t base[MAX_PATH + 1];
+    GetTempPathW(MAX_PATH + 1, base);
+    return base;
+  }
+
   std::filesystem::path path_;
 };
 

@@ -11,9 +11,10 @@
 // milliseconds from that click to the end of the search ("-" when the
 // search ended first). Two fields always end the line: a digest of every
 // row in order, and the milliseconds the folder index took to load before
-// the click ("-" without it). The folder index (folderindex.dat beside this
-// program) is used only with --index; it is loaded before the click, and
-// what the search kept is written after the line is printed.
+// the click ("-" without it). The folder index (the window's own, in the
+// user's local application data) is used only with --index; it is loaded
+// before the click, and what the search kept is written after the line is
+// printed.
 #include <windows.h>
 #include <psapi.h>
 #undef FindWindow

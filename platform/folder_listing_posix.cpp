@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <memory>
 #include <string>
 
@@ -56,6 +57,7 @@ bool ListFolder(std::string_view folder, FolderEntryVisitor& visitor) {
   for (;;) {
     const ssize_t filled = getdents64(open_folder.fd(), buffer.get(), kBufferBytes);
     if (filled == 0) return true;
+    if (filled < 0 && errno == EINTR) continue;
     if (filled < 0) return false;  // a read error (EIO, say) cuts the listing short
     for (ssize_t offset = 0; offset < filled;) {
       const auto* item = reinterpret_cast<const dirent64*>(buffer.get() + offset);

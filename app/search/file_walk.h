@@ -21,12 +21,14 @@ class FileWalkSink {
   // milliseconds while waiting for a listing; true ends the walk at once.
   // Keep it cheap: it is where a window processes its events on a budget.
   virtual bool ShouldStop() = 0;
-  // The root could not be listed (it does not exist, is no folder, or
-  // access is denied); the walk gives no rows then.
+  // The root could not be listed whole (it does not exist, is no folder,
+  // access is denied, or reading it failed on the way); the walk gives the
+  // rows of what was read of it, if anything.
   virtual void OnRootNotListed(std::string_view) {}
-  // A folder below the root could not be listed (access denied, gone since
-  // its parent was listed), given as its path as walked without the
-  // closing separator; the walk goes on without it.
+  // A folder below the root could not be listed whole (access denied, gone
+  // since its parent was listed, reading it failed on the way), given as
+  // its path as walked without the closing separator; the walk goes on
+  // with what was read of it.
   virtual void OnFolderNotListed(std::string_view) {}
 
  protected:
@@ -47,9 +49,11 @@ struct FileWalkOptions {
 // its subfolders join the queue before its files are compared, in listing
 // order, and a file gives one row per keyword it matches, in keyword order.
 // Hidden and system entries count; a folder that cannot be listed is
-// skipped and told to the sink. A link to a folder that leads back to one of its own ancestors
-// is not followed; links that lead elsewhere are. False when stopped. With
-// an index, a walk that was not stopped tells it the tree was walked.
+// skipped and told to the sink, as is one whose listing failed on the way,
+// after what was read of it. A link to a folder that leads back to one of
+// its own ancestors is not followed; links that lead elsewhere are. False
+// when stopped. With an index, a walk that was not stopped tells it the
+// tree was walked.
 bool WalkFiles(std::string_view root, const NameMatcher& matcher, const FolderLister& lister, FileWalkSink& sink,
                const FileWalkOptions& options = {});
 

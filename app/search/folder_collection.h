@@ -14,9 +14,10 @@ class FolderCollectionSink {
   // Polled at every folder and every listed entry; true ends the
   // collection at once.
   virtual bool ShouldStop() = 0;
-  // The root names no folder, or could not be listed.
+  // The root names no folder, or could not be listed whole.
   virtual void OnRootNotListed(std::string_view) {}
-  // A folder below the root could not be listed; it was given all the same.
+  // A folder below the root could not be listed whole; it was given all
+  // the same.
   virtual void OnFolderNotListed(std::string_view) {}
 
  protected:
@@ -29,10 +30,10 @@ class FolderCollectionSink {
 // with one, and its name, with no closing separator. A link that leads back
 // to one of its own ancestors is given but not entered. A folder that
 // cannot be listed gives itself and nothing below it, and is told to the
-// sink. Iterative, so a deep
-// tree cannot exhaust the stack. Folders are listed through `index` when
-// given; a collection that was not stopped tells it the tree was walked.
-// False when stopped.
+// sink, as is one whose listing failed on the way, after what was read of
+// it. Iterative, so a deep tree cannot exhaust the stack. Folders are
+// listed through `index` when given; a collection that was not stopped
+// tells it the tree was walked. False when stopped.
 bool CollectFolders(std::string_view root, const FolderLister& lister, FolderCollectionSink& sink,
                     IndexedListing* index = nullptr);
 

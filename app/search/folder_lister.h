@@ -24,7 +24,8 @@ class FolderLister {
   // by the identity that made it.
   virtual std::string Identity() const = 0;
   // Visits the entries of `folder` (a path ending with the separator),
-  // "." and ".." left out; false when it cannot be listed.
+  // "." and ".." left out; false when it cannot be listed whole (see
+  // platform::ListFolder).
   virtual bool List(std::string_view folder, platform::FolderEntryVisitor& visitor) const = 0;
   // Which folder `path` leads to, links followed; nothing when unknown.
   virtual std::optional<platform::FolderIdentity> Identify(std::string_view path) const = 0;

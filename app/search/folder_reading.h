@@ -38,7 +38,7 @@ struct FolderContents {
   }
 
   std::string names;
-  bool listed = false;  // false when the folder could not be listed at all
+  bool listed = false;  // false when the folder could not be listed whole
   std::vector<Subfolder> subfolders;
   std::vector<MatchedFile> files;
   std::vector<std::uint32_t> keywords;

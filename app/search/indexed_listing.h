@@ -60,7 +60,8 @@ class IndexedListing {
 
   // Lists `folder` (ending with the separator), from the index when its
   // stamp allows, files with the keys of their names unless the folder
-  // holds a link; false when it cannot be listed. Safe on several threads.
+  // holds a link; false when it cannot be listed whole. Safe on several
+  // threads.
   bool List(std::string_view folder, KeyedEntryVisitor& visitor);
 
   // The index this search began with.

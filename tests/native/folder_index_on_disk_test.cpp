@@ -15,6 +15,7 @@
 #include "app/search/folder_collection.h"
 #include "app/search/indexed_listing.h"
 #include "app/vorlix_find/vorlix_find.h"
+#include "platform/folder_stamps.h"
 #include "search_engine_fixture.h"
 #include "temporary_folder.h"
 
@@ -205,6 +206,22 @@ TEST(FolderIndexOnDisk, changes_right_after_a_listing_are_seen) {
     index = std::make_shared<const FolderIndex>(listing.Result());
     disk.ChangeSomething();
   }
+}
+
+// A folder's own right to be listed is part of its metadata: changing it
+// moves the folder's change time, so its stamp, and a folder the index's
+// identity may no longer list is listed anew.
+TEST(FolderIndexOnDisk, a_change_of_a_folders_rights_moves_its_stamp) {
+  testing::TemporaryFolder home;
+  const std::string folder = home.Path("private");
+  fs::create_directory(folder);
+  fs::permissions(folder, fs::perms::owner_all | fs::perms::group_all);
+  const std::optional<platform::FolderStamp> before = platform::ReadFolderStamp(folder + "/");
+  std::this_thread::sleep_for(std::chrono::milliseconds(15));  // past a step of the file system's clock
+  fs::permissions(folder, fs::perms::owner_all);
+  const std::optional<platform::FolderStamp> after = platform::ReadFolderStamp(folder + "/");
+  ASSERT_TRUE(before && after);
+  EXPECT_NE(*before, *after);
 }
 
 // Tab completion writes a link's path with a closing separator, and lstat

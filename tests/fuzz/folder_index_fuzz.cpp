@@ -16,8 +16,9 @@ using namespace vorlix::app;
 
 constexpr FolderIndexFormat kFormat{'/', NameEncoding::kUtf8};
 // Where the header keeps the record count, their paths' size, the records'
-// size and their checksum.
-constexpr std::size_t kCountAt = 20, kPathsAt = 28, kSizeAt = 36, kChecksumAt = 44, kHeaderSize = 52;
+// size and their checksum, after the mark, version, format, keys' probe and
+// lister.
+constexpr std::size_t kCountAt = 28, kPathsAt = 36, kSizeAt = 44, kChecksumAt = 52, kHeaderSize = 60;
 
 void Put(std::string& file, std::size_t at, std::uint64_t value) {
   for (int i = 0; i < 8; ++i) file[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);

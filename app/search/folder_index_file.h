@@ -21,6 +21,7 @@ struct FolderIndexFormat {
   std::uint64_t lister = 0;  // IdentityDigest of who listed
 };
 
+// What the file records of an identity: 64 bits of its text.
 std::uint64_t IdentityDigest(std::string_view identity);
 // The format of an index of `lister`'s listings.
 FolderIndexFormat FolderIndexFormatOf(const FolderLister& lister);
@@ -32,8 +33,8 @@ std::string EncodeFolderIndex(const FolderIndex& index, const FolderIndexFormat&
 // The index held in `bytes`, whose records point into them (`owner` keeps
 // them). Nothing when the bytes are not a whole index of this format and
 // version: damaged, cut short, of another program or identity, or with
-// any record out of shape. A record's packed entries are checked when it is used (see
-// IndexedListing), so that a large index opens quickly.
+// any record out of shape. A record's packed entries are checked when it
+// is used (see IndexedListing), so that a large index opens quickly.
 std::optional<FolderIndex> DecodeFolderIndex(std::string_view bytes, std::shared_ptr<const void> owner,
                                              const FolderIndexFormat& format);
 

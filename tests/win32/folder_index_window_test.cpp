@@ -27,7 +27,7 @@
 #include "runtime/core/program/program_location.h"
 #include "tests/win32/search_window_fixture.h"
 #include "tests/win32/temporary_folder.h"
-#include "tests/win32/unix_link.h"
+#include "tests/win32/unix_links.h"
 #include "texts.h"
 
 namespace vorlix::test {
@@ -200,8 +200,11 @@ TEST_F(FolderIndexWindow, a_root_below_a_link_to_a_network_drive_is_walked_and_n
   const testing::TemporaryFolder on_network("G:\\");
   MakeFolder(on_network.Path("sub"));
   MakeFile(on_network.Path("sub\\report.doc"));
-  const testing::UnixLink link(tree_.Path("net"), on_network.Path());
-  ASSERT_TRUE(link.Made());
+  struct LinkRemoval {
+    std::string link;
+    ~LinkRemoval() { testing::RemoveUnixTree(link); }  // the link alone, before the tree is removed through it
+  } removal{tree_.Path("net")};
+  ASSERT_TRUE(testing::MakeUnixLink(testing::UnixPath(on_network.Path()), removal.link));
   const std::string root = tree_.Path("net\\sub");
   ExpectSameRows("report\r\n", false, false, {root}, "files");
   ExpectSameRows("sub\r\n", false, true, {root}, "folders");

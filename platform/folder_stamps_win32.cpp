@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/final_path.h"
 #include "platform/folder_stamps.h"
 #include "platform/wide_text.h"
 
@@ -44,28 +45,6 @@ std::uint64_t VolumeOf(const std::wstring& path) {
 }
 
 std::uint64_t Ticks(const LARGE_INTEGER& time) { return static_cast<std::uint64_t>(time.QuadPart); }
-
-// The path `folder` leads to once links and junctions are followed, as the
-// system gives it ("\\?\D:\..." or "\\?\UNC\server\share\..."), in the
-// plain form the volume functions take.
-std::optional<std::wstring> FinalPath(std::string_view folder) {
-  const HANDLE file = CreateFileW(Wide(folder).c_str(), FILE_READ_ATTRIBUTES,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  std::wstring path(MAX_PATH, L'\0');
-  DWORD size = GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), VOLUME_NAME_DOS);
-  if (size >= path.size()) {
-    path.resize(size);
-    size = GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), VOLUME_NAME_DOS);
-  }
-  CloseHandle(file);
-  if (size == 0 || size >= path.size()) return std::nullopt;
-  path.resize(size);
-  if (path.starts_with(L"\\\\?\\UNC\\")) return L"\\" + path.substr(7);
-  if (path.starts_with(L"\\\\?\\")) return path.substr(4);
-  return path;
-}
 
 }  // namespace
 
@@ -104,7 +83,7 @@ std::optional<FolderStamp> ReadFolderStamp(std::string_view folder) {
 // complains on its error stream when the information of a drive that is no
 // disk (its Unix root, say) is asked for: the drive type is asked first.
 bool VolumeKeepsStamps(std::string_view folder) {
-  const std::optional<std::wstring> path = FinalPath(folder);
+  const std::optional<std::wstring> path = FinalPath(Wide(folder));
   wchar_t volume[MAX_PATH + 2] = {};
   if (!path || !GetVolumePathNameW(path->c_str(), volume, MAX_PATH + 1)) return false;
   const std::size_t size = std::wcslen(volume);

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "platform/copy_check.h"
 
 namespace vorlix::platform {
 
@@ -29,6 +32,9 @@ enum class FileOperationFailure {
   kHoldsLink,      // a folder whose tree holds a link that the shell would follow
   kTreeUnreadable, // a folder whose tree could not be looked through for links
   kLeftInStaging,  // no place in the target and no way back: the item waits in the staging folder (landed_at)
+  kCopyDiffers,     // read back, the copy was not the same as its source
+  kCopyUnreadable,  // the copy or its source could not be read back to compare them
+  kTargetFull,      // the target volume has no room for the item
 };
 
 // Where an item went, as looked at on the disk.
@@ -36,6 +42,7 @@ struct FileOperationOutcome {
   bool done = false;
   std::string landed_at;  // GBK: where a copied or moved item is now, also when the source stayed or it was left in staging
   FileOperationFailure failure = FileOperationFailure::kNone;
+  std::vector<CheckedFile> checked;  // with check_copy: each file that was copied and read back, below landed_at
 };
 
 struct FileOperationRequest {
@@ -45,6 +52,7 @@ struct FileOperationRequest {
   std::string source;         // GBK
   std::string target_folder;  // GBK, for copy and move; trailing backslashes allowed
   std::uint32_t flags = 0;    // the shell's FOF_ word
+  bool check_copy = false;    // copies are read back and compared before they count (see below)
   FileOperationOutcome* outcome = nullptr;  // when given: filled with where the item went, or why not
 };
 
@@ -70,7 +78,14 @@ struct FileOperationRequest {
 //   is a link (IsLink) is not deleted or moved, nor a folder whose tree
 //   holds a link; a copy reads through links to files, but not a folder
 //   whose tree holds a link to a folder, which the shell would follow
-//   (one leading back up copies without end).
+//   (one leading back up copies without end);
+// - with check_copy, a copy is made in the staging folder and read back
+//   and compared with its source (CompareCopy) before it is put in place;
+//   one that differs, cannot be read back or is cut short (a full volume)
+//   is removed, so the target never holds a bad copy under the item's
+//   name, and what was there before is untouched. A move within one
+//   volume stays a rename; to another volume it becomes a copy, the check,
+//   and only then the removal of the source.
 bool RunFileOperation(const FileOperationRequest& request);
 
 }  // namespace vorlix::platform

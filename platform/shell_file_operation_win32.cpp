@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "platform/copy_check.h"
 #include "platform/file_links.h"
 #include "platform/numbered_name.h"
 #include "platform/whole_drive_path.h"
@@ -246,6 +247,98 @@ Outcome TransferUnderFreeName(const FileOperationRequest& request, const std::ws
   return Landed(placed);
 }
 
+constexpr std::uint32_t kQuietly = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
+
+void Discard(const FileOperationRequest& request, const std::wstring& item) {
+  const FileOperationRequest discard{.shell_entry = request.shell_entry, .operation = FileOperation::kDelete};
+  CallShell(discard, item, L"", kQuietly);
+}
+
+// A copy that failed for want of room says so: the shell's own answer where
+// it gives one, else the room left, looked at once the cut-short copy is
+// gone.
+Failure CopyFailure(int shell_result, const std::wstring& source, const DiskItem& item, const std::wstring& folder) {
+  if (shell_result == ERROR_DISK_FULL || shell_result == ERROR_HANDLE_DISK_FULL) return Failure::kTargetFull;
+  ULARGE_INTEGER free_bytes;
+  const std::uint64_t needed = item.is_folder ? ItemBytes(source) : item.size;
+  if (GetDiskFreeSpaceExW(Joined(folder, L"").c_str(), &free_bytes, nullptr, nullptr) && free_bytes.QuadPart < needed) {
+    return Failure::kTargetFull;
+  }
+  return shell_result != 0 ? Failure::kShellFailed : Failure::kNotArrived;
+}
+
+// Brings the item into the staging folder: a move by a rename where source
+// and target share a volume, else (and for a copy) by the shell's copy,
+// read back and compared. Gives why not, or nothing with `copied` set when
+// the bytes were copied (and `checked` filled).
+std::optional<Failure> StageChecked(const FileOperationRequest& request, const std::wstring& source,
+                                    const DiskItem& before, const std::wstring& staging, const std::wstring& folder,
+                                    bool& copied, std::vector<CheckedFile>& checked) {
+  const std::wstring staged = Joined(staging, NameOf(source));
+  copied = true;
+  if (request.operation == FileOperation::kMove) {
+    if (RenameWithoutReplacing(source, staged, 0)) {
+      copied = false;
+      return std::nullopt;
+    }
+    if (GetLastError() != ERROR_NOT_SAME_DEVICE) return Failure::kShellFailed;
+  }
+  FileOperationRequest copy = request;
+  copy.operation = FileOperation::kCopy;
+  const int result = CallShell(copy, source, staging, request.flags);
+  if (result != 0 || !Arrived(staged, before)) {
+    if (ItemAt(staged)) Discard(request, staged);
+    return CopyFailure(result, source, before, folder);
+  }
+  CopyCheck check = CompareCopy(source, staged);
+  if (check.result != CopyComparison::kSame) {
+    Discard(request, staged);
+    return check.result == CopyComparison::kDiffers ? Failure::kCopyDiffers : Failure::kCopyUnreadable;
+  }
+  checked = std::move(check.files);
+  return std::nullopt;
+}
+
+// Puts the staged item in place: under a free name with the rename option,
+// else by the shell's move into the target folder, which replaces or
+// merges as the option asks; both are renames within the volume. Gives
+// where it went; empty when it stayed in staging.
+std::wstring PlaceStaged(const FileOperationRequest& request, const std::wstring& staged, const std::wstring& folder,
+                         const DiskItem& before) {
+  const std::wstring name = NameOf(staged);
+  if ((request.flags & kRenameOnCollision) != 0) return PlaceUnderFreeName(staged, folder, name, before.is_folder);
+  FileOperationRequest move = request;
+  move.operation = FileOperation::kMove;
+  const std::wstring destination = Joined(folder, name);
+  if (CallShell(move, staged, folder, request.flags) != 0 || ItemAt(staged) || !Arrived(destination, before)) return {};
+  return destination;
+}
+
+// With check_copy: nothing reaches the target folder unchecked, and a
+// moved item's source goes only once its copy is in place.
+Outcome CheckedTransfer(const FileOperationRequest& request, const std::wstring& source, const DiskItem& before,
+                        const std::optional<BY_HANDLE_FILE_INFORMATION>& identity, const std::wstring& folder) {
+  const std::wstring staging = NewStagingFolder(folder);
+  if (staging.empty()) return Failed(Failure::kShellFailed);
+  const std::wstring staged = Joined(staging, NameOf(source));
+  bool copied = true;
+  std::vector<CheckedFile> checked;
+  const std::optional<Failure> not_staged = StageChecked(request, source, before, staging, folder, copied, checked);
+  const std::wstring placed = not_staged ? std::wstring() : PlaceStaged(request, staged, folder, before);
+  if (placed.empty() && ItemAt(staged)) {
+    if (copied) Discard(request, staged);
+    else RenameWithoutReplacing(staged, source, 0);
+  }
+  RemoveDirectoryW(staging.c_str());
+  if (placed.empty() && ItemAt(staged)) return {false, Narrow(staged), Failure::kLeftInStaging};
+  if (placed.empty()) return Failed(not_staged.value_or(Failure::kNoPlace));
+  if (request.operation == FileOperation::kMove && copied) Discard(request, source);
+  Outcome outcome = Landed(placed);
+  if (request.operation == FileOperation::kMove && StillThere(source, identity)) outcome = SourceStayed(placed);
+  outcome.checked = std::move(checked);
+  return outcome;
+}
+
 Outcome Transfer(const FileOperationRequest& request, const std::wstring& source) {
   const std::optional<DiskItem> before = SourceAt(source);
   if (!before) return Failed(Failure::kSourceMissing);
@@ -258,6 +351,7 @@ Outcome Transfer(const FileOperationRequest& request, const std::wstring& source
   const std::wstring destination = Joined(folder, NameOf(source));
   if (SameItem(source, destination) && (move || !rename)) return Landed(destination);
   const auto identity = IdentityOf(source);
+  if (request.check_copy) return CheckedTransfer(request, source, *before, identity, folder);
   if (rename) return TransferUnderFreeName(request, source, *before, identity, folder);
   if (CallShell(request, source, folder, request.flags) != 0) return Failed(Failure::kShellFailed);
   if (!Arrived(destination, *before)) return Failed(Failure::kNotArrived);

@@ -8,7 +8,7 @@ namespace vorlix::app {
 // The application's handler table, in table order: the main window's
 // description binds events to these names, and HandlerTable() holds the
 // routines in the same order.
-inline constexpr std::array<std::string_view, 42> kHandlerNames{
+inline constexpr std::array<std::string_view, 43> kHandlerNames{
     // The window itself.
     "LoadSettingsAtStart", "SaveStateAtClose",
     // Search.
@@ -28,8 +28,9 @@ inline constexpr std::array<std::string_view, 42> kHandlerNames{
     // Items of the result list's popup menu.
     "OpenResultLocation", "CheckSelectedResults", "ToggleMoveButton", "ToggleDeleteButton",
     "CopyCheckedKeepingFolders", "MoveCheckedKeepingFolders", "WriteNameCounts", "ExportResultList",
-    // Items of the folder index's popup, shown after the folder list's.
-    "ToggleFolderIndex", "ClearFolderIndex",
+    // Items of the folder index's popup, shown after the folder list's; the
+    // last is the check of copies.
+    "ToggleFolderIndex", "ClearFolderIndex", "ToggleCopyCheck",
 };
 
 }  // namespace vorlix::app

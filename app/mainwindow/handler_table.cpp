@@ -74,6 +74,7 @@ constexpr NamedHandler kNamedHandlers[] = {
     {"ExportResultList", Guarded<ExportResultList>},
     {"ToggleFolderIndex", Guarded<ToggleFolderIndex>},
     {"ClearFolderIndex", Guarded<ClearFolderIndex>},
+    {"ToggleCopyCheck", Guarded<ToggleCopyCheck>},
 };
 
 // The stored bindings count entries by place, so a routine out of place

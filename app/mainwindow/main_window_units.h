@@ -63,6 +63,7 @@ inline constexpr core::UnitId 导出结果列表 = 0x26010272;
 inline constexpr core::UnitId 文件夹索引 = 0x26010273;
 inline constexpr core::UnitId 使用文件夹索引 = 0x26010274;
 inline constexpr core::UnitId 清除文件夹索引 = 0x26010275;
+inline constexpr core::UnitId 复制后校验 = 0x26010276;
 }  // namespace menu
 
 inline constexpr int kFirstMenuCommand = 20000;

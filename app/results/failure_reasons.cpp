@@ -20,6 +20,9 @@ core::Text FailureReason(const commands::FileOperationOutcome& outcome) {
     case Failure::kHoldsLink: return core::Text(texts::kReasonHoldsLink);
     case Failure::kTreeUnreadable: return core::Text(texts::kReasonTreeUnreadable);
     case Failure::kLeftInStaging: return core::Text(texts::kReasonLeftInStaging) + outcome.landed_at;
+    case Failure::kCopyDiffers: return core::Text(texts::kReasonCopyDiffers);
+    case Failure::kCopyUnreadable: return core::Text(texts::kReasonCopyUnreadable);
+    case Failure::kTargetFull: return core::Text(texts::kReasonTargetFull);
   }
   return {};
 }

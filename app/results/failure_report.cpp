@@ -37,6 +37,9 @@ core::Text FailedItem(const core::Text& path, const commands::FileOperationOutco
     case Failure::kHoldsLink:
     case Failure::kTreeUnreadable:
     case Failure::kLeftInStaging:
+    case Failure::kCopyDiffers:
+    case Failure::kCopyUnreadable:
+    case Failure::kTargetFull:
       return path + core::Text(texts::kFailedItemReasonBefore) + FailureReason(outcome) +
              core::Text(texts::kFailedItemReasonAfter);
     default: return FailedItem(path);

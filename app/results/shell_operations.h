@@ -22,10 +22,11 @@ inline constexpr std::int32_t kDeleteToRecycleBin = 0x54;
 // asked to go (looked at on the disk, not taken from the shell's word);
 // with kRenameQuietly nothing is replaced and nothing copied onto itself
 // is emptied. When `outcome` is given it says where the item went, or why
-// it did not.
+// it did not. With `check_copy` each copied file counts only once it is read
+// back and found the same as its source.
 bool ShellFileOperation(std::int32_t owner, std::int32_t operation, const core::Text& source,
                         const core::Text& target, std::int32_t flags,
-                        commands::FileOperationOutcome* outcome = nullptr);
+                        commands::FileOperationOutcome* outcome = nullptr, bool check_copy = false);
 
 // The shell's folder dialog owned by the window handle: with the new style
 // and an edit field when asked (BIF_NEWDIALOGSTYLE | BIF_EDITBOX), file-system

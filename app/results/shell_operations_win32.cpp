@@ -13,9 +13,10 @@ constexpr std::int32_t kFileSystemFoldersOnly = 0x1;
 }  // namespace
 
 bool ShellFileOperation(std::int32_t owner, std::int32_t operation, const core::Text& source,
-                        const core::Text& target, std::int32_t flags, commands::FileOperationOutcome* outcome) {
+                        const core::Text& target, std::int32_t flags, commands::FileOperationOutcome* outcome,
+                        bool check_copy) {
   return commands::ShellFileOperation(core::ExternalFunctionEntry(kShFileOperationW), owner, operation, source,
-                                      target, flags, outcome);
+                                      target, flags, outcome, check_copy);
 }
 
 core::Text ChooseFolder(std::int32_t owner, const core::Text& title, bool new_style) {

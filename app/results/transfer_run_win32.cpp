@@ -3,7 +3,9 @@
 #include "app/mainwindow/main_window_access.h"
 #include "app/mainwindow/main_window_units.h"
 #include "app/mainwindow/window_lifetime.h"
+#include "app/results/byte_progress.h"
 #include "app/results/checked_rows_run.h"
+#include "app/results/copy_check_option.h"
 #include "app/results/failure_reasons.h"
 #include "app/results/failure_report.h"
 #include "app/results/placed_items.h"
@@ -14,6 +16,7 @@
 #include "app/search/name_text.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/message_box_command.h"
+#include "runtime/commands/shell_file_commands.h"
 #include "runtime/commands/unit_commands.h"
 #include "runtime/core/values/text_format.h"
 #include "texts.h"
@@ -44,12 +47,29 @@ RecordEntry TransferRow(std::int32_t operation, const Destination& destination, 
     return {.source = path, .target = *landed, .size = entry.size, .succeeded = true};
   }
   const bool rename = IsChecked(units::选择框1) || placed.Meets(PathIn(destination.folder, path));
-  entry.succeeded =
-      ShellFileOperation(0, operation, path, destination.folder, rename ? kRenameQuietly : kReplaceQuietly, &outcome);
+  entry.succeeded = ShellFileOperation(0, operation, path, destination.folder,
+                                       rename ? kRenameQuietly : kReplaceQuietly, &outcome, CopyCheckOn());
   entry.target = outcome.landed_at;
   entry.reason = FailureReason(outcome);
   if (entry.succeeded) placed.Add(path, entry.target);
   return entry;
+}
+
+// The row's line; a file read back gives its SHA-256, and a folder whose
+// files were read back a line for each of them after its own, so that each
+// can be checked on its own with sha256sum or certutil.
+void RecordRow(RunRecord& record, RecordEntry entry, const commands::FileOperationOutcome& outcome) {
+  const bool file_itself = outcome.checked.size() == 1 && outcome.checked.front().relative.empty();
+  if (file_itself) entry.sha256 = platform::HexOf(outcome.checked.front().sha256);
+  record.Add(entry);
+  if (file_itself) return;
+  for (const platform::CheckedFile& file : outcome.checked) {
+    record.Add({.source = entry.source + '\\' + file.relative,
+                .target = entry.target + '\\' + file.relative,
+                .size = file.size,
+                .succeeded = true,
+                .sha256 = platform::HexOf(file.sha256)});
+  }
 }
 
 }  // namespace
@@ -73,21 +93,25 @@ void TransferCheckedRows(std::int32_t operation, const TransferTexts& words, Des
 
   const core::UnitReference list = ResultList();
   const std::vector<CheckedRow> rows = CheckedRowsWithProgress(list, units::进度条1);
+  std::optional<ByteProgress> bytes;
+  if (CopyCheckOn()) bytes.emplace(list, rows, words.working);
   RunRecord record(words.record_operation);
   PlacedItems placed;
   std::int32_t done = 0;
   std::vector<core::Text> failed;
-  for (const CheckedRow& row : rows) {
-    SetLabelCaption(units::标签_状态, core::Text(words.working));
+  for (std::size_t at = 0; at < rows.size(); ++at) {
+    if (!bytes) SetLabelCaption(units::标签_状态, core::Text(words.working));
     KeepWindowAlive();
-    const std::int32_t index = CheckedIndexNow(list, row);
+    const std::int32_t index = CheckedIndexNow(list, rows[at]);
     if (index < 0) continue;
     const core::Text path = RowPathOnDisk(list, index);
     commands::FileOperationOutcome outcome;
     const RecordEntry entry = TransferRow(operation, destination_of(target, index, path), path, placed, outcome);
     if (!entry.succeeded) failed.push_back(FailedItem(path, outcome));
-    record.Add(entry);
-    SetProgressPosition(units::进度条1, ++done);
+    RecordRow(record, entry, outcome);
+    ++done;
+    if (bytes) bytes->RowDone(at);
+    else SetProgressPosition(units::进度条1, done);
   }
 
   if (done == 0) {

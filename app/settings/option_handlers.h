@@ -21,5 +21,7 @@ core::HandlerResult ToggleDeleteButton(std::span<const core::Value> arguments);
 // The entry 使用文件夹索引 of the folder list's menu: its check mark flips,
 // and the key 使用文件夹索引 stores it.
 core::HandlerResult ToggleFolderIndex(std::span<const core::Value> arguments);
+// The entry 复制后校验: its check mark flips, and the key 复制后校验 stores it.
+core::HandlerResult ToggleCopyCheck(std::span<const core::Value> arguments);
 
 }  // namespace vorlix::app

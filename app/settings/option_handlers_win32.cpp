@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "app/results/copy_check_option.h"
 #include "app/search/folder_index_use.h"
 #include "app/settings/option_states.h"
 #include "app/settings/settings_files.h"
@@ -100,6 +101,13 @@ core::HandlerResult ToggleFolderIndex(std::span<const core::Value>) {
   const bool on = !FolderIndexOn();
   ShowFolderIndexUse(on);
   WriteOption(texts::kKeyUseFolderIndex, on);
+  return std::nullopt;
+}
+
+core::HandlerResult ToggleCopyCheck(std::span<const core::Value>) {
+  const bool on = !CopyCheckOn();
+  ShowCopyCheck(on);
+  WriteOption(texts::kKeyCheckCopies, on);
   return std::nullopt;
 }
 

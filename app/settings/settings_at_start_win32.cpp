@@ -1,6 +1,7 @@
 #include "app/settings/settings_at_start.h"
 
 #include "app/mainwindow/main_window_units.h"
+#include "app/results/copy_check_option.h"
 #include "app/search/folder_index_use.h"
 #include "app/settings/option_states.h"
 #include "app/settings/saved_state.h"
@@ -42,6 +43,7 @@ core::HandlerResult LoadSettingsAtStart(std::span<const core::Value>) {
   }
   // On unless switched off: only "假" turns it off.
   ShowFolderIndexUse(ReadOption(texts::kKeyUseFolderIndex) != texts::kFalse);
+  ShowCopyCheck(ReadOption(texts::kKeyCheckCopies) != texts::kFalse);
   return std::nullopt;
 }
 

@@ -23,10 +23,15 @@ using FileOperationFailure = platform::FileOperationFailure;
 // at on the disk: never by replacing an item when FOF_RENAMEONCOLLISION
 // asks for a new name (the platform then picks "name (2).ext" and up
 // itself), never by emptying an item copied onto itself. When `outcome` is
-// given it says where the item went, or why it did not.
+// given it says where the item went, or why it did not. With `check_copy`
+// every copied file is read back and compared with its source before it
+// counts (platform::RunFileOperation).
 bool ShellFileOperation(void* sh_file_operation_w, std::int32_t owner, std::int32_t operation,
                         const core::Text& source, const core::Text& target, std::int32_t flags,
-                        FileOperationOutcome* outcome = nullptr);
+                        FileOperationOutcome* outcome = nullptr, bool check_copy = false);
+
+// The bytes of the file, or of every file in the folder's tree.
+std::uint64_t ItemBytes(const core::Text& path);
 
 using FolderChooserEntries = platform::FolderChooserEntries;
 // The shell's folder dialog with the title and BIF_ flags, owned by the

@@ -1,5 +1,7 @@
 #include "runtime/commands/shell_file_commands.h"
 
+#include "platform/copy_check.h"
+#include "platform/wide_text.h"
 #include "runtime/commands/window_handle_integer.h"
 
 namespace vorlix::commands {
@@ -11,7 +13,7 @@ std::intptr_t OwnerOf(std::int32_t handle) { return static_cast<std::intptr_t>(N
 
 bool ShellFileOperation(void* sh_file_operation_w, std::int32_t owner, std::int32_t operation,
                         const core::Text& source, const core::Text& target, std::int32_t flags,
-                        FileOperationOutcome* outcome) {
+                        FileOperationOutcome* outcome, bool check_copy) {
   return platform::RunFileOperation({
       .shell_entry = sh_file_operation_w,
       .owner = OwnerOf(owner),
@@ -19,9 +21,12 @@ bool ShellFileOperation(void* sh_file_operation_w, std::int32_t owner, std::int3
       .source = source,
       .target_folder = target,
       .flags = static_cast<std::uint32_t>(flags),
+      .check_copy = check_copy,
       .outcome = outcome,
   });
 }
+
+std::uint64_t ItemBytes(const core::Text& path) { return platform::ItemBytes(platform::Wide(path)); }
 
 core::Text ShellChooseFolder(const FolderChooserEntries& entries, std::int32_t owner, const core::Text& title,
                              std::int32_t flags) {

@@ -17,14 +17,15 @@ Record Fields(const std::string& line) {
 
 constexpr core::CalendarTime kNoon{2024, 5, 1, 12, 0, 9};
 
-TEST(RecordLines, hold_time_operation_source_target_size_result_and_reason) {
-  EXPECT_EQ(Fields(RecordHeading()), (Record{"时间", "操作", "源路径", "目标路径", "大小", "结果", "原因"}));
-  const RecordEntry copied{"C:\\a,b\\x.txt", "D:\\t\\x (2).txt", 1234, true, ""};
+TEST(RecordLines, hold_time_operation_source_target_size_result_reason_and_digest_last) {
+  EXPECT_EQ(Fields(RecordHeading()), (Record{"时间", "操作", "源路径", "目标路径", "大小", "结果", "原因", "SHA-256"}));
+  const std::string digest(64, 'a');
+  const RecordEntry copied{"C:\\a,b\\x.txt", "D:\\t\\x (2).txt", 1234, true, "", digest};
   EXPECT_EQ(Fields(RecordLine(kNoon, "\xB8\xB4\xD6\xC6", copied)),  // 复制 in GBK
-            (Record{"2024-05-01 12:00:09", "复制", "C:\\a,b\\x.txt", "D:\\t\\x (2).txt", "1234", "成功", ""}));
+            (Record{"2024-05-01 12:00:09", "复制", "C:\\a,b\\x.txt", "D:\\t\\x (2).txt", "1234", "成功", "", digest}));
   const RecordEntry failed{"C:\\gone.txt", "", std::nullopt, false, "\xC3\xBB\xD3\xD0"};  // 没有
   EXPECT_EQ(Fields(RecordLine(kNoon, "x", failed)),
-            (Record{"2024-05-01 12:00:09", "x", "C:\\gone.txt", "", "", "失败", "没有"}));
+            (Record{"2024-05-01 12:00:09", "x", "C:\\gone.txt", "", "", "失败", "没有", ""}));
 }
 
 TEST(ExportLines, hold_path_own_name_size_time_and_check) {

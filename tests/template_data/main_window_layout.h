@@ -158,6 +158,7 @@ inline constexpr MenuItem kMenu[] = {
     {20016, u"文件夹索引", 0, true, ""},
     {20017, u"使用文件夹索引", 1, false, "ToggleFolderIndex"},
     {20018, u"清除文件夹索引", 1, false, "ClearFolderIndex"},
+    {20019, u"复制后校验", 1, false, "ToggleCopyCheck"},
 };
 
 }  // namespace vorlix::tests::main_window_layout

@@ -11,6 +11,7 @@
 #include "app/mainwindow/main_window_access.h"
 #include "app/mainwindow/main_window_units.h"
 #include "app/mainwindow/window_lifetime.h"
+#include "app/results/copy_check_option.h"
 #include "app/results/csv_text.h"
 #include "app/search/folder_name_search.h"
 #include "app/search/search_globals.h"
@@ -50,6 +51,7 @@ class DeliveryRoom : public ResultsRoom {
     platform::CreateHiddenOwnerWindow();
     app::CreateGlobalArrays();
     ResultsRoom::SetUp();
+    app::ShowCopyCheck(true);  // as a first start has it
   }
   void TearDown() override {
     app::EndFolderNameSearch();
@@ -115,17 +117,18 @@ class DeliveryRoom : public ResultsRoom {
     EXPECT_TRUE(records.has_value()) << file;
     return records.value_or(testing::CsvRecords{});
   }
-  // The record's lines after its heading, each without its time.
-  static std::vector<Record> RecordLines() {
+  // The record's lines after its heading, each without its time and, with
+  // `digests` false, without the SHA-256 at the end.
+  static std::vector<Record> RecordLines(bool digests = false) {
     testing::CsvRecords records = Records(FileBeside(texts::kRecordFileName));
     EXPECT_FALSE(records.empty());
     if (records.empty()) return {};
-    EXPECT_EQ(records.front(), (Record{"时间", "操作", "源路径", "目标路径", "大小", "结果", "原因"}));
+    EXPECT_EQ(records.front(), (Record{"时间", "操作", "源路径", "目标路径", "大小", "结果", "原因", "SHA-256"}));
     std::vector<Record> lines;
     for (std::size_t i = 1; i < records.size(); ++i) {
-      EXPECT_EQ(records[i].size(), 7u);
+      EXPECT_EQ(records[i].size(), 8u);
       EXPECT_EQ(records[i][0].size(), 19u) << "time as 2024-05-01 09:03:07";
-      lines.emplace_back(records[i].begin() + 1, records[i].end());
+      lines.emplace_back(records[i].begin() + 1, records[i].end() - (digests ? 0 : 1));
     }
     return lines;
   }

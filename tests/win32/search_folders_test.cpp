@@ -125,7 +125,7 @@ TEST_F(SearchFolders, the_folder_menu_pops_up_on_either_list_and_acts_on_the_fol
   };
   // The folder index's entries follow, after a separator.
   const std::vector<std::u16string> entries = {u"删除当前路径", u"删除全部路径", u"全部勾选", u"取消全选",
-                                               u"",          u"使用文件夹索引", u"清除文件夹索引"};
+                                               u"",          u"使用文件夹索引", u"清除文件夹索引", u"复制后校验"};
   for (const Case& c : cases) {
     SetRows(three);
     const POINT first = PointOnRow(0);

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "platform/wide_text.h"
 
 namespace vorlix::testing {
@@ -88,6 +91,35 @@ bool RenameUnix(const std::string& from, const std::string& to) {
 
 bool RemoveUnixTree(const std::string& folder) {
   return RunUnix(L"Z:\\bin\\rm", L"rm -rf " + Quoted(UnixPath(folder)), [&] { return !Exists(folder); });
+}
+
+namespace {
+
+// Unix's shell runs the command, which ends by making `marker`.
+bool RunShell(const std::string& command, const std::string& marker) {
+  return RunUnix(L"Z:\\bin\\sh", L"sh -c " + Quoted(command + " && touch '" + UnixPathOfNew(marker) + "'"),
+                 [&] { return Exists(marker); });
+}
+
+}  // namespace
+
+std::string UnixSha256(const std::string& file, const std::string& scratch) {
+  DeleteFileW(platform::Wide(scratch + ".done").c_str());
+  if (!RunShell("sha256sum < '" + UnixPath(file) + "' > '" + UnixPathOfNew(scratch) + "'", scratch + ".done")) return {};
+  std::ifstream printed(std::filesystem::path(platform::Wide(scratch)));
+  std::string digest;
+  printed >> digest;
+  return digest;
+}
+
+bool MountSmallVolume(const std::string& folder, int kilobytes) {
+  const std::string place = UnixPath(folder);
+  return RunShell("mount -t tmpfs -o size=" + std::to_string(kilobytes) + "k tmpfs '" + place + "'",
+                  folder + "\\mounted");
+}
+
+bool UnmountVolume(const std::string& folder) {
+  return RunUnix(L"Z:\\bin\\umount", L"umount " + Quoted(UnixPath(folder)), [&] { return !Exists(folder + "\\mounted"); });
 }
 
 }  // namespace vorlix::testing

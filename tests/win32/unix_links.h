@@ -23,4 +23,13 @@ bool RenameUnix(const std::string& from, const std::string& to);
 // Removes the folder and everything in it without following any link.
 bool RemoveUnixTree(const std::string& folder);
 
+// The SHA-256 of the file as Unix's sha256sum prints it, written through
+// `scratch` (a file the test may use); empty when it could not be had.
+std::string UnixSha256(const std::string& file, const std::string& scratch);
+
+// Mounts a memory volume of `kilobytes` on the empty folder, so that a test
+// can fill a volume; false where this process may not mount (not root).
+bool MountSmallVolume(const std::string& folder, int kilobytes);
+bool UnmountVolume(const std::string& folder);
+
 }  // namespace vorlix::testing

@@ -253,6 +253,7 @@ void DescribeMenu(WindowDescription& window) {
   window.AddMenuItem(menu::文件夹索引, 0, T(texts::kMenuFolderIndexPopup)).Hidden();
   window.AddMenuItem(menu::使用文件夹索引, 1, T(texts::kMenuUseFolderIndex), "ToggleFolderIndex");
   window.AddMenuItem(menu::清除文件夹索引, 1, T(texts::kMenuClearFolderIndex), "ClearFolderIndex");
+  window.AddMenuItem(menu::复制后校验, 1, T(texts::kMenuCheckCopies), "ToggleCopyCheck");
 }
 
 }  // namespace

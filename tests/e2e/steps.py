@@ -332,6 +332,11 @@ def read_csv(data, what):
     return list(csv.reader(io.StringIO(data[len(BOM):].decode("utf-8"), newline="")))
 
 
+def sha256_of(path):
+    done = subprocess.run(["sha256sum", path], capture_output=True, check=True)
+    return done.stdout.decode().split()[0]
+
+
 def delivery(suite):
     """The result list's menu from outside: copy keeping the folders and
     its record, the counts per name and the exported list, each checked
@@ -355,12 +360,17 @@ def delivery(suite):
             copied = os.path.join(out, *relative.split("/")[1:])
             expect_equal(trees.read_text(copied), content, "the copy " + copied)
     record = read_csv(app.wait_for_file(RECORD, "the copy"), RECORD)
-    expect_equal(record[0], ["时间", "操作", "源路径", "目标路径", "大小", "结果", "原因"], RECORD + " heading")
+    expect_equal(record[0], ["时间", "操作", "源路径", "目标路径", "大小", "结果", "原因", "SHA-256"], RECORD + " heading")
     copied = sorted((line[1], line[2], line[3], line[5]) for line in record[1:])
     expect_equal(copied, sorted(("复制(保留目录结构)", suite.windows_path("delivery", "src", *parts),
                                  suite.windows_path("delivery", "out", *parts), "成功")
                                 for parts in (("one", "a.txt"), ("two", "a.txt"), ("two", "文档.txt"))),
                  RECORD + " lines")
+    # Copies are read back by default: each line's SHA-256 is what sha256sum says of the delivered file.
+    digests = sorted(line[7] for line in record[1:])
+    expect_equal(digests, sorted(sha256_of(os.path.join(out, *parts))
+                                 for parts in (("one", "a.txt"), ("two", "a.txt"), ("two", "文档.txt"))),
+                 RECORD + " SHA-256 of each delivered file")
 
     known = app.choose_result_menu_entry(NAME_COUNTS)
     counts = read_csv(app.wait_for_file(COUNTS, "名字查找统计..."), COUNTS)

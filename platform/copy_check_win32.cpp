@@ -1,12 +1,14 @@
 #include "platform/copy_check.h"
 
 #include <windows.h>
-#include <bcrypt.h>
 
 #include <cstring>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
+#include "platform/sha256_hash_win32.h"
 #include "platform/wide_text.h"
 
 namespace vorlix::platform {
@@ -54,65 +56,46 @@ std::optional<DWORD> ReadBlock(HANDLE file, std::uint8_t* block) {
   return filled;
 }
 
-// SHA-256 through CNG. The hash object's memory is the caller's, as Vista
-// requires; the provider is opened once per process.
-class Sha256Hash {
- public:
-  Sha256Hash() {
-    static const BCRYPT_ALG_HANDLE provider = OpenProvider();
-    DWORD object_size = 0;
-    ULONG written = 0;
-    if (provider == nullptr ||
-        BCryptGetProperty(provider, BCRYPT_OBJECT_LENGTH, reinterpret_cast<PUCHAR>(&object_size), sizeof object_size,
-                          &written, 0) != 0) {
-      return;
-    }
-    object_.resize(object_size);
-    if (BCryptCreateHash(provider, &hash_, object_.data(), object_size, nullptr, 0, 0) != 0) hash_ = nullptr;
-  }
-  ~Sha256Hash() {
-    if (hash_ != nullptr) BCryptDestroyHash(hash_);
-  }
-  Sha256Hash(const Sha256Hash&) = delete;
-  Sha256Hash& operator=(const Sha256Hash&) = delete;
-
-  bool Add(const std::uint8_t* bytes, DWORD count) {
-    return hash_ != nullptr && BCryptHashData(hash_, const_cast<PUCHAR>(bytes), count, 0) == 0;
-  }
-  std::optional<Sha256> Finish() {
-    Sha256 digest;
-    if (hash_ == nullptr || BCryptFinishHash(hash_, digest.data(), digest.size(), 0) != 0) return std::nullopt;
-    return digest;
-  }
-
- private:
-  static BCRYPT_ALG_HANDLE OpenProvider() {
-    BCRYPT_ALG_HANDLE provider = nullptr;
-    return BCryptOpenAlgorithmProvider(&provider, BCRYPT_SHA256_ALGORITHM, nullptr, 0) == 0 ? provider : nullptr;
-  }
-
-  std::vector<UCHAR> object_;
-  BCRYPT_HASH_HANDLE hash_ = nullptr;
-};
-
-std::optional<std::uint64_t> SizeOf(HANDLE file) {
-  LARGE_INTEGER size;
-  if (!GetFileSizeEx(file, &size)) return std::nullopt;
-  return static_cast<std::uint64_t>(size.QuadPart);
+// The size and last write of an open file: what says it is still the file
+// that was hashed.
+std::optional<std::pair<std::uint64_t, std::uint64_t>> SizeAndLastWrite(HANDLE file) {
+  BY_HANDLE_FILE_INFORMATION information;
+  if (!GetFileInformationByHandle(file, &information)) return std::nullopt;
+  return std::pair{(static_cast<std::uint64_t>(information.nFileSizeHigh) << 32) | information.nFileSizeLow,
+                   (static_cast<std::uint64_t>(information.ftLastWriteTime.dwHighDateTime) << 32) |
+                       information.ftLastWriteTime.dwLowDateTime};
 }
 
-// Reads both files block by block side by side: the copy is hashed as it
-// is read, so each byte is read once from each file.
-CopyComparison CompareFile(const std::wstring& source, const std::wstring& copy, std::uint8_t* blocks,
-                           CheckedFile& checked) {
+bool DigestFile(const std::wstring& path, const std::atomic<bool>& stop, std::uint8_t* block, CheckedFile& digest) {
+  const FileHandle file = OpenToRead(path, false);
+  const auto facts = file ? SizeAndLastWrite(file.get()) : std::nullopt;
+  if (!facts) return false;
+  Sha256Hash hash;
+  for (;;) {
+    const std::optional<DWORD> read = ReadBlock(file.get(), block);
+    if (!read || stop || !hash.Add(block, *read)) return false;
+    if (*read < kBlockBytes) break;
+  }
+  const std::optional<Sha256> sha256 = hash.Finish();
+  if (!sha256) return false;
+  digest.size = facts->first;
+  digest.last_write = facts->second;
+  digest.sha256 = *sha256;
+  return true;
+}
+
+// Reads both files block by block side by side and compares them. The
+// source must still be what was hashed, so that the digest stands for the
+// bytes that arrived.
+CopyComparison CompareFile(const std::wstring& source, const std::wstring& copy, const CheckedFile& digest,
+                           std::uint8_t* blocks) {
   const FileHandle from = OpenToRead(source, false);
   const FileHandle to = OpenToRead(copy, true);
-  if (!from || !to) return CopyComparison::kUnreadable;
-  const std::optional<std::uint64_t> from_size = SizeOf(from.get());
-  const std::optional<std::uint64_t> to_size = SizeOf(to.get());
-  if (!from_size || !to_size) return CopyComparison::kUnreadable;
-  if (*from_size != *to_size) return CopyComparison::kDiffers;
-  Sha256Hash hash;
+  const auto from_facts = from ? SizeAndLastWrite(from.get()) : std::nullopt;
+  const auto to_facts = to ? SizeAndLastWrite(to.get()) : std::nullopt;
+  if (!from_facts || !to_facts) return CopyComparison::kUnreadable;
+  if (from_facts->first != digest.size || from_facts->second != digest.last_write) return CopyComparison::kUnreadable;
+  if (to_facts->first != from_facts->first) return CopyComparison::kDiffers;
   std::uint8_t* const source_block = blocks;
   std::uint8_t* const copy_block = blocks + kBlockBytes;
   for (;;) {
@@ -122,14 +105,8 @@ CopyComparison CompareFile(const std::wstring& source, const std::wstring& copy,
     if (*source_read != *copy_read || std::memcmp(source_block, copy_block, *copy_read) != 0) {
       return CopyComparison::kDiffers;
     }
-    if (!hash.Add(copy_block, *copy_read)) return CopyComparison::kUnreadable;
-    if (*copy_read < kBlockBytes) break;
+    if (*copy_read < kBlockBytes) return CopyComparison::kSame;
   }
-  const std::optional<Sha256> digest = hash.Finish();
-  if (!digest) return CopyComparison::kUnreadable;
-  checked.size = *from_size;
-  checked.sha256 = *digest;
-  return CopyComparison::kSame;
 }
 
 bool IsFolder(const std::wstring& path) {
@@ -137,66 +114,43 @@ bool IsFolder(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// Every file below `relative` in the source, compared with its place in
-// the copy. A folder that cannot be listed, or a link to a folder (which
-// the copy does not follow), makes the whole unreadable: nothing can be
+// Each file below `relative` in the folder, by its path below the folder,
+// until `visit` says stop. False when a folder could not be listed or a
+// link to a folder (which a copy does not follow) was met: nothing can be
 // promised for what was not seen.
-CopyComparison CompareTree(const std::wstring& source, const std::wstring& copy, const std::wstring& relative,
-                           std::uint8_t* blocks, std::vector<CheckedFile>& files) {
+using FileVisit = std::function<bool(const std::wstring& relative)>;
+bool WalkFiles(const std::wstring& folder, const std::wstring& relative, const FileVisit& visit) {
   const std::wstring prefix = relative.empty() ? relative : relative + L'\\';
   WIN32_FIND_DATAW entry;
-  HANDLE listing = FindFirstFileExW((source + L'\\' + prefix + L'*').c_str(), FindExInfoBasic, &entry,
+  HANDLE listing = FindFirstFileExW((folder + L'\\' + prefix + L'*').c_str(), FindExInfoBasic, &entry,
                                     FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-  if (listing == INVALID_HANDLE_VALUE) return CopyComparison::kUnreadable;
-  CopyComparison result = CopyComparison::kSame;
+  if (listing == INVALID_HANDLE_VALUE) return false;
+  bool going = true;
   do {
     const std::wstring name = entry.cFileName;
     if (name == L"." || name == L"..") continue;
-    const std::wstring below = prefix + name;
-    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      result = (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? CopyComparison::kUnreadable
-                                                                      : CompareTree(source, copy, below, blocks, files);
-    } else {
-      CheckedFile& checked = files.emplace_back(CheckedFile{.relative = Narrow(below)});
-      result = CompareFile(source + L'\\' + below, copy + L'\\' + below, blocks, checked);
-    }
-  } while (result == CopyComparison::kSame && FindNextFileW(listing, &entry));
-  const bool ended = result != CopyComparison::kSame || GetLastError() == ERROR_NO_MORE_FILES;
+    const bool is_folder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (is_folder && (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) going = false;
+    else going = is_folder ? WalkFiles(folder, prefix + name, visit) : visit(prefix + name);
+  } while (going && FindNextFileW(listing, &entry));
+  const bool ended = going && GetLastError() == ERROR_NO_MORE_FILES;
   FindClose(listing);
-  return ended ? result : CopyComparison::kUnreadable;
-}
-
-std::uint64_t SizeOf(const WIN32_FIND_DATAW& entry) {
-  return (static_cast<std::uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
+  return ended;
 }
 
 std::uint64_t BytesBelow(const std::wstring& folder) {
   std::uint64_t bytes = 0;
-  WIN32_FIND_DATAW entry;
-  HANDLE listing = FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
-                                    FIND_FIRST_EX_LARGE_FETCH);
-  if (listing == INVALID_HANDLE_VALUE) return 0;
-  do {
-    const std::wstring name = entry.cFileName;
-    if (name == L"." || name == L"..") continue;
-    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      bytes += SizeOf(entry);
-    } else if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-      bytes += BytesBelow(folder + L'\\' + name);
+  WalkFiles(folder, L"", [&](const std::wstring& relative) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (GetFileAttributesExW((folder + L'\\' + relative).c_str(), GetFileExInfoStandard, &data)) {
+      bytes += (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     }
-  } while (FindNextFileW(listing, &entry));
-  FindClose(listing);
+    return true;
+  });
   return bytes;
 }
 
 }  // namespace
-
-std::uint64_t ItemBytes(const std::wstring& item) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExW(item.c_str(), GetFileExInfoStandard, &data)) return 0;
-  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return BytesBelow(item);
-  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
 
 std::string HexOf(const Sha256& digest) {
   static constexpr char kDigits[] = "0123456789abcdef";
@@ -208,17 +162,51 @@ std::string HexOf(const Sha256& digest) {
   return hex;
 }
 
-CopyCheck CompareCopy(const std::wstring& source, const std::wstring& copy) {
+std::optional<std::vector<CheckedFile>> DigestSource(const std::wstring& source, const std::atomic<bool>& stop) {
+  const AlignedBlocks block = NewBlocks(1);
+  if (!block) return std::nullopt;
+  std::vector<CheckedFile> digests;
+  if (!IsFolder(source)) {
+    if (!DigestFile(source, stop, block.get(), digests.emplace_back())) return std::nullopt;
+    return digests;
+  }
+  const bool whole = WalkFiles(source, L"", [&](const std::wstring& relative) {
+    CheckedFile& digest = digests.emplace_back(CheckedFile{.relative = Narrow(relative)});
+    return DigestFile(source + L'\\' + relative, stop, block.get(), digest);
+  });
+  if (!whole) return std::nullopt;
+  return digests;
+}
+
+CopyCheck CompareCopy(const std::wstring& source, const std::wstring& copy, const std::vector<CheckedFile>& digests) {
   const AlignedBlocks blocks = NewBlocks(2);
   if (!blocks) return {};
-  CopyCheck check;
-  if (IsFolder(source)) {
-    check.result = IsFolder(copy) ? CompareTree(source, copy, L"", blocks.get(), check.files) : CopyComparison::kDiffers;
-  } else {
-    check.result = CompareFile(source, copy, blocks.get(), check.files.emplace_back());
+  if (!IsFolder(source)) {
+    if (digests.size() != 1) return {};
+    return {CompareFile(source, copy, digests.front(), blocks.get()), digests};
   }
+  if (!IsFolder(copy)) return {CopyComparison::kDiffers, {}};
+  std::map<std::string, const CheckedFile*> by_path;
+  for (const CheckedFile& digest : digests) by_path[digest.relative] = &digest;
+  CopyCheck check{CopyComparison::kSame, {}};
+  const bool whole = WalkFiles(source, L"", [&](const std::wstring& relative) {
+    const auto digest = by_path.find(Narrow(relative));
+    check.result = digest == by_path.end()
+                       ? CopyComparison::kUnreadable
+                       : CompareFile(source + L'\\' + relative, copy + L'\\' + relative, *digest->second, blocks.get());
+    if (check.result == CopyComparison::kSame) check.files.push_back(*digest->second);
+    return check.result == CopyComparison::kSame;
+  });
+  if (!whole && check.result == CopyComparison::kSame) check.result = CopyComparison::kUnreadable;
   if (check.result != CopyComparison::kSame) check.files.clear();
   return check;
+}
+
+std::uint64_t ItemBytes(const std::wstring& item) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(item.c_str(), GetFileExInfoStandard, &data)) return 0;
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return BytesBelow(item);
+  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 }  // namespace vorlix::platform

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <atomic>
+#include <future>
 #include <optional>
 
 #include "platform/copy_check.h"
@@ -269,7 +271,7 @@ Failure CopyFailure(int shell_result, const std::wstring& source, const DiskItem
 
 // Brings the item into the staging folder: a move by a rename where source
 // and target share a volume, else (and for a copy) by the shell's copy,
-// read back and compared. Gives why not, or nothing with `copied` set when
+// hashed on a thread beside it, then read back and compared. Gives why not, or nothing with `copied` set when
 // the bytes were copied (and `checked` filled).
 std::optional<Failure> StageChecked(const FileOperationRequest& request, const std::wstring& source,
                                     const DiskItem& before, const std::wstring& staging, const std::wstring& folder,
@@ -285,12 +287,17 @@ std::optional<Failure> StageChecked(const FileOperationRequest& request, const s
   }
   FileOperationRequest copy = request;
   copy.operation = FileOperation::kCopy;
+  std::atomic<bool> stop_hashing = false;
+  auto hashing = std::async(std::launch::async, [&] { return DigestSource(source, stop_hashing); });
   const int result = CallShell(copy, source, staging, request.flags);
-  if (result != 0 || !Arrived(staged, before)) {
+  const bool arrived = result == 0 && Arrived(staged, before);
+  stop_hashing = !arrived;
+  const std::optional<std::vector<CheckedFile>> digests = hashing.get();
+  if (!arrived) {
     if (ItemAt(staged)) Discard(request, staged);
     return CopyFailure(result, source, before, folder);
   }
-  CopyCheck check = CompareCopy(source, staged);
+  CopyCheck check = digests ? CompareCopy(source, staged, *digests) : CopyCheck{};
   if (check.result != CopyComparison::kSame) {
     Discard(request, staged);
     return check.result == CopyComparison::kDiffers ? Failure::kCopyDiffers : Failure::kCopyUnreadable;

@@ -11,6 +11,7 @@
 
 #include "platform/shell_file_operation.h"
 #include "platform/wide_text.h"
+#include "tests/win32/file_damage.h"
 #include "tests/win32/temporary_folder.h"
 #include "tests/win32/unix_links.h"
 
@@ -26,29 +27,9 @@ std::string RandomBytes(std::size_t count, unsigned seed) {
   return bytes;
 }
 
-// What a bad cable or sector does: one byte of the copy changed.
-void FlipAByte(const std::wstring& item) {
-  if (std::filesystem::is_directory(item)) {
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(item)) {
-      if (entry.is_regular_file()) return FlipAByte(entry.path().wstring());
-    }
-    return;
-  }
-  HANDLE file = CreateFileW(item.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  char byte = 0;
-  DWORD count = 0;
-  ReadFile(file, &byte, 1, &count, nullptr);
-  byte = static_cast<char>(~byte);
-  SetFilePointer(file, 0, nullptr, FILE_BEGIN);
-  WriteFile(file, &byte, 1, &count, nullptr);
-  CloseHandle(file);
-}
-
 int WINAPI ShellThatDamagesCopies(LPSHFILEOPSTRUCTW operation) {
   const int result = SHFileOperationW(operation);
-  if (operation->wFunc == FO_COPY) {
-    FlipAByte(std::wstring(operation->pTo) + L"\\" + std::filesystem::path(operation->pFrom).filename().wstring());
-  }
+  if (operation->wFunc == FO_COPY) testing::FlipAByte(testing::CopyMadeBy(*operation));
   return result;
 }
 

@@ -12,21 +12,12 @@
 #include "app/mainwindow/external_function_declarations.h"
 #include "runtime/core/program/external_functions.h"
 #include "tests/win32/delivery_room.h"
+#include "tests/win32/file_damage.h"
 #include "tests/win32/unix_links.h"
 
 extern "C" __declspec(dllexport) int WINAPI DamagingShellFileOperation(LPSHFILEOPSTRUCTW operation) {
   const int result = SHFileOperationW(operation);
-  if (operation->wFunc != FO_COPY) return result;
-  const std::filesystem::path copy =
-      std::filesystem::path(operation->pTo) / std::filesystem::path(operation->pFrom).filename();
-  HANDLE file = CreateFileW(copy.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  char byte = 0;
-  DWORD count = 0;
-  ReadFile(file, &byte, 1, &count, nullptr);
-  byte = static_cast<char>(~byte);
-  SetFilePointer(file, 0, nullptr, FILE_BEGIN);
-  WriteFile(file, &byte, 1, &count, nullptr);
-  CloseHandle(file);
+  if (operation->wFunc == FO_COPY) vorlix::testing::FlipAByte(vorlix::testing::CopyMadeBy(*operation));
   return result;
 }
 

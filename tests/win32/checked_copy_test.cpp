@@ -120,6 +120,23 @@ TEST(CheckedCopy, a_move_within_a_volume_stays_a_rename_and_one_to_another_volum
   }
 }
 
+TEST(CheckedCopy, a_source_changed_after_it_was_hashed_gives_no_promise_even_when_the_bytes_agree) {
+  TemporaryFolder room;
+  room.Write("source.txt", "same");
+  room.Write("copy.txt", "same");
+  const std::atomic<bool> go_on = false;
+  const auto digests = DigestSource(room.WidePath("source.txt"), go_on);
+  ASSERT_TRUE(digests.has_value());
+  EXPECT_EQ(CompareCopy(room.WidePath("source.txt"), room.WidePath("copy.txt"), *digests).result, CopyComparison::kSame);
+  HANDLE file = CreateFileW(room.WidePath("source.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0,
+                            nullptr);
+  const FILETIME later{0x12345678, 0x01D00000};
+  SetFileTime(file, nullptr, nullptr, &later);
+  CloseHandle(file);
+  EXPECT_EQ(CompareCopy(room.WidePath("source.txt"), room.WidePath("copy.txt"), *digests).result,
+            CopyComparison::kUnreadable);
+}
+
 // Three files of 1 MB onto a volume of 2.5 MB: the third cannot fit.
 TEST(CheckedCopy, a_copy_cut_short_by_a_full_volume_is_removed_and_says_so) {
   TemporaryFolder room;

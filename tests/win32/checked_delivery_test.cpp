@@ -26,6 +26,13 @@ namespace {
 
 namespace menu = app::main_window::menu;
 
+// 32-bit exports of WINAPI functions carry the bytes of their arguments.
+#ifdef __i386__
+constexpr const char* kDamagingShellName = "DamagingShellFileOperation@4";
+#else
+constexpr const char* kDamagingShellName = "DamagingShellFileOperation";
+#endif
+
 class CheckedDelivery : public DeliveryRoom {
  protected:
   // The program's table of external functions, with the shell's entry
@@ -35,7 +42,7 @@ class CheckedDelivery : public DeliveryRoom {
     wchar_t program[MAX_PATH];
     GetModuleFileNameW(nullptr, program, MAX_PATH);
     std::vector<core::ExternalFunctionDeclaration> declarations = app::ExternalFunctionDeclarations();
-    declarations[app::kShFileOperationW] = {platform::Narrow(program), "DamagingShellFileOperation"};
+    declarations[app::kShFileOperationW] = {platform::Narrow(program), kDamagingShellName};
     core::UnloadExternalFunctions();
     core::CreateExternalFunctions(declarations, {"", "C:\\nowhere", "C:\\nowhere\\"});
   }

@@ -68,7 +68,7 @@ class ClipboardFileList : public ResultsRoom {
     const std::string text(bytes.begin(), bytes.end());
     const auto records = testing::ReadCsv(std::string_view(text).substr(std::min<std::size_t>(text.size(), 3)));
     for (const auto& record : records.value_or(testing::CsvRecords{})) {
-      if (record.size() == 7 && record[2] == source) return {record[5], record[6]};
+      if (record.size() == 8 && record[2] == source) return {record[5], record[6]};
     }
     return {"<no line>", ""};
   }

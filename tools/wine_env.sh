@@ -76,8 +76,11 @@ new_wine_prefix() {
 # Fonts, window management ($1: Y or N) and drive types (the other
 # arguments, each a line "x:"="type" of the Drives key). One import instead
 # of a process per value; REGEDIT4 files are read in the ANSI code page,
-# 936 here. Wine draws the title bars itself, so a window shows its caption
-# and frame on a bare Xvfb (no window manager) as on a desktop.
+# 936 here. Into the 64-bit view: where Wine's 32-bit half is installed,
+# `wine` may start the 32-bit importer, whose HKLM\Software is the 32-bit
+# view, and the 64-bit drive manager would never see the drive types.
+# Wine draws the title bars itself, so a window shows its caption and
+# frame on a bare Xvfb (no window manager) as on a desktop.
 apply_prefix_settings() {
   local managed=$1 reg=$WINEPREFIX/prefix-settings.reg face drive
   shift
@@ -90,7 +93,7 @@ apply_prefix_settings() {
     printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\r\n'
     for drive in "$@"; do printf '%s\r\n' "$drive"; done
   } | iconv -f UTF-8 -t GBK >"$reg"
-  wine regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
+  wine reg import "Z:${reg//\//\\}" /reg:64 >/dev/null 2>&1
   rm -f "$reg"
   # The caption buttons are Marlett glyphs; this Wine build does not find the
   # font in its data folder, only in the prefix.

@@ -1,0 +1,312 @@
+#include "app/search/suggestion_finder.h"
+
+#include <algorithm>
+#include <bit>
+#include <limits>
+
+namespace vorlix::app {
+namespace {
+
+// Pieces longer than this tell little more about how rare they are.
+constexpr std::size_t kLongestPiece = 5;
+constexpr std::uint32_t kNone = UINT32_MAX;
+
+std::uint64_t Step(std::uint64_t hash, std::uint32_t code) { return (hash ^ code) * 0x100000001B3ULL + 0x9E37; }
+std::uint64_t AtPosition(std::uint64_t hash, std::size_t position) {
+  return hash + (position + 1) * 0x9E3779B97F4A7C15ULL;
+}
+
+std::uint64_t MaskOf(std::span<const std::uint32_t> codes) {
+  std::uint64_t mask = 0;
+  for (const std::uint32_t code : codes) mask |= std::uint64_t{1} << (code * 0x9E3779B1u >> 26);
+  return mask;
+}
+
+// Each edit takes at most one character's bit away and brings at most one.
+bool MasksAllow(std::uint64_t keyword, std::uint64_t name, int allowed, bool whole) {
+  if (std::popcount(keyword & ~name) > allowed) return false;
+  return !whole || std::popcount(name & ~keyword) <= allowed;
+}
+
+bool ByPosition(MatchRule rule) { return rule != MatchRule::kContains; }
+
+std::string BytesOf(std::span<const std::uint32_t> codes) {
+  std::string bytes;
+  for (const std::uint32_t code : codes) {
+    for (int shift = 24; shift >= 0; shift -= 8) {
+      if ((code >> shift) != 0 || shift == 0) bytes += static_cast<char>(code >> shift & 0xFF);
+    }
+  }
+  return bytes;
+}
+
+}  // namespace
+
+// How often the sample holds each short run of characters; by the exact
+// rules, at each position.
+class SuggestionFinder::PieceCounts {
+ public:
+  PieceCounts(std::span<const std::string> sample, MatchRule rule, NameEncoding encoding) : by_position_(ByPosition(rule)) {
+    CharacterCodes name;
+    for (const std::string& lowered : sample) {
+      name.Assign(lowered, encoding);
+      for (std::size_t start = 0; start < name.size(); ++start) {
+        std::uint64_t hash = 0;
+        for (std::size_t end = start; end < std::min(name.size(), start + kLongestPiece); ++end) {
+          hash = Step(hash, name.codes[end]);
+          ++counts_[by_position_ ? AtPosition(hash, start) : hash];
+        }
+      }
+    }
+  }
+
+  // How often a name of the sample could show the piece [first, end) of
+  // the keyword unchanged where a near name would.
+  std::uint64_t Of(std::span<const std::uint32_t> codes, std::size_t first, std::size_t end, int allowed) const {
+    std::uint64_t hash = 0;
+    for (std::size_t at = first; at < end; ++at) hash = Step(hash, codes[at]);
+    if (!by_position_) return Count(hash);
+    std::uint64_t total = 0;
+    for (long at = static_cast<long>(first) - allowed; at <= static_cast<long>(first) + allowed; ++at) {
+      if (at >= 0) total += Count(AtPosition(hash, static_cast<std::size_t>(at)));
+    }
+    return total;
+  }
+
+ private:
+  std::uint64_t Count(std::uint64_t key) const {
+    const auto found = counts_.find(key);
+    return found == counts_.end() ? 0 : found->second;
+  }
+
+  bool by_position_;
+  std::unordered_map<std::uint64_t, std::uint32_t> counts_;
+};
+
+SuggestionFinder::SuggestionFinder(std::span<const std::string> keywords, MatchRule rule, NameEncoding encoding,
+                                   std::span<const std::string> sample)
+    : rule_(rule), encoding_(encoding) {
+  AddPatterns(keywords);
+  IndexNormalForms();
+  CutIntoPieces(PieceCounts(sample, rule, encoding));
+  seen_.assign(patterns_.size(), 0);
+}
+
+void SuggestionFinder::AddPatterns(std::span<const std::string> keywords) {
+  std::unordered_map<std::string, std::uint32_t> numbers;
+  LoweredName lowered;
+  CharacterCodes characters;
+  for (const std::string& keyword : keywords) {
+    if (keyword.empty()) {
+      pattern_of_keyword_.push_back(kNone);
+      continue;
+    }
+    lowered.Assign(keyword, encoding_);
+    const auto [at, added] = numbers.emplace(lowered.text(), static_cast<std::uint32_t>(patterns_.size()));
+    pattern_of_keyword_.push_back(at->second);
+    if (!added) continue;
+    characters.Assign(lowered.text(), encoding_);
+    Pattern& pattern = patterns_.emplace_back();
+    pattern.codes = characters.codes;
+    pattern.allowed = EditsAllowed(characters.size());
+    pattern.mask = MaskOf(pattern.codes);
+  }
+}
+
+// A keyword whose normalised form is empty (only spaces and the like) is
+// equal to no name that way: by the contains rule it would be to all.
+void SuggestionFinder::IndexNormalForms() {
+  std::vector<std::string_view> texts;
+  std::unordered_map<std::string, std::uint32_t> numbers;
+  std::string normal;
+  for (std::uint32_t pattern = 0; pattern < patterns_.size(); ++pattern) {
+    normal.clear();
+    AppendNormalised(patterns_[pattern].codes, normal);
+    if (normal.empty()) continue;
+    if (rule_ != MatchRule::kContains) {
+      by_normal_form_[normal].push_back(pattern);
+      continue;
+    }
+    const auto [at, added] = numbers.emplace(normal, static_cast<std::uint32_t>(patterns_of_normal_.size()));
+    if (added) patterns_of_normal_.emplace_back();
+    patterns_of_normal_[at->second].push_back(pattern);
+  }
+  if (rule_ != MatchRule::kContains || numbers.empty()) return;
+  std::vector<std::string> ordered(numbers.size());
+  for (const auto& [text, number] : numbers) ordered[number] = text;
+  texts.assign(ordered.begin(), ordered.end());
+  normal_forms_.emplace(texts);
+}
+
+void SuggestionFinder::CutIntoPieces(const PieceCounts& counts) {
+  std::unordered_map<std::string, std::uint32_t> numbers;
+  std::vector<std::string> texts;
+  std::vector<std::vector<PieceUse>> uses;
+  for (std::uint32_t pattern = 0; pattern < patterns_.size(); ++pattern) {
+    const Pattern& keyword = patterns_[pattern];
+    if (keyword.codes.size() < static_cast<std::size_t>(2 * keyword.allowed + 1)) {
+      measured_always_.push_back(pattern);
+      continue;
+    }
+    for (const Piece& piece : CheapestPieces(keyword, counts)) {
+      std::string text = BytesOf(std::span(keyword.codes).subspan(piece.first, piece.end - piece.first));
+      const auto [at, added] = numbers.emplace(std::move(text), static_cast<std::uint32_t>(texts.size()));
+      if (added) {
+        texts.push_back(at->first);
+        uses.emplace_back();
+      }
+      uses[at->second].push_back({pattern, piece.first});
+    }
+  }
+  use_first_.assign(1, 0);
+  for (const auto& of_piece : uses) {
+    uses_.insert(uses_.end(), of_piece.begin(), of_piece.end());
+    use_first_.push_back(static_cast<std::uint32_t>(uses_.size()));
+  }
+  if (texts.empty()) return;
+  const std::vector<std::string_view> views(texts.begin(), texts.end());
+  pieces_.emplace(views);
+}
+
+// allowed + 1 pieces of up to kLongestPiece characters, no two adjacent,
+// whose counts add up to the least; among equal counts longer ones.
+std::vector<SuggestionFinder::Piece> SuggestionFinder::CheapestPieces(const Pattern& pattern,
+                                                                       const PieceCounts& counts) const {
+  const std::size_t size = pattern.codes.size();
+  const std::size_t wanted = static_cast<std::size_t>(pattern.allowed) + 1;
+  constexpr std::uint64_t kUnreachable = std::numeric_limits<std::uint64_t>::max() / 4;
+  // cost[j][i]: j pieces within the first i characters; from[j][i]: where
+  // the last of them starts (kNone: it ends before i).
+  std::vector<std::vector<std::uint64_t>> cost(wanted + 1, std::vector<std::uint64_t>(size + 1, kUnreachable));
+  std::vector<std::vector<std::uint32_t>> from(wanted + 1, std::vector<std::uint32_t>(size + 1, kNone));
+  std::fill(cost[0].begin(), cost[0].end(), 0);
+  for (std::size_t pieces = 1; pieces <= wanted; ++pieces) {
+    for (std::size_t end = 1; end <= size; ++end) {
+      cost[pieces][end] = cost[pieces][end - 1];
+      for (std::size_t first = end - 1; first + kLongestPiece >= end; --first) {
+        const std::uint64_t before = pieces == 1 ? 0 : first == 0 ? kUnreachable : cost[pieces - 1][first - 1];
+        if (before < kUnreachable) {
+          const std::uint64_t total =
+              before + counts.Of(pattern.codes, first, end, pattern.allowed) * 8 + (kLongestPiece - (end - first));
+          if (total < cost[pieces][end]) {
+            cost[pieces][end] = total;
+            from[pieces][end] = static_cast<std::uint32_t>(first);
+          }
+        }
+        if (first == 0) break;
+      }
+    }
+  }
+  std::vector<Piece> chosen;
+  for (std::size_t pieces = wanted, end = size; pieces > 0;) {
+    if (from[pieces][end] == kNone) {
+      if (end == 0) break;
+      --end;
+      continue;
+    }
+    const std::uint32_t first = from[pieces][end];
+    chosen.push_back({first, static_cast<std::uint32_t>(end)});
+    --pieces;
+    end = first == 0 ? 0 : first - 1;
+  }
+  return chosen;
+}
+
+void SuggestionFinder::Offer(std::string_view lowered_name, std::uint32_t ordinal) {
+  name_.Assign(lowered_name, encoding_);
+  if (++round_ == 0) {
+    std::fill(seen_.begin(), seen_.end(), 0);
+    round_ = 1;
+  }
+  stem_ = rule_ == MatchRule::kExactFile ? StemCharacters(name_) : 0;
+  stem_mask_ = MaskOf(std::span(name_.codes).first(stem_));
+  whole_mask_ = stem_mask_ | MaskOf(std::span(name_.codes).subspan(stem_));
+  OfferNormalForms(ordinal);
+  for (const std::uint32_t pattern : measured_always_) {
+    if (!Seen(pattern)) Measure(pattern, ordinal);
+  }
+  if (!pieces_) return;
+  character_at_.assign(lowered_name.size(), -1);
+  for (std::size_t at = 0; at < name_.size(); ++at) character_at_[name_.starts[at]] = static_cast<std::int32_t>(at);
+  pieces_->ForEachMatch(lowered_name, [&](std::uint32_t piece, std::size_t start) {
+    const std::int32_t character = character_at_[start];
+    if (character < 0) return;
+    for (std::uint32_t use = use_first_[piece]; use < use_first_[piece + 1]; ++use) {
+      const auto [pattern, at] = uses_[use];
+      if (Seen(pattern)) continue;
+      if (ByPosition(rule_) && std::abs(character - static_cast<std::int32_t>(at)) > patterns_[pattern].allowed) {
+        continue;
+      }
+      Measure(pattern, ordinal);
+    }
+  });
+}
+
+void SuggestionFinder::OfferNormalForms(std::uint32_t ordinal) {
+  const auto equal = [&](std::uint32_t pattern) {
+    if (Seen(pattern)) return;
+    seen_[pattern] = round_;
+    Consider(pattern, 0, ordinal);
+  };
+  normal_.clear();
+  if (rule_ != MatchRule::kContains) {
+    for (const std::size_t characters : {name_.size(), stem_}) {
+      if (characters == 0 || by_normal_form_.empty()) continue;
+      normal_.clear();
+      AppendNormalised(std::span(name_.codes).first(characters), normal_);
+      const auto found = by_normal_form_.find(normal_);
+      if (found != by_normal_form_.end()) std::for_each(found->second.begin(), found->second.end(), equal);
+    }
+    return;
+  }
+  if (!normal_forms_) return;
+  normal_starts_.clear();
+  for (const std::uint32_t code : name_.codes) {
+    const std::size_t before = normal_.size();
+    AppendNormalised(std::span(&code, 1), normal_);
+    normal_starts_.resize(normal_.size(), 0);
+    if (normal_.size() > before) normal_starts_[before] = 1;
+  }
+  normal_forms_->ForEachMatch(normal_, [&](std::uint32_t form, std::size_t start) {
+    if (normal_starts_[start]) std::for_each(patterns_of_normal_[form].begin(), patterns_of_normal_[form].end(), equal);
+  });
+}
+
+void SuggestionFinder::Measure(std::uint32_t pattern, std::uint32_t ordinal) {
+  seen_[pattern] = round_;
+  const Pattern& keyword = patterns_[pattern];
+  const std::span<const std::uint32_t> name(name_.codes);
+  int edits = keyword.allowed + 1;
+  if (rule_ == MatchRule::kContains) {
+    if (MasksAllow(keyword.mask, whole_mask_, keyword.allowed, false)) {
+      edits = BoundedEditsToPart(keyword.codes, name, keyword.allowed);
+    }
+  } else {
+    if (MasksAllow(keyword.mask, whole_mask_, keyword.allowed, true)) {
+      edits = BoundedEdits(keyword.codes, name, keyword.allowed);
+    }
+    if (stem_ > 0 && edits > 0 && MasksAllow(keyword.mask, stem_mask_, keyword.allowed, true)) {
+      edits = std::min(edits, BoundedEdits(keyword.codes, name.first(stem_), keyword.allowed));
+    }
+  }
+  if (edits <= keyword.allowed) Consider(pattern, edits, ordinal);
+}
+
+void SuggestionFinder::Consider(std::uint32_t pattern, int edits, std::uint32_t ordinal) {
+  Pattern& keyword = patterns_[pattern];
+  std::size_t at = keyword.kept;
+  while (at > 0 && keyword.best[at - 1].edits > edits) --at;
+  if (at == kKept) return;
+  const std::size_t kept = std::min(keyword.kept + 1, kKept);
+  for (std::size_t move = kept - 1; move > at; --move) keyword.best[move] = keyword.best[move - 1];
+  keyword.best[at] = {ordinal, edits};
+  keyword.kept = kept;
+}
+
+std::span<const Suggestion> SuggestionFinder::Of(std::size_t keyword) const {
+  const std::uint32_t pattern = pattern_of_keyword_[keyword];
+  if (pattern == kNone) return {};
+  return std::span(patterns_[pattern].best).first(patterns_[pattern].kept);
+}
+
+}  // namespace vorlix::app

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "app/search/keyword_automaton.h"
+#include "app/search/name_matcher.h"
+#include "app/search/near_text.h"
+
+namespace vorlix::app {
+
+// A name near a keyword: the name's number in the order the names were
+// offered, and the edits between them (0 for names equal in the normalised
+// form, see AppendNormalised).
+struct Suggestion {
+  std::uint32_t ordinal = 0;
+  int edits = 0;
+};
+
+// The names near each of a few keywords, among many names offered one by
+// one. Near: lowered, the keyword and the name (or, by the exact file rule,
+// the name without its last extension; by the contains rule, some part of
+// the name) are equal in the normalised form, or at most EditsAllowed
+// edits apart. Each keyword keeps the three nearest, fewest edits first,
+// then in the order offered.
+//
+// The keywords are indexed, not the names: each keyword is cut into
+// EditsAllowed + 1 pieces with a character between neighbours, so that no
+// edit (a swap of neighbours included) touches two pieces and a near name
+// holds one of them unchanged; by the exact rules no further than the
+// allowed edits from where the keyword has it. One automaton finds the
+// pieces in a name; only keywords with a piece there are measured, after a
+// check of the characters they share. The cuts are made where a sample of
+// the names holds the pieces least often. Keywords too short for the
+// pieces are measured against every name (by the exact rules, only names
+// short enough).
+class SuggestionFinder {
+ public:
+  static constexpr std::size_t kKept = 3;
+
+  // `keywords` as typed (an empty one gets none); `sample`: lowered names
+  // like those that will be offered.
+  SuggestionFinder(std::span<const std::string> keywords, MatchRule rule, NameEncoding encoding,
+                   std::span<const std::string> sample);
+
+  // `ordinal` grows from call to call.
+  void Offer(std::string_view lowered_name, std::uint32_t ordinal);
+
+  std::span<const Suggestion> Of(std::size_t keyword) const;
+
+ private:
+  struct Pattern {
+    std::vector<std::uint32_t> codes;
+    int allowed = 1;
+    std::uint64_t mask = 0;
+    std::array<Suggestion, kKept> best{};
+    std::size_t kept = 0;
+  };
+  struct PieceUse {
+    std::uint32_t pattern;
+    std::uint32_t at;  // the piece's first character in the keyword
+  };
+  struct Piece {
+    std::uint32_t first;
+    std::uint32_t end;
+  };
+  class PieceCounts;
+
+  void AddPatterns(std::span<const std::string> keywords);
+  void IndexNormalForms();
+  void CutIntoPieces(const PieceCounts& counts);
+  std::vector<Piece> CheapestPieces(const Pattern& pattern, const PieceCounts& counts) const;
+  void OfferNormalForms(std::uint32_t ordinal);
+  void Measure(std::uint32_t pattern, std::uint32_t ordinal);
+  void Consider(std::uint32_t pattern, int edits, std::uint32_t ordinal);
+  bool Seen(std::uint32_t pattern) const { return seen_[pattern] == round_; }
+
+  MatchRule rule_;
+  NameEncoding encoding_;
+  std::vector<Pattern> patterns_;
+  std::vector<std::uint32_t> pattern_of_keyword_;
+  // Normalised forms: by the exact rules looked up whole, by the contains
+  // rule found in the name's normalised form by an automaton.
+  std::unordered_map<std::string, std::vector<std::uint32_t>> by_normal_form_;
+  std::vector<std::vector<std::uint32_t>> patterns_of_normal_;
+  std::optional<KeywordAutomaton> normal_forms_;
+  // Pieces: the uses of piece p are [use_first_[p], use_first_[p + 1]).
+  std::optional<KeywordAutomaton> pieces_;
+  std::vector<std::uint32_t> use_first_;
+  std::vector<PieceUse> uses_;
+  std::vector<std::uint32_t> measured_always_;
+  // Per name offered.
+  CharacterCodes name_;
+  std::size_t stem_ = 0;
+  std::uint64_t whole_mask_ = 0;
+  std::uint64_t stem_mask_ = 0;
+  std::string normal_;
+  std::vector<std::uint8_t> normal_starts_;
+  std::vector<std::int32_t> character_at_;
+  std::vector<std::uint32_t> seen_;
+  std::uint32_t round_ = 0;
+};
+
+}  // namespace vorlix::app

@@ -170,5 +170,37 @@ TEST(SuggestionFinder, filtered_suggestions_equal_every_keyword_against_every_na
   ExpectFilterEqualsAllPairs(NameEncoding::kUtf8, kUtf8Characters);
 }
 
+struct Example {
+  const char* keyword;
+  MatchRule rule;
+  std::vector<Found> expected;
+};
+
+// The lists people paste: a swap, a lost separator, a lost digit, a
+// full-width digit, a stray space, a double-byte character changed; and
+// one name near many files, where the nearest come first and then the
+// first met.
+TEST(SuggestionFinder, finds_the_typing_slips_of_pasted_lists) {
+  const std::vector<std::string> names = {"IMG_1243.JPG", "DSC_1234.JPG", "20230115093012567.jpg",
+                                          "\xbb\xe1\xd2\xe9\xbc\xcd\xd2\xaa.docx",  // 会议纪要
+                                          "IMG_1234.CR2", "img_1235.jpg", "IMG_1236.jpg", "IMG_2234.jpg"};
+  const std::vector<Example> examples = {
+      {"IMG_1243", MatchRule::kExactFile, {{0, 0}, {4, 1}}},
+      {"IMG_1234", MatchRule::kExactFile, {{4, 0}, {0, 1}, {5, 1}}},
+      {"DSC1234", MatchRule::kExactFile, {{1, 0}}},
+      {"2023011509301256", MatchRule::kExactFile, {{2, 1}}},
+      {"2023011509301256", MatchRule::kContains, {{2, 0}}},
+      {"IMG_\xa3\xb1" "243", MatchRule::kExactFile, {{0, 0}}},  // a full-width 1
+      {"IMG_1243 ", MatchRule::kExactFile, {{0, 0}, {4, 2}, {5, 2}}},  // nine characters: two edits
+      {"\xbb\xe1\xd2\xe9\xbc\xcd\xc2\xbc", MatchRule::kExactFile, {{3, 1}}},  // 会议纪录
+      {"MG_124", MatchRule::kContains, {{0, 0}, {4, 1}, {5, 1}}},
+      {"zzzz", MatchRule::kExactFile, {}},
+  };
+  for (const Example& example : examples) {
+    const std::vector<std::string> keywords{example.keyword};
+    EXPECT_EQ(Filtered(keywords, example.rule, NameEncoding::kGbk, names, {})[0], example.expected) << example.keyword;
+  }
+}
+
 }  // namespace
 }  // namespace vorlix::app

@@ -1,6 +1,7 @@
 #include "app/search/near_text.h"
 
 #include <algorithm>
+#include <array>
 
 #include "runtime/commands/double_byte.h"
 
@@ -45,17 +46,32 @@ void AppendCode(std::uint32_t code, std::string& text) {
   }
 }
 
+// Rows of the alignment table for texts up to this long live on the stack:
+// the table is filled for millions of pairs.
+constexpr std::size_t kRowOnStack = 512;
+
 // One row of the alignment table after another; `free_start` lets the
-// part of b begin anywhere (a part's distance), else b is taken whole.
+// part of b begin anywhere (a part's distance), else b is taken whole and
+// only the cells within `bound` of the diagonal can stay within it.
 int Align(std::span<const std::uint32_t> a, std::span<const std::uint32_t> b, int bound, bool free_start) {
   const std::size_t n = b.size();
   const int over = bound + 1;
-  std::vector<int> before_last(n + 1), last(n + 1), row(n + 1);
+  std::array<int, 3 * (kRowOnStack + 1)> on_stack;
+  std::vector<int> on_heap(n > kRowOnStack ? 3 * (n + 1) : 0);
+  int* const cells = n > kRowOnStack ? on_heap.data() : on_stack.data();
+  int* before_last = cells;
+  int* last = cells + (n + 1);
+  int* row = cells + 2 * (n + 1);
+  std::fill(cells, cells + 3 * (n + 1), over);
   for (std::size_t j = 0; j <= n; ++j) last[j] = free_start ? 0 : std::min<int>(static_cast<int>(j), over);
+  const auto band = static_cast<std::size_t>(bound);
   for (std::size_t i = 1; i <= a.size(); ++i) {
+    const std::size_t first = free_start || i <= band + 1 ? 1 : i - band;
+    const std::size_t end = free_start ? n : std::min(n, i + band);
     row[0] = std::min<int>(static_cast<int>(i), over);
-    int least = row[0];
-    for (std::size_t j = 1; j <= n; ++j) {
+    if (first > 1) row[first - 1] = over;
+    int least = first == 1 ? row[0] : over;
+    for (std::size_t j = first; j <= end; ++j) {
       int best = std::min({last[j] + 1, row[j - 1] + 1, last[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
       if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) best = std::min(best, before_last[j - 2] + 1);
       row[j] = std::min(best, over);
@@ -65,7 +81,7 @@ int Align(std::span<const std::uint32_t> a, std::span<const std::uint32_t> b, in
     std::swap(before_last, last);
     std::swap(last, row);
   }
-  return free_start ? *std::min_element(last.begin(), last.end()) : last[n];
+  return free_start ? *std::min_element(last, last + n + 1) : last[n];
 }
 
 }  // namespace
@@ -87,6 +103,10 @@ void CharacterCodes::Assign(std::string_view text, NameEncoding encoding) {
 void AppendNormalised(std::span<const std::uint32_t> codes, std::string& normal) {
   for (const std::uint32_t code : codes) {
     if (Dropped(code)) continue;
+    if (code < 0x80) {
+      normal += static_cast<char>(code);
+      continue;
+    }
     const auto wide = std::find_if(std::begin(kWideRanges), std::end(kWideRanges),
                                    [code](const WideRange& range) { return code >= range.first && code <= range.last; });
     if (wide != std::end(kWideRanges)) {

@@ -1,7 +1,6 @@
 #include "app/search/suggestion_finder.h"
 
 #include <algorithm>
-#include <bit>
 #include <limits>
 
 namespace vorlix::app {
@@ -16,16 +15,21 @@ std::uint64_t AtPosition(std::uint64_t hash, std::size_t position) {
   return hash + (position + 1) * 0x9E3779B97F4A7C15ULL;
 }
 
-std::uint64_t MaskOf(std::span<const std::uint32_t> codes) {
-  std::uint64_t mask = 0;
-  for (const std::uint32_t code : codes) mask |= std::uint64_t{1} << (code * 0x9E3779B1u >> 26);
-  return mask;
+// Characters counted in 64 buckets: a text within k edits of another
+// lacks at most k of its characters (each edit removes or changes one) and
+// has at most k others, and buckets that merge characters only hide
+// differences.
+std::uint8_t CharacterBucket(std::uint32_t code) { return static_cast<std::uint8_t>(code * 0x9E3779B1u >> 26); }
+
+void CountBuckets(std::span<const std::uint32_t> codes, std::array<std::uint16_t, 64>& buckets) {
+  for (const std::uint32_t code : codes) {
+    std::uint16_t& count = buckets[CharacterBucket(code)];
+    if (count < UINT16_MAX) ++count;
+  }
 }
 
-// Each edit takes at most one character's bit away and brings at most one.
-bool MasksAllow(std::uint64_t keyword, std::uint64_t name, int allowed, bool whole) {
-  if (std::popcount(keyword & ~name) > allowed) return false;
-  return !whole || std::popcount(name & ~keyword) <= allowed;
+bool SizesAllow(std::size_t keyword, std::size_t form, int allowed) {
+  return keyword <= form + allowed && form <= keyword + allowed;
 }
 
 bool ByPosition(MatchRule rule) { return rule != MatchRule::kContains; }
@@ -109,7 +113,11 @@ void SuggestionFinder::AddPatterns(std::span<const std::string> keywords) {
     Pattern& pattern = patterns_.emplace_back();
     pattern.codes = characters.codes;
     pattern.allowed = EditsAllowed(characters.size());
-    pattern.mask = MaskOf(pattern.codes);
+    std::array<std::uint16_t, 64> counts{};
+    CountBuckets(pattern.codes, counts);
+    for (std::size_t bucket = 0; bucket < counts.size(); ++bucket) {
+      if (counts[bucket] > 0) pattern.buckets.emplace_back(static_cast<std::uint8_t>(bucket), counts[bucket]);
+    }
   }
 }
 
@@ -219,8 +227,10 @@ void SuggestionFinder::Offer(std::string_view lowered_name, std::uint32_t ordina
     round_ = 1;
   }
   stem_ = rule_ == MatchRule::kExactFile ? StemCharacters(name_) : 0;
-  stem_mask_ = MaskOf(std::span(name_.codes).first(stem_));
-  whole_mask_ = stem_mask_ | MaskOf(std::span(name_.codes).subspan(stem_));
+  stem_buckets_.fill(0);
+  CountBuckets(std::span(name_.codes).first(stem_), stem_buckets_);
+  whole_buckets_ = stem_buckets_;
+  CountBuckets(std::span(name_.codes).subspan(stem_), whole_buckets_);
   OfferNormalForms(ordinal);
   for (const std::uint32_t pattern : measured_always_) {
     if (!Seen(pattern)) Measure(pattern, ordinal);
@@ -272,24 +282,39 @@ void SuggestionFinder::OfferNormalForms(std::uint32_t ordinal) {
   });
 }
 
+// How many of the keyword's characters the name's buckets can hold.
+std::size_t SuggestionFinder::Shared(const Pattern& pattern, const std::array<std::uint16_t, 64>& name) {
+  std::size_t shared = 0;
+  for (const auto [bucket, count] : pattern.buckets) shared += std::min(count, name[bucket]);
+  return shared;
+}
+
 void SuggestionFinder::Measure(std::uint32_t pattern, std::uint32_t ordinal) {
   seen_[pattern] = round_;
   const Pattern& keyword = patterns_[pattern];
   const std::span<const std::uint32_t> name(name_.codes);
   int edits = keyword.allowed + 1;
   if (rule_ == MatchRule::kContains) {
-    if (MasksAllow(keyword.mask, whole_mask_, keyword.allowed, false)) {
+    const std::size_t size = keyword.codes.size();
+    if (size <= Shared(keyword, whole_buckets_) + keyword.allowed) {
       edits = BoundedEditsToPart(keyword.codes, name, keyword.allowed);
     }
   } else {
-    if (MasksAllow(keyword.mask, whole_mask_, keyword.allowed, true)) {
+    const std::size_t size = keyword.codes.size();
+    if (SizesAllow(size, name.size(), keyword.allowed) && CountsAllow(keyword, whole_buckets_, name.size())) {
       edits = BoundedEdits(keyword.codes, name, keyword.allowed);
     }
-    if (stem_ > 0 && edits > 0 && MasksAllow(keyword.mask, stem_mask_, keyword.allowed, true)) {
+    if (stem_ > 0 && edits > 0 && SizesAllow(size, stem_, keyword.allowed) &&
+        CountsAllow(keyword, stem_buckets_, stem_)) {
       edits = std::min(edits, BoundedEdits(keyword.codes, name.first(stem_), keyword.allowed));
     }
   }
   if (edits <= keyword.allowed) Consider(pattern, edits, ordinal);
+}
+
+bool SuggestionFinder::CountsAllow(const Pattern& pattern, const std::array<std::uint16_t, 64>& form, std::size_t size) {
+  const std::size_t shared = Shared(pattern, form);
+  return pattern.codes.size() <= shared + pattern.allowed && size <= shared + pattern.allowed;
 }
 
 void SuggestionFinder::Consider(std::uint32_t pattern, int edits, std::uint32_t ordinal) {

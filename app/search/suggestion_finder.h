@@ -59,7 +59,8 @@ class SuggestionFinder {
   struct Pattern {
     std::vector<std::uint32_t> codes;
     int allowed = 1;
-    std::uint64_t mask = 0;
+    // Its characters by bucket (CharacterBucket) and how many of each.
+    std::vector<std::pair<std::uint8_t, std::uint16_t>> buckets;
     std::array<Suggestion, kKept> best{};
     std::size_t kept = 0;
   };
@@ -81,6 +82,8 @@ class SuggestionFinder {
   void Measure(std::uint32_t pattern, std::uint32_t ordinal);
   void Consider(std::uint32_t pattern, int edits, std::uint32_t ordinal);
   bool Seen(std::uint32_t pattern) const { return seen_[pattern] == round_; }
+  static std::size_t Shared(const Pattern& pattern, const std::array<std::uint16_t, 64>& name);
+  static bool CountsAllow(const Pattern& pattern, const std::array<std::uint16_t, 64>& form, std::size_t size);
 
   MatchRule rule_;
   NameEncoding encoding_;
@@ -99,8 +102,9 @@ class SuggestionFinder {
   // Per name offered.
   CharacterCodes name_;
   std::size_t stem_ = 0;
-  std::uint64_t whole_mask_ = 0;
-  std::uint64_t stem_mask_ = 0;
+  // Its characters by bucket, in the stem and in the whole name.
+  std::array<std::uint16_t, 64> stem_buckets_{};
+  std::array<std::uint16_t, 64> whole_buckets_{};
   std::string normal_;
   std::vector<std::uint8_t> normal_starts_;
   std::vector<std::int32_t> character_at_;

@@ -9,7 +9,7 @@ namespace vorlix::app {
 namespace {
 
 // Enough names to tell the common pieces of text from the rare ones.
-constexpr std::size_t kSampleSize = 4096;
+constexpr std::size_t kSampleSize = 2048;
 constexpr std::uint32_t kPollEvery = 4096;
 
 std::vector<std::string> Sample(const WalkedFiles& walked, NameEncoding encoding) {

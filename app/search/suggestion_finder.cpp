@@ -58,10 +58,11 @@ class SuggestionFinder::PieceCounts {
         std::uint64_t hash = 0;
         for (std::size_t end = start; end < std::min(name.size(), start + kLongestPiece); ++end) {
           hash = Step(hash, name.codes[end]);
-          ++counts_[by_position_ ? AtPosition(hash, start) : hash];
+          keys_.push_back(by_position_ ? AtPosition(hash, start) : hash);
         }
       }
     }
+    std::sort(keys_.begin(), keys_.end());
   }
 
   // How often a name of the sample could show the piece [first, end) of
@@ -79,12 +80,12 @@ class SuggestionFinder::PieceCounts {
 
  private:
   std::uint64_t Count(std::uint64_t key) const {
-    const auto found = counts_.find(key);
-    return found == counts_.end() ? 0 : found->second;
+    const auto [first, end] = std::equal_range(keys_.begin(), keys_.end(), key);
+    return static_cast<std::uint64_t>(end - first);
   }
 
   bool by_position_;
-  std::unordered_map<std::uint64_t, std::uint32_t> counts_;
+  std::vector<std::uint64_t> keys_;  // sorted: a key's count is its run
 };
 
 SuggestionFinder::SuggestionFinder(std::span<const std::string> keywords, MatchRule rule, NameEncoding encoding,
@@ -124,25 +125,20 @@ void SuggestionFinder::AddPatterns(std::span<const std::string> keywords) {
 // A keyword whose normalised form is empty (only spaces and the like) is
 // equal to no name that way: by the contains rule it would be to all.
 void SuggestionFinder::IndexNormalForms() {
-  std::vector<std::string_view> texts;
-  std::unordered_map<std::string, std::uint32_t> numbers;
   std::string normal;
   for (std::uint32_t pattern = 0; pattern < patterns_.size(); ++pattern) {
     normal.clear();
     AppendNormalised(patterns_[pattern].codes, normal);
     if (normal.empty()) continue;
-    if (rule_ != MatchRule::kContains) {
-      by_normal_form_[normal].push_back(pattern);
-      continue;
-    }
-    const auto [at, added] = numbers.emplace(normal, static_cast<std::uint32_t>(patterns_of_normal_.size()));
+    const auto [number, added] = normal_forms_by_text_.Add(normal);
     if (added) patterns_of_normal_.emplace_back();
-    patterns_of_normal_[at->second].push_back(pattern);
+    patterns_of_normal_[number].push_back(pattern);
   }
-  if (rule_ != MatchRule::kContains || numbers.empty()) return;
-  std::vector<std::string> ordered(numbers.size());
-  for (const auto& [text, number] : numbers) ordered[number] = text;
-  texts.assign(ordered.begin(), ordered.end());
+  if (rule_ != MatchRule::kContains || patterns_of_normal_.empty()) return;
+  std::vector<std::string_view> texts;
+  for (std::uint32_t number = 0; number < patterns_of_normal_.size(); ++number) {
+    texts.push_back(normal_forms_by_text_.Text(number));
+  }
   normal_forms_.emplace(texts);
 }
 
@@ -157,6 +153,10 @@ void SuggestionFinder::CutIntoPieces(const PieceCounts& counts) {
       continue;
     }
     for (const Piece& piece : CheapestPieces(keyword, counts)) {
+      if (ByPosition(rule_) && piece.end - piece.first == 1) {
+        AddSingleCharacterPiece(pattern, piece.first);
+        continue;
+      }
       std::string text = BytesOf(std::span(keyword.codes).subspan(piece.first, piece.end - piece.first));
       const auto [at, added] = numbers.emplace(std::move(text), static_cast<std::uint32_t>(texts.size()));
       if (added) {
@@ -170,10 +170,48 @@ void SuggestionFinder::CutIntoPieces(const PieceCounts& counts) {
   for (const auto& of_piece : uses) {
     uses_.insert(uses_.end(), of_piece.begin(), of_piece.end());
     use_first_.push_back(static_cast<std::uint32_t>(uses_.size()));
+    Reach reach{INT32_MAX, INT32_MIN};
+    for (const PieceUse& use : of_piece) {
+      const auto at = static_cast<std::int32_t>(use.at);
+      reach.first = std::min(reach.first, at - patterns_[use.pattern].allowed);
+      reach.last = std::max(reach.last, at + patterns_[use.pattern].allowed);
+    }
+    reach_.push_back(reach);
   }
   if (texts.empty()) return;
   const std::vector<std::string_view> views(texts.begin(), texts.end());
   pieces_.emplace(views);
+}
+
+// By the exact rules a piece of one character, which most names hold
+// somewhere, is looked for only where it may stand: within the allowed
+// edits of its place in the keyword.
+void SuggestionFinder::AddSingleCharacterPiece(std::uint32_t pattern, std::size_t at) {
+  const Pattern& keyword = patterns_[pattern];
+  const std::uint32_t code = keyword.codes[at];
+  const auto allowed = static_cast<std::size_t>(keyword.allowed);
+  if (single_bits_.size() <= at + allowed) single_bits_.resize(at + allowed + 1, 0);
+  for (std::size_t position = at > allowed ? at - allowed : 0; position <= at + allowed; ++position) {
+    single_bits_[position] |= std::uint64_t{1} << CharacterBucket(code);
+    single_pieces_[SingleKey(position, code)].push_back(pattern);
+  }
+}
+
+std::uint64_t SuggestionFinder::SingleKey(std::size_t position, std::uint32_t code) {
+  return static_cast<std::uint64_t>(position) << 32 | code;
+}
+
+void SuggestionFinder::OfferSingleCharacterPieces(std::uint32_t ordinal) {
+  const std::size_t positions = std::min(name_.size(), single_bits_.size());
+  for (std::size_t position = 0; position < positions; ++position) {
+    const std::uint32_t code = name_.codes[position];
+    if ((single_bits_[position] >> CharacterBucket(code) & 1) == 0) continue;
+    const auto found = single_pieces_.find(SingleKey(position, code));
+    if (found == single_pieces_.end()) continue;
+    for (const std::uint32_t pattern : found->second) {
+      if (!Seen(pattern)) Measure(pattern, ordinal);
+    }
+  }
 }
 
 // allowed + 1 pieces of up to kLongestPiece characters, no two adjacent,
@@ -221,6 +259,27 @@ std::vector<SuggestionFinder::Piece> SuggestionFinder::CheapestPieces(const Patt
 }
 
 void SuggestionFinder::Offer(std::string_view lowered_name, std::uint32_t ordinal) {
+  const std::uint64_t hash = HashText(lowered_name);
+  Remembered& remembered = remembered_[hash & (remembered_.size() - 1)];
+  if (remembered.hash == hash && std::string_view(remembered.name.data(), remembered.size) == lowered_name) {
+    for (std::size_t near = 0; near < remembered.near_count; ++near) {
+      Consider(remembered.near[near].pattern, remembered.near[near].edits, ordinal);
+    }
+    return;
+  }
+  near_now_.clear();
+  measured_now_ = false;
+  Measure(lowered_name, ordinal);
+  if (measured_now_ && lowered_name.size() <= remembered.name.size() && near_now_.size() <= remembered.near.size()) {
+    remembered.hash = hash;
+    remembered.size = static_cast<std::uint8_t>(lowered_name.size());
+    std::copy(lowered_name.begin(), lowered_name.end(), remembered.name.begin());
+    remembered.near_count = static_cast<std::uint8_t>(near_now_.size());
+    std::copy(near_now_.begin(), near_now_.end(), remembered.near.begin());
+  }
+}
+
+void SuggestionFinder::Measure(std::string_view lowered_name, std::uint32_t ordinal) {
   name_.Assign(lowered_name, encoding_);
   if (++round_ == 0) {
     std::fill(seen_.begin(), seen_.end(), 0);
@@ -235,12 +294,14 @@ void SuggestionFinder::Offer(std::string_view lowered_name, std::uint32_t ordina
   for (const std::uint32_t pattern : measured_always_) {
     if (!Seen(pattern)) Measure(pattern, ordinal);
   }
+  OfferSingleCharacterPieces(ordinal);
   if (!pieces_) return;
   character_at_.assign(lowered_name.size(), -1);
   for (std::size_t at = 0; at < name_.size(); ++at) character_at_[name_.starts[at]] = static_cast<std::int32_t>(at);
   pieces_->ForEachMatch(lowered_name, [&](std::uint32_t piece, std::size_t start) {
     const std::int32_t character = character_at_[start];
     if (character < 0) return;
+    if (ByPosition(rule_) && (character < reach_[piece].first || character > reach_[piece].last)) return;
     for (std::uint32_t use = use_first_[piece]; use < use_first_[piece + 1]; ++use) {
       const auto [pattern, at] = uses_[use];
       if (Seen(pattern)) continue;
@@ -260,12 +321,15 @@ void SuggestionFinder::OfferNormalForms(std::uint32_t ordinal) {
   };
   normal_.clear();
   if (rule_ != MatchRule::kContains) {
-    for (const std::size_t characters : {name_.size(), stem_}) {
-      if (characters == 0 || by_normal_form_.empty()) continue;
-      normal_.clear();
-      AppendNormalised(std::span(name_.codes).first(characters), normal_);
-      const auto found = by_normal_form_.find(normal_);
-      if (found != by_normal_form_.end()) std::for_each(found->second.begin(), found->second.end(), equal);
+    if (patterns_of_normal_.empty()) return;
+    // The stem's form is the start of the whole name's.
+    AppendNormalised(std::span(name_.codes).first(stem_), normal_);
+    const std::size_t stem_form = normal_.size();
+    AppendNormalised(std::span(name_.codes).subspan(stem_), normal_);
+    for (const std::string_view form : {std::string_view(normal_), std::string_view(normal_).substr(0, stem_form)}) {
+      const auto found = normal_forms_by_text_.Find(form);
+      if (found) std::for_each(patterns_of_normal_[*found].begin(), patterns_of_normal_[*found].end(), equal);
+      if (stem_ == 0) break;
     }
     return;
   }
@@ -291,6 +355,7 @@ std::size_t SuggestionFinder::Shared(const Pattern& pattern, const std::array<st
 
 void SuggestionFinder::Measure(std::uint32_t pattern, std::uint32_t ordinal) {
   seen_[pattern] = round_;
+  measured_now_ = true;
   const Pattern& keyword = patterns_[pattern];
   const std::span<const std::uint32_t> name(name_.codes);
   int edits = keyword.allowed + 1;
@@ -318,6 +383,7 @@ bool SuggestionFinder::CountsAllow(const Pattern& pattern, const std::array<std:
 }
 
 void SuggestionFinder::Consider(std::uint32_t pattern, int edits, std::uint32_t ordinal) {
+  near_now_.push_back({pattern, static_cast<std::int8_t>(edits)});
   Pattern& keyword = patterns_[pattern];
   std::size_t at = keyword.kept;
   while (at > 0 && keyword.best[at - 1].edits > edits) --at;

@@ -13,6 +13,7 @@
 #include "app/search/keyword_automaton.h"
 #include "app/search/name_matcher.h"
 #include "app/search/near_text.h"
+#include "app/search/text_table.h"
 
 namespace vorlix::app {
 
@@ -73,11 +74,29 @@ class SuggestionFinder {
     std::uint32_t end;
   };
   class PieceCounts;
+  struct Near {
+    std::uint32_t pattern;
+    std::int8_t edits;
+  };
+  // A name that had to be measured, and what it was near: names met again
+  // (a camera's IMG_0001.JPG in every folder of shots) take it from here.
+  struct Remembered {
+    std::uint64_t hash = 0;
+    std::uint8_t size = 0;
+    std::uint8_t near_count = 0;
+    std::array<char, 46> name{};
+    std::array<Near, 2> near{};
+  };
+  static constexpr std::size_t kRemembered = std::size_t{1} << 15;
 
   void AddPatterns(std::span<const std::string> keywords);
   void IndexNormalForms();
   void CutIntoPieces(const PieceCounts& counts);
   std::vector<Piece> CheapestPieces(const Pattern& pattern, const PieceCounts& counts) const;
+  void Measure(std::string_view lowered_name, std::uint32_t ordinal);
+  void AddSingleCharacterPiece(std::uint32_t pattern, std::size_t at);
+  static std::uint64_t SingleKey(std::size_t position, std::uint32_t code);
+  void OfferSingleCharacterPieces(std::uint32_t ordinal);
   void OfferNormalForms(std::uint32_t ordinal);
   void Measure(std::uint32_t pattern, std::uint32_t ordinal);
   void Consider(std::uint32_t pattern, int edits, std::uint32_t ordinal);
@@ -91,14 +110,26 @@ class SuggestionFinder {
   std::vector<std::uint32_t> pattern_of_keyword_;
   // Normalised forms: by the exact rules looked up whole, by the contains
   // rule found in the name's normalised form by an automaton.
-  std::unordered_map<std::string, std::vector<std::uint32_t>> by_normal_form_;
-  std::vector<std::vector<std::uint32_t>> patterns_of_normal_;
+  TextTable normal_forms_by_text_;
+  std::vector<std::vector<std::uint32_t>> patterns_of_normal_;  // by the form's number
   std::optional<KeywordAutomaton> normal_forms_;
   // Pieces: the uses of piece p are [use_first_[p], use_first_[p + 1]).
   std::optional<KeywordAutomaton> pieces_;
   std::vector<std::uint32_t> use_first_;
   std::vector<PieceUse> uses_;
+  // By the exact rules, where in a name each piece may stand for any of
+  // its uses.
+  struct Reach {
+    std::int32_t first;
+    std::int32_t last;
+  };
+  std::vector<Reach> reach_;
   std::vector<std::uint32_t> measured_always_;
+  // By the exact rules, pieces of one character by where they may stand:
+  // per position a bit per character bucket, then the keywords by
+  // position and character.
+  std::vector<std::uint64_t> single_bits_;
+  std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> single_pieces_;
   // Per name offered.
   CharacterCodes name_;
   std::size_t stem_ = 0;
@@ -110,6 +141,9 @@ class SuggestionFinder {
   std::vector<std::int32_t> character_at_;
   std::vector<std::uint32_t> seen_;
   std::uint32_t round_ = 0;
+  std::vector<Remembered> remembered_ = std::vector<Remembered>(kRemembered);
+  bool measured_now_ = false;
+  std::vector<Near> near_now_;
 };
 
 }  // namespace vorlix::app

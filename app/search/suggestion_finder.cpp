@@ -261,7 +261,7 @@ std::vector<SuggestionFinder::Piece> SuggestionFinder::CheapestPieces(const Patt
 void SuggestionFinder::Offer(std::string_view lowered_name, std::uint32_t ordinal) {
   const std::uint64_t hash = HashText(lowered_name);
   Remembered& remembered = remembered_[hash & (remembered_.size() - 1)];
-  if (remembered.hash == hash && std::string_view(remembered.name.data(), remembered.size) == lowered_name) {
+  if (remembered.filled && remembered.hash == hash && std::string_view(remembered.name.data(), remembered.size) == lowered_name) {
     for (std::size_t near = 0; near < remembered.near_count; ++near) {
       Consider(remembered.near[near].pattern, remembered.near[near].edits, ordinal);
     }
@@ -271,6 +271,7 @@ void SuggestionFinder::Offer(std::string_view lowered_name, std::uint32_t ordina
   measured_now_ = false;
   Measure(lowered_name, ordinal);
   if (measured_now_ && lowered_name.size() <= remembered.name.size() && near_now_.size() <= remembered.near.size()) {
+    remembered.filled = true;
     remembered.hash = hash;
     remembered.size = static_cast<std::uint8_t>(lowered_name.size());
     std::copy(lowered_name.begin(), lowered_name.end(), remembered.name.begin());

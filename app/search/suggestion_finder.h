@@ -82,6 +82,7 @@ class SuggestionFinder {
   // (a camera's IMG_0001.JPG in every folder of shots) take it from here.
   struct Remembered {
     std::uint64_t hash = 0;
+    bool filled = false;
     std::uint8_t size = 0;
     std::uint8_t near_count = 0;
     std::array<char, 46> name{};

@@ -49,6 +49,7 @@ class RowOutput {
   RowOutput(OutputBuffer& output, std::size_t keyword_count, const Modes& modes, const FindStreams& streams)
       : output_(output),
         found_(modes.only_found ? keyword_count : 0, false),
+        unfound_(found_.size()),
         modes_(modes),
         streams_(streams) {}
 
@@ -62,6 +63,7 @@ class RowOutput {
       return;
     }
     if (modes_.only_found) {
+      if (!found_[keyword]) --unfound_;
       found_[keyword] = true;
       return;
     }
@@ -85,6 +87,7 @@ class RowOutput {
   }
   void FolderNotListed(std::string_view folder) { NotListed(folder, ": cannot be listed\n"); }
   bool folders_missed() const { return folders_missed_; }
+  bool AllFound() const { return unfound_ == 0; }
 
   std::vector<std::string> NotFound(const std::vector<std::string>& keywords) const {
     std::vector<std::string> missing;
@@ -125,6 +128,7 @@ class RowOutput {
 
   OutputBuffer& output_;
   std::vector<bool> found_;
+  std::size_t unfound_;
   Modes modes_;
   std::string path_;
   const FindStreams& streams_;
@@ -138,17 +142,25 @@ class FileRows final : public FileWalkSink {
              std::uint32_t keyword) override {
     rows_.Row(folder, name_on_disk, name, keyword);
   }
+  // The files are kept only while some keyword has found nothing.
   void OnFile(std::string_view folder, std::string_view name_on_disk) override {
-    walked_->AddFile(folder, name_on_disk);
+    if (KeepingFiles()) walked_->AddFile(folder, name_on_disk);
   }
   void OnKeptFolder(std::string_view folder, const FolderRecord& kept) override {
-    if (walked_) walked_->AddKeptFolder(folder, kept);
+    if (KeepingFiles()) walked_->AddKeptFolder(folder, kept);
   }
   bool ShouldStop() override { return rows_.ShouldStop(); }
   void OnRootNotListed(std::string_view root) override { rows_.RootNotListed(root); }
   void OnFolderNotListed(std::string_view folder) override { rows_.FolderNotListed(folder); }
 
  private:
+  bool KeepingFiles() {
+    if (walked_ == nullptr) return false;
+    if (!rows_.AllFound()) return true;
+    if (walked_->size() > 0) walked_->Clear();
+    return false;
+  }
+
   RowOutput& rows_;
   WalkedFiles* walked_;
 };

@@ -177,6 +177,7 @@ void SuggestionFinder::CutIntoPieces(const PieceCounts& counts) {
       reach.last = std::max(reach.last, at + patterns_[use.pattern].allowed);
     }
     reach_.push_back(reach);
+    scanned_characters_ = std::max<std::size_t>(scanned_characters_, std::max(reach.last, 0) + kLongestPiece);
   }
   if (texts.empty()) return;
   const std::vector<std::string_view> views(texts.begin(), texts.end());
@@ -268,9 +269,9 @@ void SuggestionFinder::Offer(std::string_view lowered_name, std::uint32_t ordina
     return;
   }
   near_now_.clear();
-  measured_now_ = false;
+  measured_now_ = 0;
   Measure(lowered_name, ordinal);
-  if (measured_now_ && lowered_name.size() <= remembered.name.size() && near_now_.size() <= remembered.near.size()) {
+  if (measured_now_ >= kWorthRemembering && lowered_name.size() <= remembered.name.size() && near_now_.size() <= remembered.near.size()) {
     remembered.filled = true;
     remembered.hash = hash;
     remembered.size = static_cast<std::uint8_t>(lowered_name.size());
@@ -299,7 +300,11 @@ void SuggestionFinder::Measure(std::string_view lowered_name, std::uint32_t ordi
   if (!pieces_) return;
   character_at_.assign(lowered_name.size(), -1);
   for (std::size_t at = 0; at < name_.size(); ++at) character_at_[name_.starts[at]] = static_cast<std::int32_t>(at);
-  pieces_->ForEachMatch(lowered_name, [&](std::uint32_t piece, std::size_t start) {
+  // By the exact rules no piece stands further in than its reach.
+  const std::string_view scanned =
+      ByPosition(rule_) ? lowered_name.substr(0, name_.starts[std::min(name_.size(), scanned_characters_)])
+                        : lowered_name;
+  pieces_->ForEachMatch(scanned, [&](std::uint32_t piece, std::size_t start) {
     const std::int32_t character = character_at_[start];
     if (character < 0) return;
     if (ByPosition(rule_) && (character < reach_[piece].first || character > reach_[piece].last)) return;
@@ -356,7 +361,7 @@ std::size_t SuggestionFinder::Shared(const Pattern& pattern, const std::array<st
 
 void SuggestionFinder::Measure(std::uint32_t pattern, std::uint32_t ordinal) {
   seen_[pattern] = round_;
-  measured_now_ = true;
+  ++measured_now_;
   const Pattern& keyword = patterns_[pattern];
   const std::span<const std::uint32_t> name(name_.codes);
   int edits = keyword.allowed + 1;

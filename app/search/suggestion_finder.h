@@ -89,6 +89,9 @@ class SuggestionFinder {
     std::array<Near, 2> near{};
   };
   static constexpr std::size_t kRemembered = std::size_t{1} << 15;
+  // Names measured against fewer keywords are measured again: kept, they
+  // would push out the names that cost most.
+  static constexpr std::uint32_t kWorthRemembering = 4;
 
   void AddPatterns(std::span<const std::string> keywords);
   void IndexNormalForms();
@@ -125,6 +128,7 @@ class SuggestionFinder {
     std::int32_t last;
   };
   std::vector<Reach> reach_;
+  std::size_t scanned_characters_ = 0;  // by the exact rules, the most any piece's reach needs
   std::vector<std::uint32_t> measured_always_;
   // By the exact rules, pieces of one character by where they may stand:
   // per position a bit per character bucket, then the keywords by
@@ -143,7 +147,7 @@ class SuggestionFinder {
   std::vector<std::uint32_t> seen_;
   std::uint32_t round_ = 0;
   std::vector<Remembered> remembered_ = std::vector<Remembered>(kRemembered);
-  bool measured_now_ = false;
+  std::uint32_t measured_now_ = 0;  // keywords measured for the name at hand
   std::vector<Near> near_now_;
 };
 

@@ -37,11 +37,13 @@ struct Suggestion {
 // edit (a swap of neighbours included) touches two pieces and a near name
 // holds one of them unchanged; by the exact rules no further than the
 // allowed edits from where the keyword has it. One automaton finds the
-// pieces in a name; only keywords with a piece there are measured, after a
-// check of the characters they share. The cuts are made where a sample of
-// the names holds the pieces least often. Keywords too short for the
-// pieces are measured against every name (by the exact rules, only names
-// short enough).
+// pieces in a name (by the exact rules, pieces of one character are looked
+// up where they may stand instead); only keywords with a piece there are
+// measured, after a check of the characters they share. The cuts are made
+// where a sample of the names holds the pieces least often. Keywords too
+// short for the pieces are measured against every name (by the exact
+// rules, only names short enough). A name met again takes what it was
+// near the last time, when that is still remembered.
 class SuggestionFinder {
  public:
   static constexpr std::size_t kKept = 3;

@@ -1,6 +1,9 @@
 #include "app/search/name_suggestions.h"
 
 #include <algorithm>
+#include <atomic>
+#include <iterator>
+#include <thread>
 #include <unordered_map>
 
 #include "app/search/suggestion_finder.h"
@@ -11,6 +14,8 @@ namespace {
 // Enough names to tell the common pieces of text from the rare ones.
 constexpr std::size_t kSampleSize = 2048;
 constexpr std::uint32_t kPollEvery = 4096;
+// Fewer names are not worth a second thread.
+constexpr std::size_t kSharedFrom = 65536;
 
 std::vector<std::string> Sample(const WalkedFiles& walked, NameEncoding encoding) {
   const std::size_t stride = std::max<std::size_t>(1, walked.size() / kSampleSize);
@@ -27,28 +32,79 @@ std::vector<std::string> Sample(const WalkedFiles& walked, NameEncoding encoding
   return sample;
 }
 
+// Offers the names numbered [first, end) in walk order; false when
+// `should_stop`, polled every few thousand names, said stop.
+bool OfferRange(SuggestionFinder& finder, const WalkedFiles& walked, NameEncoding encoding, std::size_t first,
+                std::size_t end, const std::function<bool()>& should_stop) {
+  LoweredName lowered;
+  std::size_t ordinal = 0;
+  bool stopped = false;
+  walked.ForEach([&](std::string_view, std::string_view name) {
+    if (ordinal >= end) return false;
+    if (ordinal >= first) {
+      if ((ordinal - first) % kPollEvery == 0 && should_stop()) return !(stopped = true);
+      lowered.Assign(name, encoding);
+      finder.Offer(lowered.text(), static_cast<std::uint32_t>(ordinal));
+    }
+    ++ordinal;
+    return true;
+  });
+  return !stopped;
+}
+
+// Both halves' nearest, nearest first and then in walk order.
+std::vector<Suggestion> Merged(std::span<const Suggestion> first, std::span<const Suggestion> second) {
+  std::vector<Suggestion> merged;
+  std::merge(first.begin(), first.end(), second.begin(), second.end(), std::back_inserter(merged),
+             [](const Suggestion& a, const Suggestion& b) {
+               return a.edits != b.edits ? a.edits < b.edits : a.ordinal < b.ordinal;
+             });
+  merged.resize(std::min(merged.size(), SuggestionFinder::kKept));
+  return merged;
+}
+
+// The nearest files of each keyword. The second half of the names goes to
+// a thread of its own: the walk has ended, so the processor it used is
+// free. The calling thread alone polls `should_stop`.
+std::optional<std::vector<std::vector<Suggestion>>> Nearest(std::span<const std::string> keywords, MatchRule rule,
+                                                            NameEncoding encoding, const WalkedFiles& walked,
+                                                            const std::function<bool()>& should_stop) {
+  const std::vector<std::string> sample = Sample(walked, encoding);
+  const std::size_t half = walked.size() >= kSharedFrom ? walked.size() / 2 : walked.size();
+  std::optional<SuggestionFinder> second;
+  std::atomic<bool> stopping = false;
+  std::thread helper;
+  if (half < walked.size()) {
+    helper = std::thread([&] {
+      second.emplace(keywords, rule, encoding, sample);
+      OfferRange(*second, walked, encoding, half, walked.size(), [&stopping] { return stopping.load(); });
+    });
+  }
+  SuggestionFinder first(keywords, rule, encoding, sample);
+  const bool offered = OfferRange(first, walked, encoding, 0, half, [&] { return stopping = should_stop(); });
+  if (helper.joinable()) helper.join();
+  if (!offered || stopping) return std::nullopt;
+  std::vector<std::vector<Suggestion>> nearest(keywords.size());
+  for (std::size_t keyword = 0; keyword < keywords.size(); ++keyword) {
+    nearest[keyword] = Merged(first.Of(keyword), second ? second->Of(keyword) : std::span<const Suggestion>());
+  }
+  return nearest;
+}
+
 }  // namespace
 
 std::optional<std::vector<std::vector<std::string>>> SuggestPaths(std::span<const std::string> keywords,
                                                                   MatchRule rule, NameEncoding encoding,
                                                                   const WalkedFiles& walked, bool lowered_paths,
                                                                   const std::function<bool()>& should_stop) {
-  SuggestionFinder finder(keywords, rule, encoding, Sample(walked, encoding));
-  LoweredName lowered;
-  std::uint32_t ordinal = 0;
-  const bool offered = walked.ForEach([&](std::string_view, std::string_view name) {
-    if (ordinal % kPollEvery == 0 && should_stop()) return false;
-    lowered.Assign(name, encoding);
-    finder.Offer(lowered.text(), ordinal++);
-    return true;
-  });
-  if (!offered) return std::nullopt;
-
+  const auto nearest = Nearest(keywords, rule, encoding, walked, should_stop);
+  if (!nearest) return std::nullopt;
   std::unordered_map<std::uint32_t, std::string> paths;
-  for (std::size_t keyword = 0; keyword < keywords.size(); ++keyword) {
-    for (const Suggestion& suggestion : finder.Of(keyword)) paths.emplace(suggestion.ordinal, std::string());
+  for (const auto& of_keyword : *nearest) {
+    for (const Suggestion& suggestion : of_keyword) paths.emplace(suggestion.ordinal, std::string());
   }
-  ordinal = 0;
+  std::uint32_t ordinal = 0;
+  LoweredName lowered;
   if (!paths.empty()) {
     walked.ForEach([&](std::string_view folder, std::string_view name) {
       const auto wanted = paths.find(ordinal++);
@@ -63,7 +119,7 @@ std::optional<std::vector<std::vector<std::string>>> SuggestPaths(std::span<cons
   }
   std::vector<std::vector<std::string>> result(keywords.size());
   for (std::size_t keyword = 0; keyword < keywords.size(); ++keyword) {
-    for (const Suggestion& suggestion : finder.Of(keyword)) result[keyword].push_back(paths[suggestion.ordinal]);
+    for (const Suggestion& suggestion : (*nearest)[keyword]) result[keyword].push_back(paths[suggestion.ordinal]);
   }
   return result;
 }

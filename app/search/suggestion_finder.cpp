@@ -355,7 +355,7 @@ void SuggestionFinder::OfferNormalForms(std::uint32_t ordinal) {
 // How many of the keyword's characters the name's buckets can hold.
 std::size_t SuggestionFinder::Shared(const Pattern& pattern, const std::array<std::uint16_t, 64>& name) {
   std::size_t shared = 0;
-  for (const auto [bucket, count] : pattern.buckets) shared += std::min(count, name[bucket]);
+  for (const auto& [bucket, count] : pattern.buckets) shared += std::min(count, name[bucket]);
   return shared;
 }
 

@@ -23,6 +23,8 @@ TEST(SuggestPaths, gives_the_paths_one_finder_gives_when_the_names_are_shared_be
     const std::string path = "/photos/" + std::to_string(folder) + "/";
     for (int shot = 0; shot < 1000; ++shot) {
       std::snprintf(name, sizeof name, "IMG_%04d.JPG", (folder * 37 + shot) % 3000);
+      // The first name of the second half, and the only one near "bondary".
+      if (folder * 1000 + shot == 35000) std::snprintf(name, sizeof name, "Boundary.txt");
       walked.AddFile(path, name);
       paths.push_back(path + name);
       LoweredName lower;
@@ -30,7 +32,8 @@ TEST(SuggestPaths, gives_the_paths_one_finder_gives_when_the_names_are_shared_be
       lowered.emplace_back(lower.text());
     }
   }
-  const std::vector<std::string> keywords{"IMG_1243", "img_12", "IMG-0007", "IMG_2999.JPG", "nothing near"};
+  const std::vector<std::string> keywords{"IMG_1243", "img_12", "IMG-0007", "IMG_2999.JPG", "nothing near",
+                                              "bondary"};
   for (const MatchRule rule : {MatchRule::kExactFile, MatchRule::kContains}) {
     SuggestionFinder one(keywords, rule, NameEncoding::kUtf8, {});
     for (std::uint32_t at = 0; at < lowered.size(); ++at) one.Offer(lowered[at], at);
@@ -43,6 +46,7 @@ TEST(SuggestPaths, gives_the_paths_one_finder_gives_when_the_names_are_shared_be
     ASSERT_TRUE(suggested.has_value());
     EXPECT_EQ(*suggested, expected) << static_cast<int>(rule);
     EXPECT_EQ((*suggested)[0].size(), 3u) << "many files are near";
+    EXPECT_EQ((*suggested)[5], std::vector<std::string>{"/photos/35/Boundary.txt"});
   }
 }
 

@@ -13,7 +13,11 @@ namespace {
 
 // Enough names to tell the common pieces of text from the rare ones.
 constexpr std::size_t kSampleSize = 2048;
-constexpr std::uint32_t kPollEvery = 4096;
+// Names are shared out between two threads in stretches of this many,
+// turn about, so that a part of the tree that costs more (a camera's
+// folders) falls to both; each stretch takes a few milliseconds, and a stop
+// is looked for before each.
+constexpr std::size_t kStretch = 4096;
 // Fewer names are not worth a second thread.
 constexpr std::size_t kSharedFrom = 65536;
 
@@ -32,17 +36,18 @@ std::vector<std::string> Sample(const WalkedFiles& walked, NameEncoding encoding
   return sample;
 }
 
-// Offers the names numbered [first, end) in walk order; false when
-// `should_stop`, polled every few thousand names, said stop.
-bool OfferRange(SuggestionFinder& finder, const WalkedFiles& walked, NameEncoding encoding, std::size_t first,
-                std::size_t end, const std::function<bool()>& should_stop) {
+// Offers the names of every `parts`-th stretch of kStretch names, from
+// stretch `part` on, in walk order; false when `should_stop`, polled at the
+// start of each stretch, said stop.
+bool OfferStretches(SuggestionFinder& finder, const WalkedFiles& walked, NameEncoding encoding, std::size_t part,
+                    std::size_t parts, const std::function<bool()>& should_stop) {
   LoweredName lowered;
   std::size_t ordinal = 0;
   bool stopped = false;
   walked.ForEach([&](std::string_view, std::string_view name) {
-    if (ordinal >= end) return false;
-    if (ordinal >= first) {
-      if ((ordinal - first) % kPollEvery == 0 && should_stop()) return !(stopped = true);
+    const std::size_t stretch = ordinal / kStretch;
+    if (stretch % parts == part) {
+      if (ordinal % kStretch == 0 && should_stop()) return !(stopped = true);
       lowered.Assign(name, encoding);
       finder.Offer(lowered.text(), static_cast<std::uint32_t>(ordinal));
     }
@@ -63,25 +68,25 @@ std::vector<Suggestion> Merged(std::span<const Suggestion> first, std::span<cons
   return merged;
 }
 
-// The nearest files of each keyword. The second half of the names goes to
-// a thread of its own: the walk has ended, so the processor it used is
-// free. The calling thread alone polls `should_stop`.
+// The nearest files of each keyword. Half the names go to a thread of
+// their own: the walk has ended, so the processor it used is free. The
+// calling thread alone polls `should_stop`.
 std::optional<std::vector<std::vector<Suggestion>>> Nearest(std::span<const std::string> keywords, MatchRule rule,
                                                             NameEncoding encoding, const WalkedFiles& walked,
                                                             const std::function<bool()>& should_stop) {
   const std::vector<std::string> sample = Sample(walked, encoding);
-  const std::size_t half = walked.size() >= kSharedFrom ? walked.size() / 2 : walked.size();
+  const std::size_t parts = walked.size() >= kSharedFrom ? 2 : 1;
   std::optional<SuggestionFinder> second;
   std::atomic<bool> stopping = false;
   std::thread helper;
-  if (half < walked.size()) {
+  if (parts == 2) {
     helper = std::thread([&] {
       second.emplace(keywords, rule, encoding, sample);
-      OfferRange(*second, walked, encoding, half, walked.size(), [&stopping] { return stopping.load(); });
+      OfferStretches(*second, walked, encoding, 1, parts, [&stopping] { return stopping.load(); });
     });
   }
   SuggestionFinder first(keywords, rule, encoding, sample);
-  const bool offered = OfferRange(first, walked, encoding, 0, half, [&] { return stopping = should_stop(); });
+  const bool offered = OfferStretches(first, walked, encoding, 0, parts, [&] { return stopping = should_stop(); });
   if (helper.joinable()) helper.join();
   if (!offered || stopping) return std::nullopt;
   std::vector<std::vector<Suggestion>> nearest(keywords.size());
@@ -104,9 +109,12 @@ std::optional<std::vector<std::vector<std::string>>> SuggestPaths(std::span<cons
     for (const Suggestion& suggestion : of_keyword) paths.emplace(suggestion.ordinal, std::string());
   }
   std::uint32_t ordinal = 0;
+  std::uint32_t last_wanted = 0;
+  for (const auto& [wanted, path] : paths) last_wanted = std::max(last_wanted, wanted);
   LoweredName lowered;
   if (!paths.empty()) {
     walked.ForEach([&](std::string_view folder, std::string_view name) {
+      if (ordinal > last_wanted) return false;
       const auto wanted = paths.find(ordinal++);
       if (wanted == paths.end()) return true;
       if (lowered_paths) {

@@ -23,8 +23,9 @@ TEST(SuggestPaths, gives_the_paths_one_finder_gives_when_the_names_are_shared_be
     const std::string path = "/photos/" + std::to_string(folder) + "/";
     for (int shot = 0; shot < 1000; ++shot) {
       std::snprintf(name, sizeof name, "IMG_%04d.JPG", (folder * 37 + shot) % 3000);
-      // The first name of the second half, and the only one near "bondary".
-      if (folder * 1000 + shot == 35000) std::snprintf(name, sizeof name, "Boundary.txt");
+      // The first name of a stretch for the second thread, and the only
+      // one near "bondary".
+      if (folder * 1000 + shot == 4096 * 5) std::snprintf(name, sizeof name, "Boundary.txt");
       walked.AddFile(path, name);
       paths.push_back(path + name);
       LoweredName lower;
@@ -46,7 +47,7 @@ TEST(SuggestPaths, gives_the_paths_one_finder_gives_when_the_names_are_shared_be
     ASSERT_TRUE(suggested.has_value());
     EXPECT_EQ(*suggested, expected) << static_cast<int>(rule);
     EXPECT_EQ((*suggested)[0].size(), 3u) << "many files are near";
-    EXPECT_EQ((*suggested)[5], std::vector<std::string>{"/photos/35/Boundary.txt"});
+    EXPECT_EQ((*suggested)[5], std::vector<std::string>{"/photos/20/Boundary.txt"});
   }
 }
 

@@ -27,7 +27,9 @@ std::size_t KeptFileCount(const FolderRecord& kept) {
 }  // namespace
 
 void WalkedFiles::StartRun(std::string_view folder, std::uint32_t kept) {
-  runs_.push_back({folders_.size(), folder.size(), name_sizes_.size(), names_.size(), name_sizes_.size(), kept});
+  const std::size_t block = blocks_.empty() ? 0 : blocks_.size() - 1;
+  const std::size_t at = blocks_.empty() ? 0 : blocks_.back().size();
+  runs_.push_back({folders_.size(), folder.size(), name_sizes_.size(), block, at, name_sizes_.size(), kept});
   folders_.append(folder);
 }
 
@@ -39,7 +41,11 @@ void WalkedFiles::AddFile(std::string_view folder, std::string_view name_on_disk
       std::string_view(folders_).substr(runs_.back().folder_at, runs_.back().folder_size) != folder) {
     StartRun(folder, kListed);
   }
-  names_.append(name_on_disk);
+  // A name never straddles two blocks: one that does not fit starts the next.
+  if (blocks_.empty() || blocks_.back().size() + name_on_disk.size() > kBlockBytes) {
+    blocks_.emplace_back().reserve(kBlockBytes);
+  }
+  blocks_.back().append(name_on_disk);
   name_sizes_.push_back(static_cast<std::uint16_t>(name_on_disk.size()));
   runs_.back().end_name = name_sizes_.size();
   ++files_;
@@ -61,9 +67,14 @@ bool WalkedFiles::ForEach(const Visit& visit) const {
       if (!packed_entries::Replay(kept_[run.kept].entries, files)) return false;
       continue;
     }
+    std::size_t block = run.block;
     std::size_t at = run.names_at;
     for (std::size_t name = run.first_name; name < run.end_name; ++name) {
-      if (!visit(folder, std::string_view(names_).substr(at, name_sizes_[name]))) return false;
+      if (at + name_sizes_[name] > blocks_[block].size()) {
+        ++block;
+        at = 0;
+      }
+      if (!visit(folder, std::string_view(blocks_[block]).substr(at, name_sizes_[name]))) return false;
       at += name_sizes_[name];
     }
   }

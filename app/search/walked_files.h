@@ -12,7 +12,8 @@
 namespace vorlix::app {
 
 // The files a walk met, in the order it met them, kept while a search
-// needs them: names back to back in one buffer with their sizes, each
+// needs them: names back to back in blocks of a fixed size (a buffer that
+// doubles would hold twice the names for a moment) with their sizes, each
 // folder's path once for its run of files; a folder the index gave whole
 // is kept as its record, whose entries are already in memory.
 class WalkedFiles {
@@ -29,18 +30,20 @@ class WalkedFiles {
 
  private:
   static constexpr std::uint32_t kListed = UINT32_MAX;
+  static constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
   struct Run {
     std::size_t folder_at;
     std::size_t folder_size;
     std::size_t first_name;  // in name_sizes_
-    std::size_t names_at;    // in names_
+    std::size_t block;       // where its names begin in blocks_
+    std::size_t names_at;
     std::size_t end_name;
     std::uint32_t kept;      // in kept_, or kListed for names of its own
   };
   void StartRun(std::string_view folder, std::uint32_t kept);
 
   std::string folders_;
-  std::string names_;
+  std::vector<std::string> blocks_;
   std::vector<std::uint16_t> name_sizes_;
   std::vector<Run> runs_;
   std::vector<FolderRecord> kept_;

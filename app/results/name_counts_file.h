@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/search/name_counts.h"
+#include "app/search/search_run.h"
 #include "runtime/core/values/value.h"
 
 namespace vorlix::app {
@@ -15,7 +16,10 @@ inline constexpr std::size_t kCountsPathsShown = 10;
 // names, then the names that found several files under their heading
 // line, then the other names (under a heading of their own when the first
 // group is there), each group in the names' order. A name's line holds the
-// name, its count and its first paths, one a field.
-std::string NameCountsFile(std::span<const core::Text> names, std::span<const NameCounts::Count> counts);
+// name, its count and its first paths, one a field. A name that found
+// nothing and has suggestions (by its lowered text) gives them one a field
+// in the last column, after room for the paths.
+std::string NameCountsFile(std::span<const core::Text> names, std::span<const NameCounts::Count> counts,
+                           const SuggestedPaths& suggestions);
 
 }  // namespace vorlix::app

@@ -26,7 +26,7 @@ core::HandlerResult WriteNameCounts(std::span<const core::Value>) {
   const std::int32_t rows = commands::ListViewGetCount(results);
   for (std::int32_t row = 0; row < rows; ++row) counts.AddRow(commands::ListViewGetText(results, row), '\\');
 
-  const std::string file = NameCountsFile(names, counts.counts());
+  const std::string file = NameCountsFile(names, counts.counts(), SuggestionsOfShownRows());
   const core::Text path = commands::GetRunDirectory() + "\\" + core::Text(texts::kCountsFileName);
   const auto bytes = reinterpret_cast<const std::uint8_t*>(file.data());
   if (!commands::ReplaceFileContent(path, commands::ByteSetView(bytes, file.size()))) {

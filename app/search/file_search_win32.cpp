@@ -10,6 +10,7 @@
 #include "app/search/event_budget.h"
 #include "app/search/file_walk.h"
 #include "app/search/folder_index_use.h"
+#include "app/search/name_suggestions.h"
 #include "app/search/row_sources.h"
 #include "app/search/search_run.h"
 #include "runtime/commands/conversion_commands.h"
@@ -32,24 +33,43 @@ class RunningSearch {
 
 // Each match becomes the top row: the newest match is shown first. A row
 // keeps the tag of the root it was found under, with its name on disk.
+// Every file met is kept for the suggestions until every keyword has found
+// one.
 class ResultRows : public FileWalkSink {
  public:
-  explicit ResultRows(EventBudget& budget) : budget_(budget) {}
+  ResultRows(EventBudget& budget, std::size_t keywords) : budget_(budget), found_(keywords, false), unfound_(keywords) {}
 
   void SetRoot(std::size_t root_index) { root_index_ = root_index; }
 
-  void OnRow(std::string_view folder, std::string_view name, std::string_view name_on_disk, std::uint32_t) override {
+  void OnRow(std::string_view folder, std::string_view name, std::string_view name_on_disk,
+             std::uint32_t keyword) override {
+    if (!found_[keyword]) {
+      found_[keyword] = true;
+      if (--unfound_ == 0) walked_.Clear();
+    }
     path_.assign(folder).append(name);
     const std::string_view texts[] = {path_, name};
     commands::ListViewInsertRow(results_, 0, texts, RowTagOfFile(root_index_, name, name_on_disk));
   }
+  void OnFile(std::string_view folder, std::string_view name_on_disk) override {
+    if (unfound_ > 0) walked_.AddFile(folder, name_on_disk);
+  }
+  void OnKeptFolder(std::string_view folder, const FolderRecord& kept) override {
+    if (unfound_ > 0) walked_.AddKeptFolder(folder, kept);
+  }
   bool ShouldStop() override { return !budget_.KeepGoing(); }
+
+  bool Found(std::size_t keyword) const { return found_[keyword]; }
+  WalkedFiles& walked() { return walked_; }
 
  private:
   EventBudget& budget_;
   const core::UnitReference results_ = MainWindowList(超级列表框1);
   core::Text path_;
   std::size_t root_index_ = 0;
+  std::vector<bool> found_;
+  std::size_t unfound_;
+  WalkedFiles walked_;
 };
 
 // Two threads list (and compare) folders ahead while the window thread
@@ -59,12 +79,45 @@ constexpr unsigned kListingThreads = 2;
 
 // The list shows every row once the window turns to its messages, right
 // after the search: a stop then ends the search without waiting for the
-// count change and its repaint.
-void ShowEndStatus(const core::UnitReference& results) {
+// count change and its repaint. The names with suggestions are counted
+// after the rows, when there are any.
+void ShowEndStatus(const core::UnitReference& results, std::size_t suggested) {
   commands::ListViewFlushCountSoon(results);
   const std::int32_t rows = commands::ListViewGetCount(results);
-  SetLabelCaption(标签_状态, core::Text(texts::kFilesFoundBefore) + commands::ToText(core::Value(rows)) +
-                                 core::Text(texts::kFoundAfter));
+  core::Text status = core::Text(texts::kFilesFoundBefore) + commands::ToText(core::Value(rows)) +
+                      core::Text(texts::kFoundAfter);
+  if (suggested > 0) {
+    status += core::Text(texts::kSuggestedBefore) +
+              commands::ToText(core::Value(static_cast<std::int32_t>(suggested))) + core::Text(texts::kSuggestedAfter);
+  }
+  SetLabelCaption(标签_状态, status);
+}
+
+// Finds the files near each keyword that found nothing, among those the
+// walk met, processing events on the budget as the walk does; a stop ends
+// it with no suggestions. Gives how many keywords have some.
+std::size_t SuggestForNotFound(const std::vector<core::Text>& keywords, ResultRows& rows, MatchRule rule,
+                               EventBudget& budget) {
+  std::vector<std::string> missing;
+  for (std::size_t keyword = 0; keyword < keywords.size(); ++keyword) {
+    if (!rows.Found(keyword)) missing.push_back(keywords[keyword]);
+  }
+  if (missing.empty()) return 0;
+  const auto paths =
+      SuggestPaths(missing, rule, NameEncoding::kGbk, rows.walked(), true, [&budget] { return !budget.KeepGoing(); });
+  rows.walked().Clear();
+  if (!paths) return 0;
+  SuggestedPaths suggestions;
+  std::size_t suggested = 0;
+  LoweredName lowered;
+  for (std::size_t keyword = 0; keyword < missing.size(); ++keyword) {
+    if ((*paths)[keyword].empty()) continue;
+    ++suggested;
+    lowered.Assign(missing[keyword], NameEncoding::kGbk);
+    suggestions.emplace(lowered.text(), (*paths)[keyword]);
+  }
+  SetSuggestionsOfShownRows(std::move(suggestions));
+  return suggested;
 }
 
 // The folders' stamps are read ahead while the names are made into a
@@ -88,22 +141,22 @@ void SearchFiles(const std::vector<core::Text>& keywords, std::vector<core::Text
   SetRuleOfShownRows(rule);
   SetLabelCaption(标签_状态, core::Text(texts::kSearchingFiles));
   EventBudget budget;
-  ResultRows rows(budget);
+  ResultRows rows(budget, keywords.size());
   SetRootsOfShownRows(roots);
   for (core::Text& root : roots) {
     if (!EndsWithSeparator(root, '\\', NameEncoding::kGbk)) root += '\\';
   }
   SearchIndex index(FolderIndexForSearch(), SystemFolderLister(), [&budget] { return budget.KeepGoing(); });
   std::optional<NameMatcher> matcher;
-  if (ReadStampsWhileBuilding(matcher, keywords, rule, roots, index.listing(), budget)) {
-    for (std::size_t at = 0; at < roots.size(); ++at) {
-      rows.SetRoot(at);
-      if (!WalkFiles(roots[at], *matcher, SystemFolderLister(), rows, {kListingThreads, index.listing()})) break;
-    }
+  bool walked = ReadStampsWhileBuilding(matcher, keywords, rule, roots, index.listing(), budget);
+  for (std::size_t at = 0; walked && at < roots.size(); ++at) {
+    rows.SetRoot(at);
+    walked = WalkFiles(roots[at], *matcher, SystemFolderLister(), rows, {kListingThreads, index.listing(), true});
   }
   index.HandBack();
+  const std::size_t suggested = walked ? SuggestForNotFound(keywords, rows, rule, budget) : 0;
   if (budget.WindowClosed()) throw MainWindowClosed{};
-  ShowEndStatus(MainWindowList(超级列表框1));
+  ShowEndStatus(MainWindowList(超级列表框1), suggested);
 }
 
 }  // namespace vorlix::app

@@ -16,12 +16,13 @@ namespace {
 class BreadthFirstWalk {
  public:
   BreadthFirstWalk(std::string_view root, const NameMatcher& matcher, const FolderLister& lister, FileWalkSink& sink,
-                   IndexedListing* index)
+                   IndexedListing* index, bool every_file)
       : root_(root),
         matcher_(matcher),
         lister_(lister),
         sink_(sink),
         index_(index),
+        every_file_(every_file),
         queue_(ListedAs(root, lister), lister.separator(), index != nullptr && lister.IsLink(root)) {}
 
   bool Run(unsigned listing_threads) {
@@ -50,7 +51,7 @@ class BreadthFirstWalk {
   bool Walk(unsigned listing_threads) {
     const std::function<bool()> should_stop = [this] { return sink_.ShouldStop(); };
     if (listing_threads > 0) return WalkAhead(listing_threads, should_stop);
-    FolderReader reader(matcher_, lister_, index_);
+    FolderReader reader(matcher_, lister_, index_, every_file_);
     FolderContents contents;
     for (std::uint32_t folder = 0; folder < queue_.size(); ++folder) {
       queue_.PathOf(folder, path_);
@@ -61,7 +62,7 @@ class BreadthFirstWalk {
   }
 
   bool WalkAhead(unsigned listing_threads, const std::function<bool()>& should_stop) {
-    ListingAhead ahead(queue_, matcher_, lister_, index_, listing_threads);
+    ListingAhead ahead(queue_, matcher_, lister_, index_, listing_threads, every_file_);
     ahead_ = &ahead;
     for (std::uint32_t folder = 0; folder < queue_.size(); ++folder) {
       const FolderContents* contents = ahead.Wait(folder, should_stop);
@@ -97,6 +98,7 @@ class BreadthFirstWalk {
     for (const auto& file : contents.files) {
       const std::string_view name = contents.LoweredName(file);
       const std::string_view name_on_disk = contents.NameOnDisk(file);
+      if (every_file_) sink_.OnFile(path_, name_on_disk);
       for (; keyword < file.keywords_end; ++keyword) {
         sink_.OnRow(path_, name, name_on_disk, contents.keywords[keyword]);
       }
@@ -136,6 +138,7 @@ class BreadthFirstWalk {
   const FolderLister& lister_;
   FileWalkSink& sink_;
   IndexedListing* index_;
+  const bool every_file_;
   FolderQueue queue_;
   ListingAhead* ahead_ = nullptr;
   std::string path_;
@@ -146,7 +149,7 @@ class BreadthFirstWalk {
 
 bool WalkFiles(std::string_view root, const NameMatcher& matcher, const FolderLister& lister, FileWalkSink& sink,
                const FileWalkOptions& options) {
-  return BreadthFirstWalk(root, matcher, lister, sink, options.index).Run(options.listing_threads);
+  return BreadthFirstWalk(root, matcher, lister, sink, options.index, options.every_file).Run(options.listing_threads);
 }
 
 }  // namespace vorlix::app

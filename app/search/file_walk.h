@@ -25,6 +25,12 @@ class FileWalkSink {
   // access is denied, or reading it failed on the way); the walk gives the
   // rows of what was read of it, if anything.
   virtual void OnRootNotListed(std::string_view) {}
+  // With FileWalkOptions::every_file, every file the walk met, in the
+  // order of the rows: the folder as walked and the name as on disk.
+  virtual void OnFile(std::string_view /*folder*/, std::string_view /*name_on_disk*/) {}
+  // A folder a repeat walk gave whole from the folder index instead: its
+  // files are those of the kept entries (see packed_entries::Replay).
+  virtual void OnKeptFolder(std::string_view /*folder*/, const FolderRecord& /*kept*/) {}
   // A folder below the root could not be listed whole (access denied, gone
   // since its parent was listed, reading it failed on the way), given as
   // its path as walked without the closing separator; the walk goes on
@@ -41,6 +47,8 @@ struct FileWalkOptions {
   unsigned listing_threads = 0;
   // The folder index to list through; none lists every folder.
   IndexedListing* index = nullptr;
+  // Tell the sink every file met (OnFile, OnKeptFolder), not only rows.
+  bool every_file = false;
 };
 
 // Walks the folders below `root` breadth first: the root (with the

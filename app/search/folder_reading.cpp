@@ -36,7 +36,7 @@ bool FolderReader::ShouldStop() {
 
 // Most names match nothing; their keys tell so without lowering them.
 bool FolderReader::VisitKeyed(const platform::FolderEntry& entry, const NameKeys& keys) {
-  if (!keys_fit_) return Take(entry, nullptr);
+  if (!keys_fit_ || every_file_) return Take(entry, nullptr);
   if (matcher_.MayMatch(keys)) return Take(entry, &keys);
   return !ShouldStop();
 }
@@ -49,7 +49,7 @@ bool FolderReader::Take(const platform::FolderEntry& entry, const NameKeys* keys
   }
   lowered_.Assign(entry.name, matcher_.encoding());
   matcher_.Match(lowered_, scratch_, matched_, keys);
-  if (matched_.empty()) return true;
+  if (matched_.empty() && !every_file_) return true;
   contents_->keywords.insert(contents_->keywords.end(), matched_.begin(), matched_.end());
   const std::uint32_t name_at = AddName(lowered_.text());
   AddName(entry.name);

@@ -46,10 +46,16 @@ struct FolderContents {
 
 // Lists folders into FolderContents, lowering and matching each file name
 // as it comes, through the folder index when there is one. One per thread.
+// With `every_file` the contents keep the files that match nothing too
+// (with no keywords).
 class FolderReader final : private KeyedEntryVisitor {
  public:
-  FolderReader(const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index)
-      : matcher_(matcher), lister_(lister), index_(index), keys_fit_(matcher.encoding() == lister.encoding()) {}
+  FolderReader(const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index, bool every_file = false)
+      : matcher_(matcher),
+        lister_(lister),
+        index_(index),
+        keys_fit_(matcher.encoding() == lister.encoding()),
+        every_file_(every_file) {}
 
   // Replaces `contents` with the listing of `folder`; a folder reached
   // through a link never comes from the index. `should_stop` is polled at
@@ -76,6 +82,7 @@ class FolderReader final : private KeyedEntryVisitor {
   IndexedListing* index_;
   // Keys are made with the lister's encoding; with another they tell nothing.
   const bool keys_fit_;
+  const bool every_file_;
   NameMatcher::Scratch scratch_;
   LoweredName lowered_;
   std::vector<std::uint32_t> matched_;

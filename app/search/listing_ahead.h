@@ -27,8 +27,9 @@ class ListingAhead {
   static constexpr std::uint32_t kAhead = 1024;
   static constexpr std::uint32_t kBatch = 64;
 
+  // `every_file`: the contents hold every file, matched or not.
   ListingAhead(FolderQueue& queue, const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index,
-               unsigned threads);
+               unsigned threads, bool every_file = false);
   ~ListingAhead();
   ListingAhead(const ListingAhead&) = delete;
   ListingAhead& operator=(const ListingAhead&) = delete;
@@ -59,7 +60,7 @@ class ListingAhead {
     bool through_link;
   };
 
-  void Work(const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index);
+  void Work(const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index, bool every_file);
   bool HasWork() const { return next_ < queue_.size() && next_ < taken_in_ + kAhead; }
   // Takes the next folders for one worker; the lock is held.
   void Claim(std::vector<Claimed>& claimed);

@@ -61,6 +61,7 @@ core::HandlerResult StartSearch(std::span<const core::Value>) {
     return std::nullopt;
   }
   commands::ListViewDeleteAll(MainWindowList(超级列表框1));
+  SetSuggestionsOfShownRows({});
   SearchRoots = ChosenRoots();
   if (IsChecked(选择框_搜索目录)) {
     StartFolderNameSearch(KeywordList, SearchRoots);

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+#include <unordered_map>
+#include <vector>
+
 #include "app/search/name_matcher.h"
 
 namespace vorlix::app {
@@ -13,5 +17,11 @@ void SetSearchRunning(bool running);
 // not-found report judges the typed names by it.
 MatchRule RuleOfShownRows();
 void SetRuleOfShownRows(MatchRule rule);
+
+// The paths of the files near each keyword of the last file search that
+// found nothing, by the keyword lowered; empty after any other search.
+using SuggestedPaths = std::unordered_map<std::string, std::vector<std::string>>;
+const SuggestedPaths& SuggestionsOfShownRows();
+void SetSuggestionsOfShownRows(SuggestedPaths suggestions);
 
 }  // namespace vorlix::app

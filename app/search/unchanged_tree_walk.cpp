@@ -197,6 +197,7 @@ class UnchangedTree {
     for (const std::uint32_t at : walk_order_) {
       if (sink_.ShouldStop()) return false;
       const std::string_view folder = kept_.Folder(below_[at]);
+      sink_.OnKeptFolder(folder, kept_.Record(below_[at]));
       const auto [chunk, first, end] = Span(at, &MatchedChunk::files_end);
       const FolderContents& contents = chunk->contents;
       std::uint32_t keyword = first == 0 ? 0 : contents.files[first - 1].keywords_end;

@@ -11,6 +11,8 @@ constexpr std::array kOptions{
     FindOption{"", "--fuzzy", &FindArguments::fuzzy, "", "a name matches every file whose name contains it"},
     FindOption{"", "--folders", &FindArguments::folders, "", "match folder names instead of file names"},
     FindOption{"", "--not-found", &FindArguments::not_found, "", "print the names that matched nothing instead"},
+    FindOption{"", "--suggest", &FindArguments::suggest, "",
+               "with --not-found (implied): after each name, a tab and up to three paths of files with a near name"},
     FindOption{"", "--counts", &FindArguments::counts, "",
                "print each name's count of different files, a tab and the name"},
     FindOption{"-0", "--print0", &FindArguments::print0, "",
@@ -77,6 +79,11 @@ std::optional<FindArguments> ParseFindArguments(std::span<const std::string> arg
       return std::nullopt;
     }
   }
+  if (parsed.suggest && (parsed.counts || parsed.folders)) {
+    error = parsed.counts ? "--suggest and --counts exclude each other" : "--suggest looks at file names, not with --folders";
+    return std::nullopt;
+  }
+  parsed.not_found = parsed.not_found || parsed.suggest;
   if (parsed.not_found && parsed.counts) {
     error = "--not-found and --counts exclude each other";
     return std::nullopt;

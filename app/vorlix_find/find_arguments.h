@@ -13,6 +13,7 @@ struct FindArguments {
   bool folders = false;
   bool not_found = false;
   bool counts = false;
+  bool suggest = false;  // implies not_found
   bool no_index = false;
   bool print0 = false;
   bool help = false;
@@ -33,7 +34,8 @@ struct FindOption {
 std::span<const FindOption> FindOptions();
 
 constexpr std::string_view kFindUsage =
-    "usage: vorlix-find [--fuzzy] [--folders] [--not-found | --counts] [-0] [--no-index] --names FILE [ROOT...]";
+    "usage: vorlix-find [--fuzzy] [--folders] [--not-found [--suggest] | --counts] [-0] [--no-index] --names FILE "
+    "[ROOT...]";
 
 // The arguments after the program's name, or the one-line reason they are
 // wrong in `error`. "--" ends the options; "--names=FILE" is also taken.

@@ -11,6 +11,8 @@
 #include "app/search/folder_name_matches.h"
 #include "app/search/indexed_listing.h"
 #include "app/search/name_counts.h"
+#include "app/search/name_suggestions.h"
+#include "app/search/walked_files.h"
 #include "app/vorlix_find/find_arguments.h"
 #include "app/vorlix_find/find_help.h"
 #include "app/vorlix_find/find_platform_rules.h"
@@ -47,6 +49,7 @@ class RowOutput {
   RowOutput(OutputBuffer& output, std::size_t keyword_count, const Modes& modes, const FindStreams& streams)
       : output_(output),
         found_(modes.only_found ? keyword_count : 0, false),
+        unfound_(found_.size()),
         modes_(modes),
         streams_(streams) {}
 
@@ -60,6 +63,7 @@ class RowOutput {
       return;
     }
     if (modes_.only_found) {
+      if (!found_[keyword]) --unfound_;
       found_[keyword] = true;
       return;
     }
@@ -83,11 +87,21 @@ class RowOutput {
   }
   void FolderNotListed(std::string_view folder) { NotListed(folder, ": cannot be listed\n"); }
   bool folders_missed() const { return folders_missed_; }
+  bool AllFound() const { return unfound_ == 0; }
 
-  void NotFound(const std::vector<std::string>& keywords) {
+  std::vector<std::string> NotFound(const std::vector<std::string>& keywords) const {
+    std::vector<std::string> missing;
     for (std::size_t keyword = 0; keyword < keywords.size(); ++keyword) {
-      if (found_[keyword]) continue;
+      if (!found_[keyword]) missing.push_back(keywords[keyword]);
+    }
+    return missing;
+  }
+
+  // Each keyword, and after it a tab and each of its suggestions.
+  void Names(const std::vector<std::string>& keywords, const std::vector<std::vector<std::string>>& suggestions) {
+    for (std::size_t keyword = 0; keyword < keywords.size(); ++keyword) {
       output_.line() += keywords[keyword];
+      for (const std::string& path : suggestions[keyword]) output_.line().append("\t").append(path);
       EndLine();
     }
   }
@@ -114,6 +128,7 @@ class RowOutput {
 
   OutputBuffer& output_;
   std::vector<bool> found_;
+  std::size_t unfound_;
   Modes modes_;
   std::string path_;
   const FindStreams& streams_;
@@ -122,17 +137,32 @@ class RowOutput {
 
 class FileRows final : public FileWalkSink {
  public:
-  explicit FileRows(RowOutput& rows) : rows_(rows) {}
+  FileRows(RowOutput& rows, WalkedFiles* walked) : rows_(rows), walked_(walked) {}
   void OnRow(std::string_view folder, std::string_view name, std::string_view name_on_disk,
              std::uint32_t keyword) override {
     rows_.Row(folder, name_on_disk, name, keyword);
+  }
+  // The files are kept only while some keyword has found nothing.
+  void OnFile(std::string_view folder, std::string_view name_on_disk) override {
+    if (KeepingFiles()) walked_->AddFile(folder, name_on_disk);
+  }
+  void OnKeptFolder(std::string_view folder, const FolderRecord& kept) override {
+    if (KeepingFiles()) walked_->AddKeptFolder(folder, kept);
   }
   bool ShouldStop() override { return rows_.ShouldStop(); }
   void OnRootNotListed(std::string_view root) override { rows_.RootNotListed(root); }
   void OnFolderNotListed(std::string_view folder) override { rows_.FolderNotListed(folder); }
 
  private:
+  bool KeepingFiles() {
+    if (walked_ == nullptr) return false;
+    if (!rows_.AllFound()) return true;
+    if (walked_->size() > 0) walked_->Clear();
+    return false;
+  }
+
   RowOutput& rows_;
+  WalkedFiles* walked_;
 };
 
 class FolderRows final : public FolderCollectionSink {
@@ -178,12 +208,24 @@ class RunIndex {
   std::optional<IndexedListing> listing_;
 };
 
+// With `walked`, every file met is kept there for the suggestions.
 void SearchFiles(const std::vector<std::string>& roots, const NameMatcher& matcher, const FolderLister& lister,
-                 IndexedListing* index, RowOutput& rows) {
-  FileRows sink(rows);
+                 IndexedListing* index, RowOutput& rows, WalkedFiles* walked) {
+  FileRows sink(rows, walked);
   for (const std::string& root : roots) {
-    if (!WalkFiles(root, matcher, lister, sink, {FindListingThreads(), index})) return;
+    if (!WalkFiles(root, matcher, lister, sink, {FindListingThreads(), index, walked != nullptr})) return;
   }
+}
+
+// The keywords that found nothing, each with the walked files near it.
+void PrintNotFound(const std::vector<std::string>& keywords, RowOutput& rows, const WalkedFiles* walked,
+                   MatchRule rule, NameEncoding encoding) {
+  const std::vector<std::string> missing = rows.NotFound(keywords);
+  std::vector<std::vector<std::string>> suggestions(missing.size());
+  if (walked && !missing.empty()) {
+    suggestions = *SuggestPaths(missing, rule, encoding, *walked, false, [] { return false; });
+  }
+  rows.Names(missing, suggestions);
 }
 
 void SearchFolderNames(const std::vector<std::string>& roots, const NameMatcher& matcher, const FolderLister& lister,
@@ -272,16 +314,19 @@ int RunVorlixFind(std::span<const std::string> arguments, const FolderLister& li
   const std::vector<std::string> roots = parsed->roots.empty() ? DefaultFindRoots() : parsed->roots;
   OutputBuffer output(streams.write_output);
   std::optional<NameCounts> counts;
+  WalkedFiles walked;
   if (parsed->counts) counts.emplace(keywords, RuleOf(*parsed), lister.encoding(), 0);
   RowOutput rows(output, keywords.size(),
                  {parsed->not_found, counts ? &*counts : nullptr, parsed->print0, lister.separator()}, streams);
   if (parsed->folders) {
     SearchFolderNames(roots, matcher, lister, index.listing(), rows);
   } else {
-    SearchFiles(roots, matcher, lister, index.listing(), rows);
+    SearchFiles(roots, matcher, lister, index.listing(), rows, parsed->suggest ? &walked : nullptr);
   }
   index.Save();
-  if (parsed->not_found && !output.failed()) rows.NotFound(keywords);
+  if (parsed->not_found && !output.failed()) {
+    PrintNotFound(keywords, rows, parsed->suggest ? &walked : nullptr, RuleOf(*parsed), lister.encoding());
+  }
   if (counts && !output.failed()) rows.Counts(keywords);
   if (!output.Finish()) {
     streams.write_error("vorlix-find: cannot write the output\n");

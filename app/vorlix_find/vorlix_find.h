@@ -31,7 +31,9 @@ FindStreams StandardFindStreams();
 // them: a file row is its path as on disk (the folder as walked and the
 // name as on disk), a tab, and the lowered name, as the window's name
 // column shows it; a folder row is the folder's path and a tab. With
-// --not-found, the keywords no row matched go out instead, in their order;
+// --not-found, the keywords no row matched go out instead, in their order,
+// with --suggest each followed by a tab and the tab-separated paths of up
+// to three walked files near it (see SuggestionFinder);
 // with --counts, every keyword in order as "count<TAB>keyword", the count
 // being the distinct paths among the rows whose own name matches it. With
 // -0 every line ends with a NUL instead of a line end, and a row is its

@@ -83,29 +83,38 @@ std::vector<std::vector<std::string>> FileRecords(const std::string& file) {
   return records.value_or(testing::CsvRecords{});
 }
 
+// A name that found nothing shows its suggestions in the last column,
+// after room for all the paths a name shows; a name found shows none.
 TEST(NameCountsFile, shows_names_with_several_files_under_a_heading_then_the_rest) {
-  const std::vector<core::Text> names{"one", "\xC3\xFB,\"x\"", "none", "many"};  // 名 in GBK
+  const std::vector<core::Text> names{"one", "\xC3\xFB,\"x\"", "NONE", "many"};  // 名 in GBK
   NameCounts counts(names, MatchRule::kContains, NameEncoding::kGbk, kCountsPathsShown);
   for (const char* row : {"C:\\one", "C:\\a\\\xC3\xFB,\"x\"", "C:\\b\\\xC3\xFB,\"x\"", "C:\\many1", "C:\\many2",
                           "C:\\many3"}) {
     counts.AddRow(row, '\\');
   }
-  const auto records = FileRecords(NameCountsFile(names, counts.counts()));
+  const SuggestedPaths suggestions{{"none", {"C:\\nome.txt", "C:\\n,one"}}, {"one", {"C:\\on"}}};
+  const auto records = FileRecords(NameCountsFile(names, counts.counts(), suggestions));
   using Record = std::vector<std::string>;
-  EXPECT_EQ(records, (testing::CsvRecords{Record{"名字", "找到的文件数", "文件路径(前10个)"},
+  Record columns{"名字", "找到的文件数", "文件路径(前10个)"};
+  columns.resize(2 + kCountsPathsShown);
+  columns.push_back("相似的文件(可能写错了名字)");
+  Record none{"NONE", "0"};
+  none.resize(2 + kCountsPathsShown);
+  none.insert(none.end(), {"C:\\nome.txt", "C:\\n,one"});
+  EXPECT_EQ(records, (testing::CsvRecords{columns,
                                           Record{"以下名字找到了多个文件："},
                                           Record{"名,\"x\"", "2", "C:\\a\\名,\"x\"", "C:\\b\\名,\"x\""},
                                           Record{"many", "3", "C:\\many1", "C:\\many2", "C:\\many3"},
                                           Record{"其余名字："},
                                           Record{"one", "1", "C:\\one"},
-                                          Record{"none", "0"}}));
+                                          none}));
 }
 
 TEST(NameCountsFile, has_no_headings_when_no_name_found_several_files) {
   const std::vector<core::Text> names{"a", "b"};
   NameCounts counts(names, MatchRule::kExactWhole, NameEncoding::kGbk, kCountsPathsShown);
   counts.AddRow("C:\\a", '\\');
-  const auto records = FileRecords(NameCountsFile(names, counts.counts()));
+  const auto records = FileRecords(NameCountsFile(names, counts.counts(), {}));
   ASSERT_EQ(records.size(), 3u);
   EXPECT_EQ(records[1], (std::vector<std::string>{"a", "1", "C:\\a"}));
   EXPECT_EQ(records[2], (std::vector<std::string>{"b", "0"}));

@@ -85,6 +85,25 @@ TEST_F(VorlixFind, not_found_gives_the_keywords_no_row_matched_in_their_order) {
   EXPECT_EQ(Run({"--not-found", "--folders", "--names", "-", root_}, "report\ndocs\nold\nx\n").output, "x\n");
 }
 
+// A swap, a separator and a name far from every file; the found name is
+// not printed. The second run reads the tree from a warm folder index.
+TEST_F(VorlixFind, suggest_gives_each_name_that_found_nothing_the_paths_of_the_nearest_files) {
+  index_file_ = home_.Path("index");
+  for (const char* folder : {"/", "/Docs/", "/Docs/Report/", "/old/"}) {
+    lister_.SetStamp(root_ + folder, {1000, 1000, std::hash<std::string>()(folder), 1});
+  }
+  lister_.SetNow(3600 * 1000);
+  const std::string expected = "reprot\t" + root_ + "/Report.DOC\t" + root_ + "/Docs/report\n" +  //
+                               "my-report\t" + root_ + "/old/myreport.doc\n" + "zzzzzzz\n";
+  for (const char* run : {"cold", "warm"}) {
+    const Outcome suggested = Run({"--suggest", "--names", "-", root_}, "reprot\nnotes\nmy-report\nzzzzzzz\n");
+    EXPECT_EQ(suggested.status, 0) << run;
+    EXPECT_EQ(suggested.output, expected) << run;
+  }
+  EXPECT_EQ(Run({"--not-found", "--suggest", "--fuzzy", "-0", "--names", "-", root_}, "xreport.doc.bak\n").output,
+            std::string("xreport.doc.bak\t") + root_ + "/report.doc.bak" + '\0');
+}
+
 TEST_F(VorlixFind, counts_give_each_keyword_its_number_of_distinct_files_in_order) {
   EXPECT_EQ(Run({"--counts", "--names", "-", root_}, "report\nmissing\nnotes\nreport\n").output,
             "2\treport\n0\tmissing\n1\tnotes\n2\treport\n");
@@ -142,7 +161,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCall{{"--names", "MISSING"}, "cannot read the names file"},
                       BadCall{{"--names", "-", "/"}, "the names file - holds no name"},
                       BadCall{{"--counts", "--not-found", "--names", "-"},
-                              "--not-found and --counts exclude each other"}));
+                              "--not-found and --counts exclude each other"},
+                      BadCall{{"--suggest", "--counts", "--names", "-"}, "--suggest and --counts exclude each other"},
+                      BadCall{{"--suggest", "--folders", "--names", "-"},
+                              "--suggest looks at file names, not with --folders"}));
 
 TEST_F(VorlixFind, help_prints_the_usage_the_exit_statuses_where_the_index_lives_and_an_example) {
   index_file_ = "/cache/vorlix/vorlix-find-index";

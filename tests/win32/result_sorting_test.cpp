@@ -124,6 +124,7 @@ TEST_F(ResultSorting, a_big_list_is_ordered_off_the_window_thread_and_lands_whol
   NameRows(names);
   SendMessageW(Unit(u"超级列表框1"), WM_SETREDRAW, TRUE, 0);
 
+  const std::uint64_t version = commands::ListViewGetRowsVersion(app::ResultList());
   PostHeaderClick(1);
   PostHeaderClick(1);
   bool pending_meanwhile = false;
@@ -138,6 +139,7 @@ TEST_F(ResultSorting, a_big_list_is_ordered_off_the_window_thread_and_lands_whol
 
   EXPECT_TRUE(pending_meanwhile) << "the handler waited for the sort";
   EXPECT_EQ(top_meanwhile, names.front()) << "the list moved before the order was ready";
+  EXPECT_EQ(commands::ListViewGetRowsVersion(app::ResultList()), version + 1) << "the rows moved once";
   const std::vector<int> expected = Ascending(names);
   EXPECT_EQ(Order(), expected);
   const auto checked = std::find(expected.begin(), expected.end(), 7) - expected.begin();

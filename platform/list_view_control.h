@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/child_window.h"
 #include "platform/list_view_rows.h"
@@ -73,6 +74,10 @@ void DeleteAllListViewItems(WindowHandle list);
 
 // Empty for an index or column that does not exist.
 std::string ListViewItemText(WindowHandle list, int index, int column);
+// Every row's text of one column, in row order, in one call.
+std::vector<std::string> ListViewColumnTexts(WindowHandle list, int column);
+// See ListViewRows::Version.
+std::uint64_t ListViewRowsVersion(WindowHandle list);
 void SetListViewItemText(WindowHandle list, int index, int column, std::string_view gbk_text);
 
 // The state image index; with check boxes 1 is unchecked and 2 checked.
@@ -80,6 +85,10 @@ int ListViewStateImage(WindowHandle list, int index);
 // A change of a row that had an image is reported as a check change, as a
 // click on its box is.
 void SetListViewStateImage(WindowHandle list, int index, int image);
+
+// Every row's state image, or the selected rows' only, in one step: the
+// list repaints once and reports no check change, since no row was clicked.
+void SetEveryListViewStateImage(WindowHandle list, int image, bool selected_only);
 
 bool IsListViewItemSelected(WindowHandle list, int index);
 // The lowest-indexed selected item, or -1.

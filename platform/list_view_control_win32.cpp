@@ -150,6 +150,15 @@ std::string ListViewItemText(WindowHandle list, int index, int column) {
                           [&](ListViewBinding& binding) { return std::string(binding.rows.Text(index, column)); });
 }
 
+std::vector<std::string> ListViewColumnTexts(WindowHandle list, int column) {
+  return WithListViewRows(H(list), std::vector<std::string>(),
+                          [&](ListViewBinding& binding) { return binding.rows.ColumnTexts(column); });
+}
+
+std::uint64_t ListViewRowsVersion(WindowHandle list) {
+  return WithListViewRows(H(list), std::uint64_t{0}, [](ListViewBinding& binding) { return binding.rows.Version(); });
+}
+
 void SetListViewItemText(WindowHandle list, int index, int column, std::string_view gbk_text) {
   WithListViewRows(H(list), [&](ListViewBinding& binding) { SetRowText(binding, index, column, gbk_text); });
 }
@@ -160,6 +169,18 @@ int ListViewStateImage(WindowHandle list, int index) {
 
 void SetListViewStateImage(WindowHandle list, int index, int image) {
   WithListViewRows(H(list), [&](ListViewBinding& binding) { ChangeStateImage(binding, index, image); });
+}
+
+void SetEveryListViewStateImage(WindowHandle list, int image, bool selected_only) {
+  WithListViewRows(H(list), [&](ListViewBinding& binding) {
+    if (selected_only) {
+      binding.rows.SetSelectedStateImages(image);
+    } else {
+      binding.rows.SetEveryStateImage(image);
+    }
+    binding.repaint_pending = true;
+    CatchUpSoon(binding);
+  });
 }
 
 bool IsListViewItemSelected(WindowHandle list, int index) {

@@ -26,6 +26,8 @@ std::size_t ColumnStart(const std::string& texts, int column) {
 
 std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
 
+std::uint8_t StateImageByte(int image) { return static_cast<std::uint8_t>(std::max(image, 0) & 0xF); }
+
 }  // namespace
 
 void ListViewRows::FillMissingStateImages(int image) {
@@ -48,6 +50,7 @@ int ListViewRows::Insert(int index, const ListViewItemSpec& item, std::span<cons
   row.image = item.image;
   row.indent = item.indent;
   row.state_image = static_cast<std::uint8_t>((item.state_image < 0 ? default_state_image_ : item.state_image) & 0xF);
+  ++version_;
   if (index == 0) {
     rows_.push_front(std::move(row));
   } else {
@@ -65,6 +68,7 @@ void ListViewRows::Erase(int index) {
   if (!Exists(index)) return;
   if (At(index).selected) --selected_count_;
   rows_.erase(rows_.begin() + index);
+  ++version_;
   if (focused_ == index) focused_ = -1;
   if (focused_ > index) --focused_;
   if (selected_count_ == 0) {
@@ -77,6 +81,7 @@ void ListViewRows::Erase(int index) {
 
 void ListViewRows::Clear() {
   rows_.clear();
+  ++version_;
   focused_ = -1;
   selected_count_ = selection_begin_ = selection_end_ = 0;
 }
@@ -88,6 +93,7 @@ int ListViewRows::EraseIds(std::span<const ListViewRowId> ids) {
   const auto erased = std::erase_if(
       rows_, [&](const Row& row) { return std::binary_search(gone.begin(), gone.end(), row.id); });
   if (erased == 0) return 0;
+  ++version_;
   focused_ = IndexOf(focused_id);
   RecountSelection();
   return static_cast<int>(erased);
@@ -107,6 +113,7 @@ bool ListViewRows::Reorder(std::span<const std::int32_t> order) {
     if (order[i] == focused_) focused = static_cast<int>(i);
   }
   rows_ = std::move(reordered);
+  ++version_;
   focused_ = focused;
   RecountSelection();
   return true;
@@ -139,6 +146,7 @@ void ListViewRows::SetText(int index, int column, std::string_view text) {
   }
   const std::size_t end = std::min(texts.find('\0', start), texts.size());
   texts.replace(start, end - start, UpToNul(text));
+  ++version_;
 }
 
 ListViewItemSpec ListViewRows::ItemAt(int index) const {
@@ -150,7 +158,22 @@ ListViewItemSpec ListViewRows::ItemAt(int index) const {
 int ListViewRows::StateImage(int index) const { return Exists(index) ? At(index).state_image : 0; }
 
 void ListViewRows::SetStateImage(int index, int image) {
-  if (Exists(index)) At(index).state_image = static_cast<std::uint8_t>(std::max(image, 0) & 0xF);
+  if (Exists(index)) At(index).state_image = StateImageByte(image);
+}
+
+void ListViewRows::SetEveryStateImage(int image) {
+  for (Row& row : rows_) row.state_image = StateImageByte(image);
+}
+
+void ListViewRows::SetSelectedStateImages(int image) {
+  ForEachSelected([&](int index) { At(index).state_image = StateImageByte(image); });
+}
+
+std::vector<std::string> ListViewRows::ColumnTexts(int column) const {
+  std::vector<std::string> texts;
+  texts.reserve(rows_.size());
+  for (int index = 0; index < Count(); ++index) texts.emplace_back(Text(index, column));
+  return texts;
 }
 
 bool ListViewRows::IsSelected(int index) const { return Exists(index) && At(index).selected; }

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorlix::platform {
 
@@ -26,6 +27,10 @@ struct ListViewItemSpec {
 class ListViewRows {
  public:
   int Count() const { return static_cast<int>(rows_.size()); }
+  // Changes whenever rows go in, go, move or get another text; checks,
+  // selection and focus leave it. Work done on a copy of the rows is still
+  // good while it is unchanged.
+  std::uint64_t Version() const { return version_; }
 
   // What a new row without a state image of its own gets.
   void SetDefaultStateImage(int image) { default_state_image_ = image; }
@@ -53,6 +58,8 @@ class ListViewRows {
 
   // Empty for a row or column that does not exist.
   std::string_view Text(int index, int column) const;
+  // One column's texts, row by row: what a sort needs, copied in one pass.
+  std::vector<std::string> ColumnTexts(int column) const;
   // A text ends at its first NUL, as a control's does.
   void SetText(int index, int column, std::string_view text);
   // Column 0's text, the images, indent and data; the defaults for no row.
@@ -62,6 +69,9 @@ class ListViewRows {
   int StateImage(int index) const;
   // Takes the image modulo 16, a negative one as 0.
   void SetStateImage(int index, int image);
+  // The same for every row, or for the selected ones, in one pass.
+  void SetEveryStateImage(int image);
+  void SetSelectedStateImages(int image);
 
   bool IsSelected(int index) const;
   void Select(int index, bool selected);
@@ -100,6 +110,7 @@ class ListViewRows {
   void RecountSelection();
 
   std::deque<Row> rows_;
+  std::uint64_t version_ = 0;
   int default_state_image_ = 0;
   int focused_ = -1;
   int selected_count_ = 0;

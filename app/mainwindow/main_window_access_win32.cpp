@@ -90,9 +90,7 @@ bool IsMenuChecked(core::UnitId item) {
 void SetMenuChecked(core::UnitId item, bool checked) { Write(item, core::menu_props::kChecked, core::Value(checked)); }
 
 void SetEveryCheck(core::UnitId list, std::int32_t state) {
-  const core::UnitReference rows = MainWindowList(list);
-  const std::int32_t count = commands::ListViewGetCount(rows);
-  for (std::int32_t row = 0; row < count; ++row) commands::ListViewSetCheck(rows, row, state);
+  commands::ListViewSetEveryCheck(MainWindowList(list), state);
 }
 
 std::int32_t CurrentRow(core::UnitId list) { return IntegerOf(Read(list, kCurrentRow), -1); }

@@ -64,11 +64,7 @@ core::HandlerResult OpenResultLocation(std::span<const core::Value>) {
 }
 
 core::HandlerResult CheckSelectedResults(std::span<const core::Value>) {
-  const core::UnitReference list = ResultList();
-  const std::int32_t count = commands::ListViewGetCount(list);
-  for (std::int32_t row = 0; row < count; ++row) {
-    if (commands::ListViewIsSelected(list, row)) commands::ListViewSetCheck(list, row, 1);
-  }
+  commands::ListViewSetEveryCheck(ResultList(), 1, true);
   return std::nullopt;
 }
 

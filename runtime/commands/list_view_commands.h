@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "runtime/core/values/value.h"
 
@@ -26,6 +27,10 @@ std::int32_t ListViewGetCheck(const core::UnitReference& list, std::int32_t inde
 // A state below -1 counts as -1; without a state the item loses its check box.
 void ListViewSetCheck(const core::UnitReference& list, std::int32_t index,
                       std::optional<std::int32_t> state = std::nullopt);
+
+// Every item's check state, or the selected items' only, in one step: no
+// check-change event per item, one repaint.
+void ListViewSetEveryCheck(const core::UnitReference& list, std::int32_t state, bool selected_only = false);
 
 bool ListViewIsSelected(const core::UnitReference& list, std::int32_t index);
 std::int32_t ListViewGetCount(const core::UnitReference& list);
@@ -71,6 +76,11 @@ void ListViewDeleteRows(const core::UnitReference& list, std::span<const ListVie
 // New row i is old row order[i]; texts, check state, selection, focus, image, indent, data and identity move with their row.
 // Nothing changes unless order is a permutation of 0..count-1.
 void ListViewReorderRows(const core::UnitReference& list, std::span<const std::int32_t> order);
+// One column's texts of every row, in row order, in one call.
+std::vector<core::Text> ListViewGetColumnTexts(const core::UnitReference& list, std::int32_t column);
+// Changes whenever rows go in, go, move or get another text; not with
+// checks or selection. Work on a copy of the rows holds while it stays.
+std::uint64_t ListViewGetRowsVersion(const core::UnitReference& list);
 // Makes the control show the model's row count now (otherwise it catches up on its timer).
 void ListViewFlushCount(const core::UnitReference& list);
 // The same once the program turns to its messages again, not before.

@@ -33,6 +33,10 @@ void ListViewSetCheck(const core::UnitReference& list, std::int32_t index, std::
   platform::SetListViewStateImage(ControlOf(list), index, state ? StateImageOf(*state) : 0);
 }
 
+void ListViewSetEveryCheck(const core::UnitReference& list, std::int32_t state, bool selected_only) {
+  platform::SetEveryListViewStateImage(ControlOf(list), StateImageOf(state), selected_only);
+}
+
 bool ListViewIsSelected(const core::UnitReference& list, std::int32_t index) {
   return platform::IsListViewItemSelected(ControlOf(list), index);
 }
@@ -89,6 +93,14 @@ void ListViewDeleteRows(const core::UnitReference& list, std::span<const ListVie
 
 void ListViewReorderRows(const core::UnitReference& list, std::span<const std::int32_t> order) {
   platform::ReorderListViewRows(ControlOf(list), order);
+}
+
+std::vector<core::Text> ListViewGetColumnTexts(const core::UnitReference& list, std::int32_t column) {
+  return platform::ListViewColumnTexts(ControlOf(list), column);
+}
+
+std::uint64_t ListViewGetRowsVersion(const core::UnitReference& list) {
+  return platform::ListViewRowsVersion(ControlOf(list));
 }
 
 void ListViewFlushCount(const core::UnitReference& list) { platform::ShowListViewRowCount(ControlOf(list)); }

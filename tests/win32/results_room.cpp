@@ -12,6 +12,7 @@
 #include "app/mainwindow/handler_table.h"
 #include "app/mainwindow/main_window_units.h"
 #include "app/results/result_units.h"
+#include "platform/hidden_owner_window.h"
 #include "platform/wide_text.h"
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/list_view_commands.h"
@@ -59,6 +60,8 @@ std::string MessageText(HWND box) {
 void ResultsRoom::SetUp() {
   MainWindowTest::SetUp();
   ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+  // Work done on threads (a big sort) lands through it, as in the program.
+  platform::CreateHiddenOwnerWindow();
   core::CreateExternalFunctions(app::ExternalFunctionDeclarations(), {"", "C:\\nowhere", "C:\\nowhere\\"});
   const auto real = app::HandlerTable();
   for (std::size_t entry = 0; entry < app::kHandlerNames.size(); ++entry) {

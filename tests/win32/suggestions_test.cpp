@@ -65,6 +65,23 @@ TEST_F(Suggestions, names_with_typing_slips_get_the_nearest_files_in_the_counts_
   EXPECT_EQ(NotFoundReport(), "IMG_1234\r\nDSC1234\r\nzzzzzz\r\n" + meeting + record + ".txt\r\n");
 }
 
+// The status line is one line of a fixed width: with a million rows and
+// ten thousand names with suggestions it must still be read whole.
+TEST_F(Suggestions, the_longest_status_line_fits_its_label) {
+  const std::string longest = std::string(texts::kFilesFoundBefore) + "1000000" + std::string(texts::kFoundAfter) +
+                              std::string(texts::kSuggestedBefore) + "10000" + std::string(texts::kSuggestedAfter);
+  HWND label = Unit(u"标签_状态");
+  HDC dc = GetDC(label);
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  const std::wstring text = platform::Wide(longest);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  ReleaseDC(label, dc);
+  RECT room{};
+  GetClientRect(label, &room);
+  EXPECT_LE(size.cx, room.right);
+}
+
 // Every name found: nothing is kept for suggestions and the status line is
 // the plain one.
 TEST_F(Suggestions, a_search_that_found_every_name_says_nothing_of_suggestions) {

@@ -5,13 +5,15 @@
 #     bench/wine_bench.sh --index [--files N] [--runs R]
 #     bench/wine_bench.sh --checked-copy [--runs R] [--scale PERCENT]
 #     bench/wine_bench.sh --suggest [--files N] [--runs R]
+#     bench/wine_bench.sh --big-list [ROWS] [RUNS]
 #
 # Makes the benchmark's own Wine prefix once (build/wine-bench-prefix), then
 # runs bench/wine_bench.py in it, or with --index bench/wine_index_bench.py
 # (the search through the folder index), or with --checked-copy
-# bench/checked_copy_bench.py (copies read back or not), or with --suggest
-# bench/wine_suggest_bench.py (what the suggestions cost); see there for
-# what is measured.
+# bench/checked_copy_bench.py (copies read back or not), with --suggest
+# bench/wine_suggest_bench.py (what the suggestions cost), or with
+# --big-list bench/big_list_bench.cpp (actions on a big result list); see
+# there for what is measured.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/wine_env.sh
@@ -28,6 +30,9 @@ if [[ ${1-} == --index ]]; then
   python3 bench/wine_index_bench.py "${@:2}"
 elif [[ ${1-} == --suggest ]]; then
   python3 bench/wine_suggest_bench.py "${@:2}"
+elif [[ ${1-} == --big-list ]]; then
+  cmake --preset mingw >/dev/null && cmake --build --preset mingw --target big_list_bench >/dev/null
+  (cd build/mingw/bench && wine big_list_bench.exe "${@:2}")
 elif [[ ${1-} == --checked-copy ]]; then
   python3 bench/checked_copy_bench.py "${@:2}"
 else

@@ -150,9 +150,10 @@ std::string ListViewItemText(WindowHandle list, int index, int column) {
                           [&](ListViewBinding& binding) { return std::string(binding.rows.Text(index, column)); });
 }
 
-std::vector<std::string> ListViewColumnTexts(WindowHandle list, int column) {
-  return WithListViewRows(H(list), std::vector<std::string>(),
-                          [&](ListViewBinding& binding) { return binding.rows.ColumnTexts(column); });
+void ListViewColumnTexts(WindowHandle list, int column, std::string& bytes, std::vector<std::uint32_t>& ends) {
+  bytes.clear();
+  ends.clear();
+  WithListViewRows(H(list), [&](ListViewBinding& binding) { binding.rows.ColumnTexts(column, bytes, ends); });
 }
 
 std::uint64_t ListViewRowsVersion(WindowHandle list) {

@@ -106,13 +106,26 @@ bool ListViewRows::Reorder(std::span<const std::int32_t> order) {
     if (!Exists(from) || seen[static_cast<std::size_t>(from)]) return false;
     seen[static_cast<std::size_t>(from)] = true;
   }
-  std::deque<Row> reordered;
   int focused = -1;
   for (std::size_t i = 0; i < order.size(); ++i) {
-    reordered.push_back(std::move(At(order[i])));
     if (order[i] == focused_) focused = static_cast<int>(i);
   }
-  rows_ = std::move(reordered);
+  // In place, one cycle of the permutation after another, so that a million
+  // rows move without a second copy of them. seen[i] now means that place i
+  // still waits for its row.
+  for (std::size_t start = 0; start < order.size(); ++start) {
+    if (!seen[start]) continue;
+    Row held = std::move(rows_[start]);
+    std::size_t at = start;
+    while (static_cast<std::size_t>(order[at]) != start) {
+      const auto from = static_cast<std::size_t>(order[at]);
+      rows_[at] = std::move(rows_[from]);
+      seen[at] = false;
+      at = from;
+    }
+    rows_[at] = std::move(held);
+    seen[at] = false;
+  }
   ++version_;
   focused_ = focused;
   RecountSelection();
@@ -169,11 +182,14 @@ void ListViewRows::SetSelectedStateImages(int image) {
   ForEachSelected([&](int index) { At(index).state_image = StateImageByte(image); });
 }
 
-std::vector<std::string> ListViewRows::ColumnTexts(int column) const {
-  std::vector<std::string> texts;
-  texts.reserve(rows_.size());
-  for (int index = 0; index < Count(); ++index) texts.emplace_back(Text(index, column));
-  return texts;
+void ListViewRows::ColumnTexts(int column, std::string& bytes, std::vector<std::uint32_t>& ends) const {
+  bytes.clear();
+  ends.clear();
+  ends.reserve(rows_.size());
+  for (int index = 0; index < Count(); ++index) {
+    bytes.append(Text(index, column));
+    ends.push_back(static_cast<std::uint32_t>(bytes.size()));
+  }
 }
 
 bool ListViewRows::IsSelected(int index) const { return Exists(index) && At(index).selected; }

@@ -58,8 +58,10 @@ class ListViewRows {
 
   // Empty for a row or column that does not exist.
   std::string_view Text(int index, int column) const;
-  // One column's texts, row by row: what a sort needs, copied in one pass.
-  std::vector<std::string> ColumnTexts(int column) const;
+  // One column's texts, row by row, one after another in `bytes`: text i
+  // ends at ends[i]. What a sort needs, copied in one pass without an
+  // allocation per row.
+  void ColumnTexts(int column, std::string& bytes, std::vector<std::uint32_t>& ends) const;
   // A text ends at its first NUL, as a control's does.
   void SetText(int index, int column, std::string_view text);
   // Column 0's text, the images, indent and data; the defaults for no row.

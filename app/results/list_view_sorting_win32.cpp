@@ -24,7 +24,7 @@ struct SortJob {
   bool case_sensitive = true;
   bool ascending = true;
   std::uint64_t rows_version = 0;
-  std::vector<core::Text> keys;
+  commands::ColumnTexts keys;
   std::atomic<bool> dropped{false};
 };
 
@@ -32,7 +32,10 @@ struct SortJob {
 std::shared_ptr<SortJob> pending_sort;
 
 std::vector<std::int32_t> OrderOf(const SortJob& job) {
-  std::vector<std::int32_t> order = SortedOrder(job.keys, job.case_sensitive);
+  std::vector<std::string_view> keys;
+  keys.reserve(job.keys.size());
+  for (std::size_t i = 0; i < job.keys.size(); ++i) keys.push_back(job.keys[i]);
+  std::vector<std::int32_t> order = SortedOrder(keys, job.case_sensitive);
   if (!job.ascending) std::reverse(order.begin(), order.end());
   return order;
 }

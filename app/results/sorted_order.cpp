@@ -11,7 +11,7 @@ namespace {
 
 // Keys that compare equal form one class; classes are numbered from 0 in
 // ascending order.
-std::vector<std::int32_t> ClassesOf(std::span<const core::Text> keys, bool case_sensitive, std::int32_t& count) {
+std::vector<std::int32_t> ClassesOf(std::span<const std::string_view> keys, bool case_sensitive, std::int32_t& count) {
   std::vector<std::int32_t> ascending(keys.size());
   std::iota(ascending.begin(), ascending.end(), 0);
   std::sort(ascending.begin(), ascending.end(), [&](std::int32_t a, std::int32_t b) {
@@ -148,7 +148,7 @@ class RankedSequences {
 // it, -1 after it), so the insertion place follows from two counts, and
 // the new key's rank within its run is all that the order of equal keys
 // needs.
-std::vector<std::int32_t> SortedOrder(std::span<const core::Text> keys, bool case_sensitive) {
+std::vector<std::int32_t> SortedOrder(std::span<const std::string_view> keys, bool case_sensitive) {
   std::int32_t class_count = 0;
   const std::vector<std::int32_t> classes = ClassesOf(keys, case_sensitive, class_count);
   ClassCounts counts(class_count);
@@ -167,6 +167,11 @@ std::vector<std::int32_t> SortedOrder(std::span<const core::Text> keys, bool cas
   order.reserve(keys.size());
   for (std::int32_t run = 0; run < class_count; ++run) runs.AppendValues(run, order);
   return order;
+}
+
+std::vector<std::int32_t> SortedOrder(std::span<const core::Text> keys, bool case_sensitive) {
+  const std::vector<std::string_view> views(keys.begin(), keys.end());
+  return SortedOrder(views, case_sensitive);
 }
 
 }  // namespace vorlix::app

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "runtime/core/values/value.h"
@@ -42,6 +43,7 @@ std::int32_t FindSortedPosition(std::int32_t count, CompareAt compare_at) {
 // element k is the index in `keys` of the k-th key in ascending order. Ties
 // fall where that insertion puts them, which no stable sort reproduces.
 // O(n log n), not the O(n²) moves of inserting into an array.
+std::vector<std::int32_t> SortedOrder(std::span<const std::string_view> keys, bool case_sensitive);
 std::vector<std::int32_t> SortedOrder(std::span<const core::Text> keys, bool case_sensitive);
 
 }  // namespace vorlix::app

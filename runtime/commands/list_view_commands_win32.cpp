@@ -95,8 +95,10 @@ void ListViewReorderRows(const core::UnitReference& list, std::span<const std::i
   platform::ReorderListViewRows(ControlOf(list), order);
 }
 
-std::vector<core::Text> ListViewGetColumnTexts(const core::UnitReference& list, std::int32_t column) {
-  return platform::ListViewColumnTexts(ControlOf(list), column);
+ColumnTexts ListViewGetColumnTexts(const core::UnitReference& list, std::int32_t column) {
+  ColumnTexts texts;
+  platform::ListViewColumnTexts(ControlOf(list), column, texts.bytes, texts.ends);
+  return texts;
 }
 
 std::uint64_t ListViewGetRowsVersion(const core::UnitReference& list) {

@@ -77,7 +77,7 @@ Clock::time_point stop_posted;
 // Posted from a timer, so it reaches the window only when the search
 // processes events, as a person's click does.
 void PostStopClickAfter(UINT milliseconds) {
-  SetTimer(nullptr, 0, milliseconds, [](HWND, UINT, UINT_PTR timer, DWORD) {
+  SetTimer(nullptr, 0, milliseconds, [](HWND, UINT, UINT_PTR timer, DWORD) CALLBACK {
     KillTimer(nullptr, timer);
     stop_posted = Clock::now();
     PostMessageW(reinterpret_cast<HWND>(core::FindLiveUnit(core::kMainWindowId, 按钮_停止搜索)->window()), BM_CLICK,

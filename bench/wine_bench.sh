@@ -19,7 +19,7 @@ cd "$(dirname "$0")/.."
 source tools/wine_env.sh
 
 prefix=$PWD/build/wine-bench-prefix
-if [[ ! -e $prefix/.complete ]]; then
+if ! prefix_is_ready "$prefix" .complete; then
   make_wine_prefix "$prefix" unmanaged
   touch "$prefix/.complete"
 fi

@@ -13,7 +13,8 @@
 # bench/checked_copy_bench.py (copies read back or not), with --suggest
 # bench/wine_suggest_bench.py (what the suggestions cost), or with
 # --big-list bench/big_list_bench.cpp (actions on a big result list); see
-# there for what is measured.
+# there for what is measured. VORLIX_BENCH_PRESET=mingw-i686 measures the
+# 32-bit programs in the searches.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/wine_env.sh

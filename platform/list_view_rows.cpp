@@ -182,13 +182,23 @@ void ListViewRows::SetSelectedStateImages(int image) {
   ForEachSelected([&](int index) { At(index).state_image = StateImageByte(image); });
 }
 
-void ListViewRows::ColumnTexts(int column, std::string& bytes, std::vector<std::uint32_t>& ends) const {
-  bytes.clear();
-  ends.clear();
-  ends.reserve(rows_.size());
+void ListViewRows::AppendRows(int column, int first, int count, ListViewRowsCopy& copy) const {
+  const int end = std::min(Count(), first + std::max(count, 0));
+  for (int index = std::max(first, 0); index < end; ++index) {
+    const Row& row = At(index);
+    copy.texts.append(Text(index, column));
+    copy.ends.push_back(static_cast<std::uint32_t>(copy.texts.size()));
+    copy.state_images.push_back(row.state_image);
+    copy.item_data.push_back(row.item_data);
+  }
+}
+
+void ListViewRows::RowsWithStateImage(int image, std::vector<ListViewRowId>& ids,
+                                      std::vector<std::int32_t>& indices) const {
   for (int index = 0; index < Count(); ++index) {
-    bytes.append(Text(index, column));
-    ends.push_back(static_cast<std::uint32_t>(bytes.size()));
+    if (At(index).state_image != image) continue;
+    ids.push_back(At(index).id);
+    indices.push_back(index);
   }
 }
 

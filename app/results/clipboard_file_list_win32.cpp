@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/mainwindow/external_function_declarations.h"
+#include "app/mainwindow/rows_progress.h"
 #include "app/results/checked_rows_run.h"
 #include "app/results/failure_reasons.h"
 #include "app/results/failure_report.h"
@@ -77,27 +78,36 @@ bool PlaceBlock(const core::ByteSet& header, const core::ByteSet& list) {
 
 // The paths as on disk: a paste makes files of these names.
 std::vector<core::Text> CheckedPaths() {
-  const core::UnitReference list = ResultList();
+  const commands::RowsCopy rows = CopyRowsAnswering(ResultList(), 0);
   std::vector<core::Text> paths;
-  const std::int32_t count = commands::ListViewGetCount(list);
-  for (std::int32_t row = 0; row < count; ++row) {
-    if (commands::ListViewGetCheck(list, row) == 1) paths.push_back(RowPathOnDisk(list, row));
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    if (rows.Check(row) == 1) paths.push_back(RowPathOnDisk(rows, row));
   }
   return paths;
 }
 
 // Each checked row's line: on the clipboard, refused as a whole drive, or
-// left off because the clipboard did not take the list.
+// left off because the clipboard did not take the list. Each file's size is
+// read with the window answering; the lines go out in batches.
 void RecordRows(RunRecord& record, const std::vector<core::Text>& paths, bool placed) {
+  constexpr std::size_t kLinesPerWrite = 4096;
+  RowsProgress progress(texts::kClipboardWorking, paths.size());
+  std::vector<RecordEntry> entries;
   for (const core::Text& path : paths) {
     const bool whole_drive = commands::IsWholeDrive(path);
-    record.Add({.source = path,
-                .size = FileSizeForRecord(path),
-                .succeeded = placed && !whole_drive,
-                .reason = whole_drive ? FailureReason({.failure = commands::FileOperationFailure::kWholeDrive})
-                          : placed    ? core::Text()
-                                      : core::Text(texts::kClipboardRefused)});
+    entries.push_back({.source = path,
+                       .size = FileSizeForRecord(path),
+                       .succeeded = placed && !whole_drive,
+                       .reason = whole_drive ? FailureReason({.failure = commands::FileOperationFailure::kWholeDrive})
+                                 : placed    ? core::Text()
+                                             : core::Text(texts::kClipboardRefused)});
+    if (entries.size() == kLinesPerWrite) {
+      record.Add(entries);
+      entries.clear();
+    }
+    progress.Done(1);
   }
+  record.Add(entries);
 }
 
 // Whether the list went on the clipboard (nothing when no row was left to

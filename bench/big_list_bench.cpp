@@ -31,6 +31,7 @@
 #include "app/results/list_view_sorting.h"
 #include "app/search/search_globals.h"
 #include "bench/process_memory.h"
+#include "tests/win32/dialog_driver.h"
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/settings_commands.h"
@@ -120,6 +121,31 @@ void ClickHeader(int column) {
   PumpUntilSortLands();
 }
 
+void Click(core::UnitId button) { SendMessageW(WindowOf(button), BM_CLICK, 0, 0); }
+
+void Command(core::UnitId item) {
+  HWND frame = GetAncestor(WindowOf(超级列表框1), GA_ROOT);
+  SendMessageW(frame, WM_COMMAND, app::main_window::kFirstMenuCommand + (item - menu::菜单), 0);
+}
+
+// The save dialog's name field, given a name in the program's folder.
+std::function<bool(HWND)> SaveAs(const wchar_t* name) {
+  return [name](HWND dialog) {
+    HWND field = GetDlgItem(dialog, 0x47C);  // cmb13
+    if (field == nullptr) field = GetDlgItem(dialog, 0x480);
+    if (field == nullptr) return false;
+    SetWindowTextW(field, name);
+    return true;
+  };
+}
+
+// Runs the action; the dialog it opens (the end's message, a folder
+// dialog, a question) is answered with `button` as soon as it shows.
+void Answered(int button, const std::function<void()>& action, std::function<bool(HWND)> look = {}) {
+  testing::DialogAnswers answers({{button, look ? look : [](HWND) { return true; }}});
+  action();
+}
+
 void SelectEveryRow(HWND list, bool selected) {
   LVITEMW every{};
   every.stateMask = LVIS_SELECTED;
@@ -173,13 +199,25 @@ int main(int argc, char** argv) {
   app::CreateGlobalArrays();
   core::LoadStartWindow(core::kMainWindowId);
   FillRows(rows);
+  // Names for the counts and the not-found list: a thousand, half of them
+  // names of rows.
+  std::string names;
+  for (int i = 0; i < 1000; ++i) names += "IMG_" + std::to_string(100000 + i * (i % 2 == 0 ? 1 : 997)) + ".jpg\r\n";
+  app::SetEditBoxContent(编辑框_文件名, names);
   PumpPendingMessages();
   HWND list = WindowOf(超级列表框1);
   HWND frame = GetAncestor(list, GA_ROOT);
 
   const Action actions[] = {
-      {"check all (全部勾选)", [] { SendMessageW(WindowOf(按钮1), BM_CLICK, 0, 0); }},
       {"uncheck all (取消全部勾选)", [] { SendMessageW(WindowOf(按钮2), BM_CLICK, 0, 0); }},
+      {"check all (全部勾选)", [] { SendMessageW(WindowOf(按钮1), BM_CLICK, 0, 0); }},
+      {"clipboard (一键复制勾选文件到剪贴板)", [] { Answered(IDOK, [] { Click(按钮_复制到剪贴板); }); }},
+      {"export (导出结果列表)", [] { Answered(IDOK, [] { Command(menu::导出结果列表); }, SaveAs(L"exported.csv")); }},
+      {"counts (名字查找统计)", [] { Command(menu::名字查找统计); }},
+      {"not-found list (未搜到的文件列表)", [] { Click(按钮_未搜索到文件); }},
+      {"copy, up to its folder dialog", [] { Answered(IDCANCEL, [] { Click(按钮3); }); }},
+      {"move, up to its folder dialog", [] { Answered(IDCANCEL, [] { Click(按钮5); }); }},
+      {"delete, up to its question", [] { Answered(IDNO, [] { Click(按钮4); }); }},
       {"sort by name, one click", [] { ClickHeader(1); }},
       {"sort by name, other way", [] { ClickHeader(1); }},
       {"sort by path, one click", [] { ClickHeader(0); }},
@@ -204,7 +242,7 @@ int main(int argc, char** argv) {
       PumpPendingMessages();
       longest_wait = std::max(longest_wait, pinger.End());
     }
-    std::printf("%s\t%.3f\t%.0f\n", action.name, best, longest_wait);
+    std::printf("%s\t%.3f\t%.0f\n", action.name, best, longest_wait); 
     std::fflush(stdout);
   }
   std::printf("peak working set\t%.0f MB\n", bench::PeakWorkingSetMegabytes());

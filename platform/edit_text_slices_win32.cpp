@@ -2,17 +2,25 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace vorlix::platform {
 namespace {
 
 constexpr UINT_PTR kSlicesSubclassId = 0x5E1B;
-// About a thousand names: a few tens of milliseconds of layout under Wine.
-constexpr std::size_t kSliceChars = 16384;
+// The first slice, about a thousand names; the next ones are sized so that
+// each takes about kSliceMs, whatever the machine (under Wine a slice costs
+// some milliseconds of its own and some per line).
+constexpr std::size_t kFirstSliceChars = 16384;
+constexpr std::size_t kSmallestSliceChars = 8192;
+constexpr std::size_t kLargestSliceChars = 262144;
+constexpr DWORD kSliceMs = 50;
 
 struct PendingText {
   std::wstring rest;
   std::size_t taken = 0;  // of rest, already in the box
   DWORD insert_at = 0;    // where the next slice goes
+  std::size_t slice_chars = kFirstSliceChars;
   bool was_read_only = false;
 };
 
@@ -31,9 +39,9 @@ PendingText* PendingOf(HWND edit) { return static_cast<PendingText*>(GetPropW(ed
 
 // Whole lines where it can; never between the halves of a surrogate pair
 // or of a line break.
-std::size_t SliceEnd(const std::wstring& text, std::size_t from) {
-  if (text.size() - from <= kSliceChars) return text.size();
-  const std::size_t limit = from + kSliceChars;
+std::size_t SliceEnd(const std::wstring& text, std::size_t from, std::size_t chars) {
+  if (text.size() - from <= chars) return text.size();
+  const std::size_t limit = from + chars;
   const std::size_t line_end = text.rfind(L'\n', limit - 1);
   if (line_end != std::wstring::npos && line_end >= from) return line_end + 1;
   std::size_t end = limit;
@@ -76,7 +84,11 @@ void Stop(HWND edit, PendingText* pending) {
 LRESULT CALLBACK SlicesProcedure(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data) {
   auto* pending = reinterpret_cast<PendingText*>(data);
   if (message == NextSliceMessage()) {
-    InsertSlice(edit, *pending, SliceEnd(pending->rest, pending->taken));
+    const DWORD start = GetTickCount();
+    InsertSlice(edit, *pending, SliceEnd(pending->rest, pending->taken, pending->slice_chars));
+    const DWORD took = std::max<DWORD>(GetTickCount() - start, 1);
+    pending->slice_chars =
+        std::clamp(pending->slice_chars * kSliceMs / took, kSmallestSliceChars, kLargestSliceChars);
     if (pending->taken < pending->rest.size()) {
       PostMessageW(edit, NextSliceMessage(), 0, 0);
     } else {
@@ -116,7 +128,7 @@ std::wstring ClipboardText(HWND owner) {
 
 void SetTextInSlices(HWND edit, const std::wstring& text) {
   if (PendingText* pending = PendingOf(edit)) Stop(edit, pending);
-  const std::size_t first = SliceEnd(text, 0);
+  const std::size_t first = SliceEnd(text, 0, kFirstSliceChars);
   SetWindowTextW(edit, text.substr(0, first).c_str());
   if (first < text.size()) Start(edit, text.substr(first), static_cast<DWORD>(first));
 }
@@ -124,7 +136,7 @@ void SetTextInSlices(HWND edit, const std::wstring& text) {
 bool PasteInSlices(HWND edit) {
   if ((GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) != 0) return false;
   const std::wstring text = ClipboardText(edit);
-  const std::size_t first = SliceEnd(text, 0);
+  const std::size_t first = SliceEnd(text, 0, kFirstSliceChars);
   if (first == text.size()) return false;
   FinishSlices(edit);
   SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.substr(0, first).c_str()));

@@ -1,0 +1,71 @@
+// Work over a result list too long to read in one turn of the window: the
+// window answers meanwhile, a second click is ignored, and what is written
+// is the list as a plain model of it says.
+#include <windows.h>
+#undef FindWindow
+
+#include <gtest/gtest.h>
+
+#include "platform/hidden_owner_window.h"
+#include "tests/win32/delivery_room.h"
+
+namespace vorlix::test {
+namespace {
+
+namespace menu = app::main_window::menu;
+
+class LongListWork : public DeliveryRoom {};
+
+DialogAnswers::Step SaveAs(const std::wstring& file) {
+  return {IDOK, [file](HWND dialog) {
+            HWND name = GetDlgItem(dialog, 0x47C);  // cmb13, the name field
+            if (name == nullptr) name = GetDlgItem(dialog, 0x480);
+            if (name == nullptr) return false;
+            SetWindowTextW(name, file.c_str());
+            return true;
+          }};
+}
+
+// More rows than one stretch of the copy. A second click on the entry and a
+// task come while the export reads them: the task finds no file written yet
+// and adds a row, so the copy begins anew and the file holds that row too;
+// the second click opens no second dialog.
+TEST_F(LongListWork, an_export_answers_meanwhile_ignores_a_second_click_and_writes_the_rows_as_they_stand) {
+  std::vector<Row> rows;
+  for (int i = 0; i < 40000; ++i) rows.push_back({"D:\\" + std::to_string(i % 97) + "\\f" + std::to_string(i), i % 3 == 0});
+  AddRows(rows);
+  const int bar_maximum = ProgressMaximum();
+  const int bar_position = ProgressPosition();
+  const std::string file = In("list.csv");
+
+  bool ran_meanwhile = false;
+  bool written_meanwhile = true;
+  DialogAnswers answers({SaveAs(folder_.WidePath("list.csv"))});
+  const WPARAM command = app::main_window::kFirstMenuCommand + (menu::导出结果列表 - menu::菜单);
+  PostMessageW(Frame(), WM_COMMAND, command, 0);
+  PostMessageW(Frame(), WM_COMMAND, command, 0);
+  platform::PostToWindowThread([&] {
+    ran_meanwhile = true;
+    written_meanwhile = commands::FileExists(file);
+    AddRows({{"D:\\late", true}});
+  });
+  core::ProcessPendingMessages();
+  rows.push_back({"D:\\late", true});
+
+  EXPECT_TRUE(ran_meanwhile);
+  EXPECT_FALSE(written_meanwhile) << "the task ran before the export ended";
+  EXPECT_EQ(answers.answered(), 1u) << "one dialog: the second click was ignored";
+  EXPECT_EQ(answers.unexpected(), 0);
+  const testing::CsvRecords records = Records(folder_.Read("list.csv"));
+  ASSERT_EQ(records.size(), rows.size() + 1);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    ASSERT_EQ(records[i + 1].front(), rows[i].path) << i;
+    ASSERT_EQ(records[i + 1].back(), rows[i].checked ? "是" : "否") << i;
+  }
+  EXPECT_EQ(Status(), std::string(texts::kExportDone) + file);
+  EXPECT_EQ(ProgressMaximum(), bar_maximum) << "the bar as it was";
+  EXPECT_EQ(ProgressPosition(), bar_position);
+}
+
+}  // namespace
+}  // namespace vorlix::test

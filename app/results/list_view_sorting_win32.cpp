@@ -82,8 +82,9 @@ void CopyKeys(const std::shared_ptr<SortJob>& job) {
   const auto copied = static_cast<std::int32_t>(job->keys.size());
   const std::int32_t stretch = copied + kKeysPerTurn < job->row_count ? kKeysPerTurn : job->row_count - copied;
   commands::ListViewAppendRows(job->list, job->column, copied, stretch, job->keys);
-  if (static_cast<std::int32_t>(job->keys.size()) < job->row_count &&
-      commands::RunOnWindowThread([job] { CopyKeys(job); })) {
+  // A stretch that brought nothing ends the copy: Land finds the rows changed.
+  const auto now_copied = static_cast<std::int32_t>(job->keys.size());
+  if (now_copied > copied && now_copied < job->row_count && commands::RunOnWindowThread([job] { CopyKeys(job); })) {
     return;
   }
   // Without a turn to come, the rest now.

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/hidden_owner_window.h"
 #include "tests/win32/delivery_room.h"
 
@@ -16,20 +18,24 @@ namespace menu = app::main_window::menu;
 
 class LongListWork : public DeliveryRoom {};
 
-DialogAnswers::Step SaveAs(const std::wstring& file) {
-  return {IDOK, [file](HWND dialog) {
+// The save dialog answered with the file; then, as the export begins to
+// read the rows, `meanwhile` runs.
+DialogAnswers::Step SaveAs(const std::wstring& file, std::function<void()> meanwhile) {
+  return {IDOK,
+          [file](HWND dialog) {
             HWND name = GetDlgItem(dialog, 0x47C);  // cmb13, the name field
             if (name == nullptr) name = GetDlgItem(dialog, 0x480);
             if (name == nullptr) return false;
             SetWindowTextW(name, file.c_str());
             return true;
-          }};
+          },
+          [meanwhile] { platform::PostToWindowThread(meanwhile); }};
 }
 
-// More rows than one stretch of the copy. A second click on the entry and a
-// task come while the export reads them: the task finds no file written yet
-// and adds a row, so the copy begins anew and the file holds that row too;
-// the second click opens no second dialog.
+// More rows than one stretch of the copy. While the export reads them a
+// task runs: it finds no file written yet, clicks the entry again (which
+// opens no second dialog) and adds a row, so that the copy begins anew and
+// the file holds that row too.
 TEST_F(LongListWork, an_export_answers_meanwhile_ignores_a_second_click_and_writes_the_rows_as_they_stand) {
   std::vector<Row> rows;
   for (int i = 0; i < 40000; ++i) rows.push_back({"D:\\" + std::to_string(i % 97) + "\\f" + std::to_string(i), i % 3 == 0});
@@ -40,15 +46,14 @@ TEST_F(LongListWork, an_export_answers_meanwhile_ignores_a_second_click_and_writ
 
   bool ran_meanwhile = false;
   bool written_meanwhile = true;
-  DialogAnswers answers({SaveAs(folder_.WidePath("list.csv"))});
   const WPARAM command = app::main_window::kFirstMenuCommand + (menu::导出结果列表 - menu::菜单);
-  PostMessageW(Frame(), WM_COMMAND, command, 0);
-  PostMessageW(Frame(), WM_COMMAND, command, 0);
-  platform::PostToWindowThread([&] {
+  DialogAnswers answers({SaveAs(folder_.WidePath("list.csv"), [&] {
     ran_meanwhile = true;
     written_meanwhile = commands::FileExists(file);
+    SendMessageW(Frame(), WM_COMMAND, command, 0);
     AddRows({{"D:\\late", true}});
-  });
+  })});
+  PostMessageW(Frame(), WM_COMMAND, command, 0);
   core::ProcessPendingMessages();
   rows.push_back({"D:\\late", true});
 

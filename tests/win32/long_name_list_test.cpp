@@ -99,9 +99,11 @@ TEST_F(LongNameList, a_long_paste_goes_in_where_the_selection_was_while_the_wind
   EXPECT_TRUE(read_meanwhile_ == expected);
   EXPECT_FALSE(ReadOnly());
   EXPECT_TRUE(NameBoxText() == expected);
-  DWORD caret = 0;
-  SendMessageW(box, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
-  EXPECT_EQ(caret, names.size());
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, names.size());
+  EXPECT_EQ(end, names.size());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // under Wine:
 //
 //     big_list_bench.exe [ROWS] [RUNS] [ONLY]
+//     big_list_bench.exe names COUNT
 //
 // The rows (1,000,000 by default) go in through the list's own insert
 // path: paths as a whole-disk search gives them, in 2,000 folders. The
@@ -12,7 +13,9 @@
 // action's wait is the longest that took while the action ran. Prints one
 // line per action: its name, the best time of RUNS (3) in seconds, the
 // longest wait of all runs in milliseconds; then the peak working set.
-// With ONLY, just the actions whose names hold it.
+// With ONLY, just the actions whose names hold it. With "names", the start
+// of the window with COUNT saved names instead: when the window was built,
+// when the last name was in the box, and the longest wait meanwhile.
 #include <windows.h>
 #include <commctrl.h>
 #undef FindWindow

@@ -9,6 +9,8 @@
 #include <functional>
 
 #include "platform/hidden_owner_window.h"
+#include "platform/wide_text.h"
+#include "runtime/core/values/text_format.h"
 #include "tests/win32/delivery_room.h"
 
 namespace vorlix::test {
@@ -70,6 +72,25 @@ TEST_F(LongListWork, an_export_answers_meanwhile_ignores_a_second_click_and_writ
   EXPECT_EQ(Status(), std::string(texts::kExportDone) + file);
   EXPECT_EQ(ProgressMaximum(), bar_maximum) << "the bar as it was";
   EXPECT_EQ(ProgressPosition(), bar_position);
+}
+
+// What the status line shows while work over a million rows goes on, in
+// the label's own font.
+TEST_F(LongListWork, the_longest_progress_line_fits_the_status_label) {
+  HWND label = Unit(u"标签_状态");
+  HDC dc = GetDC(label);
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  RECT room{};
+  GetClientRect(label, &room);
+  for (const std::string_view working :
+       {texts::kClipboardWorking, texts::kExportWorking, texts::kCountsWorking, texts::kNotFoundWorking}) {
+    const std::wstring text =
+        platform::Wide(core::FormatText(texts::kRowsDone, std::string(working).c_str(), "999999", "1000000"));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    EXPECT_LE(size.cx, room.right) << Utf8(std::string(working));
+  }
+  ReleaseDC(label, dc);
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 #     bench/wine_bench.sh --index [--files N] [--runs R]
 #     bench/wine_bench.sh --checked-copy [--runs R] [--scale PERCENT]
 #     bench/wine_bench.sh --suggest [--files N] [--runs R]
-#     bench/wine_bench.sh --big-list [ROWS] [RUNS]
+#     bench/wine_bench.sh --big-list [ROWS] [RUNS] [ONLY]
+#     bench/wine_bench.sh --big-list names COUNT
 #
 # Makes the benchmark's own Wine prefix once (build/wine-bench-prefix), then
 # runs bench/wine_bench.py in it, or with --index bench/wine_index_bench.py

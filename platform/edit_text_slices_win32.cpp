@@ -88,7 +88,7 @@ LRESULT CALLBACK SlicesProcedure(HWND edit, UINT message, WPARAM wparam, LPARAM 
     InsertSlice(edit, *pending, SliceEnd(pending->rest, pending->taken, pending->slice_chars));
     const DWORD took = std::max<DWORD>(GetTickCount() - start, 1);
     pending->slice_chars =
-        std::clamp(pending->slice_chars * kSliceMs / took, kSmallestSliceChars, kLargestSliceChars);
+        std::clamp<std::size_t>(pending->slice_chars * kSliceMs / took, kSmallestSliceChars, kLargestSliceChars);
     if (pending->taken < pending->rest.size()) {
       PostMessageW(edit, NextSliceMessage(), 0, 0);
     } else {

@@ -77,11 +77,19 @@ bool PlaceBlock(const core::ByteSet& header, const core::ByteSet& list) {
   return placed;
 }
 
+std::size_t CheckedCount(const commands::RowsCopy& rows) {
+  std::size_t checked = 0;
+  for (std::size_t row = 0; row < rows.size(); ++row) checked += rows.Check(row) == 1 ? 1 : 0;
+  return checked;
+}
+
 // The paths as on disk: a paste makes files of these names.
-std::vector<core::Text> CheckedPaths(const commands::RowsCopy& rows) {
+std::vector<core::Text> CheckedPaths(const commands::RowsCopy& rows, RowsProgress& progress) {
   std::vector<core::Text> paths;
   for (std::size_t row = 0; row < rows.size(); ++row) {
-    if (rows.Check(row) == 1) paths.push_back(RowPathOnDisk(rows, row));
+    if (rows.Check(row) != 1) continue;
+    paths.push_back(RowPathOnDisk(rows, row));
+    progress.Done(1);
   }
   return paths;
 }
@@ -141,20 +149,26 @@ bool PutFileListOnClipboard(const std::vector<core::Text>& paths, RowsProgress& 
 core::HandlerResult CopyCheckedToClipboard(std::span<const core::Value>) {
   const CheckedRowsRun run;
   if (!run.started()) return std::nullopt;
-  const std::vector<core::Text> paths = CheckedPaths(CopyRowsAnswering(ResultList(), 0));
-  if (paths.empty()) {
+  const commands::RowsCopy rows = CopyRowsAnswering(ResultList(), 0);
+  const std::size_t checked = CheckedCount(rows);
+  if (checked == 0) {
     commands::MessageBox(core::Value(texts::kClipboardNoneChecked), 0);
     return std::nullopt;
   }
-  // A paste in a file manager would copy the whole drive.
-  std::vector<core::Text> placeable;
-  std::vector<core::Text> refused;
-  for (const core::Text& path : paths) (commands::IsWholeDrive(path) ? refused : placeable).push_back(path);
   RunRecord record(texts::kOperationClipboard);
   bool placed = false;
+  std::vector<core::Text> placeable;
+  std::vector<core::Text> refused;
   {
-    // Each placeable path is converted, then each checked row recorded.
-    RowsProgress progress(texts::kClipboardWorking, placeable.size() + paths.size());
+    // Four steps a checked row: its path, its sorting out, its conversion
+    // for the list, its line in the record.
+    RowsProgress progress(texts::kClipboardWorking, 4 * checked);
+    const std::vector<core::Text> paths = CheckedPaths(rows, progress);
+    // A paste in a file manager would copy the whole drive.
+    for (const core::Text& path : paths) {
+      (commands::IsWholeDrive(path) ? refused : placeable).push_back(path);
+      progress.Done(1);
+    }
     placed = !placeable.empty() && PutFileListOnClipboard(placeable, progress);
     RecordRows(record, paths, placed, progress);
   }

@@ -8,7 +8,6 @@
 #include "app/search/folder_queue.h"
 #include "app/search/folder_reading.h"
 #include "app/search/listing_ahead.h"
-#include "app/search/unchanged_tree_walk.h"
 
 namespace vorlix::app {
 namespace {
@@ -16,7 +15,7 @@ namespace {
 class BreadthFirstWalk {
  public:
   BreadthFirstWalk(std::string_view root, const NameMatcher& matcher, const FolderLister& lister, FileWalkSink& sink,
-                   IndexedListing* index, bool every_file)
+                   KeptListings* index, bool every_file)
       : root_(root),
         matcher_(matcher),
         lister_(lister),
@@ -29,7 +28,7 @@ class BreadthFirstWalk {
     // Below a root that is a link every folder is listed; no stamp is asked.
     if (index_ && !queue_.ThroughLink(0)) {
       index_->BeginRoot(queue_.Root());
-      switch (WalkUnchangedTree(queue_.Root(), matcher_, lister_, *index_, sink_, listing_threads)) {
+      switch (index_->WalkUnchanged(queue_.Root(), matcher_, lister_, sink_, listing_threads)) {
         case UnchangedTreeWalk::kStopped:
           return false;
         case UnchangedTreeWalk::kWalked:
@@ -137,7 +136,7 @@ class BreadthFirstWalk {
   const NameMatcher& matcher_;
   const FolderLister& lister_;
   FileWalkSink& sink_;
-  IndexedListing* index_;
+  KeptListings* index_;
   const bool every_file_;
   FolderQueue queue_;
   ListingAhead* ahead_ = nullptr;

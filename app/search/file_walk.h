@@ -4,10 +4,13 @@
 #include <string_view>
 
 #include "app/search/folder_lister.h"
-#include "app/search/indexed_listing.h"
+#include "app/search/kept_listings.h"
 #include "app/search/name_matcher.h"
 
 namespace vorlix::app {
+
+// What the folder index keeps of a folder; a walk only hands it on.
+struct FolderRecord;
 
 // Where the rows of a file walk go, and who decides that it stops.
 class FileWalkSink {
@@ -46,7 +49,7 @@ struct FileWalkOptions {
   // thread. The rows and their order are the same either way.
   unsigned listing_threads = 0;
   // The folder index to list through; none lists every folder.
-  IndexedListing* index = nullptr;
+  KeptListings* index = nullptr;
   // Tell the sink every file met (OnFile, OnKeptFolder), not only rows.
   bool every_file = false;
 };

@@ -49,7 +49,7 @@ class SubfolderList final : public KeyedEntryVisitor {
 
 class DepthFirstCollection {
  public:
-  DepthFirstCollection(const FolderLister& lister, FolderCollectionSink& sink, IndexedListing* index)
+  DepthFirstCollection(const FolderLister& lister, FolderCollectionSink& sink, KeptListings* index)
       : lister_(lister), sink_(sink), index_(index) {}
 
   bool Run(std::string_view root) {
@@ -124,14 +124,14 @@ class DepthFirstCollection {
 
   const FolderLister& lister_;
   FolderCollectionSink& sink_;
-  IndexedListing* index_;
+  KeptListings* index_;
   std::vector<Level> levels_;
 };
 
 }  // namespace
 
 bool CollectFolders(std::string_view root, const FolderLister& lister, FolderCollectionSink& sink,
-                    IndexedListing* index) {
+                    KeptListings* index) {
   return DepthFirstCollection(lister, sink, index).Run(root);
 }
 

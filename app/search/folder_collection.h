@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "app/search/folder_lister.h"
-#include "app/search/indexed_listing.h"
+#include "app/search/kept_listings.h"
 
 namespace vorlix::app {
 
@@ -35,6 +35,6 @@ class FolderCollectionSink {
 // listed through `index` when given; a collection that was not stopped
 // tells it the tree was walked. False when stopped.
 bool CollectFolders(std::string_view root, const FolderLister& lister, FolderCollectionSink& sink,
-                    IndexedListing* index = nullptr);
+                    KeptListings* index = nullptr);
 
 }  // namespace vorlix::app

@@ -7,24 +7,13 @@
 #include <optional>
 #include <vector>
 
+#include "app/search/kept_listings.h"
 #include "app/search/name_matcher.h"
 #include "app/search/text_table.h"
 #include "platform/folder_listing.h"
 #include "platform/folder_stamps.h"
 
 namespace vorlix::app {
-
-// A visitor of entries that can be told the keys of a file's lowered name,
-// as the folder index keeps them.
-class KeyedEntryVisitor : public platform::FolderEntryVisitor {
- public:
-  // A file given from the index, with the keys of its name; by default
-  // visited as any other entry.
-  virtual bool VisitKeyed(const platform::FolderEntry& entry, const NameKeys&) { return Visit(entry); }
-
- protected:
-  ~KeyedEntryVisitor() = default;
-};
 
 // The entries of one folder as its listing gave them, packed: for each, in
 // listing order, a kind byte, the size of its name as a base-128 number,

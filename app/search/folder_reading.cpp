@@ -21,12 +21,10 @@ bool FolderReader::Read(std::string_view folder, bool through_link, FolderConten
   return !stopped_;
 }
 
-bool FolderReader::AppendKept(const FolderRecord& kept, FolderContents& contents,
-                              const std::atomic<bool>& stopping) {
+void FolderReader::StartAppending(FolderContents& contents, const std::atomic<bool>& stopping) {
   contents_ = &contents;
   stopping_ = &stopping;
   stopped_ = false;
-  return packed_entries::ReplayChecked(kept.entries, kept.entry_count, *this) && !stopped_;
 }
 
 bool FolderReader::ShouldStop() {

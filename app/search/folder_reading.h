@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/search/folder_lister.h"
-#include "app/search/indexed_listing.h"
+#include "app/search/kept_listings.h"
 #include "app/search/name_matcher.h"
 
 namespace vorlix::app {
@@ -50,7 +50,7 @@ struct FolderContents {
 // (with no keywords).
 class FolderReader final : private KeyedEntryVisitor {
  public:
-  FolderReader(const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index, bool every_file = false)
+  FolderReader(const NameMatcher& matcher, const FolderLister& lister, KeptListings* index, bool every_file = false)
       : matcher_(matcher),
         lister_(lister),
         index_(index),
@@ -62,24 +62,29 @@ class FolderReader final : private KeyedEntryVisitor {
   // every entry; false when it said stop.
   bool Read(std::string_view folder, bool through_link, FolderContents& contents,
             const std::function<bool()>& should_stop);
-  // Adds to `contents` the entries of a kept folder, as Read gives them, so
-  // that one FolderContents can hold several folders back to back; false
-  // when stopped or when the entries are not whole (see
-  // packed_entries::ReplayChecked), some of them added.
-  // `stopping` is read at every entry, as cheaply as a flag is.
-  bool AppendKept(const FolderRecord& kept, FolderContents& contents, const std::atomic<bool>& stopping);
+  // Adds to `contents` the entries of a kept folder, which `replay` gives
+  // the visitor it is handed, as Read gives them, so that one
+  // FolderContents can hold several folders back to back; false when
+  // stopped or when `replay` gives false (its entries not whole), some of
+  // them added. `stopping` is read at every entry, as cheaply as a flag is.
+  template <class Replay>
+  bool AppendKept(Replay&& replay, FolderContents& contents, const std::atomic<bool>& stopping) {
+    StartAppending(contents, stopping);
+    return replay(static_cast<KeyedEntryVisitor&>(*this)) && !stopped_;
+  }
 
  private:
   bool Visit(const platform::FolderEntry& entry) override { return Take(entry, nullptr); }
   bool VisitKeyed(const platform::FolderEntry& entry, const NameKeys& keys) override;
   // `keys`, when they fit, spare the lookups they rule out.
   bool Take(const platform::FolderEntry& entry, const NameKeys* keys);
+  void StartAppending(FolderContents& contents, const std::atomic<bool>& stopping);
   bool ShouldStop();
   std::uint32_t AddName(std::string_view name);
 
   const NameMatcher& matcher_;
   const FolderLister& lister_;
-  IndexedListing* index_;
+  KeptListings* index_;
   // Keys are made with the lister's encoding; with another they tell nothing.
   const bool keys_fit_;
   const bool every_file_;

@@ -3,7 +3,7 @@
 namespace vorlix::app {
 
 bool CollectRootFolders(core::Text root, const IsDirectoryTest& is_directory, const FolderLister& lister,
-                        FolderCollectionSink& sink, IndexedListing* index) {
+                        FolderCollectionSink& sink, KeptListings* index) {
   if (root.find(':') == core::Text::npos) {
     if (root.size() != 1) {
       if (is_directory(root)) {

@@ -18,6 +18,6 @@ using IsDirectoryTest = std::function<bool(const core::Text& path)>;
 // any other is collected with everything below it, through `index` when
 // given. False when stopped.
 bool CollectRootFolders(core::Text root, const IsDirectoryTest& is_directory, const FolderLister& lister,
-                        FolderCollectionSink& sink, IndexedListing* index = nullptr);
+                        FolderCollectionSink& sink, KeptListings* index = nullptr);
 
 }  // namespace vorlix::app

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/search/folder_index_file.h"
+#include "app/search/unchanged_tree_walk.h"
 
 namespace vorlix::app {
 namespace {
@@ -154,6 +155,11 @@ bool IndexedListing::IsRacy(const platform::FolderStamp& stamp, std::uint64_t li
 void IndexedListing::TreeWalked(std::string_view folder) {
   const std::lock_guard lock(mutex_);
   walked_trees_.emplace_back(folder);
+}
+
+UnchangedTreeWalk IndexedListing::WalkUnchanged(std::string_view root, const NameMatcher& matcher,
+                                                const FolderLister& lister, FileWalkSink& sink, unsigned threads) {
+  return WalkUnchangedTree(root, matcher, lister, *this, sink, threads);
 }
 
 bool IndexedListing::UnderWalkedTree(std::string_view folder) const {

@@ -12,6 +12,7 @@
 
 #include "app/search/folder_index.h"
 #include "app/search/folder_lister.h"
+#include "app/search/kept_listings.h"
 #include "app/search/stamps_read_ahead.h"
 
 namespace vorlix::app {
@@ -39,7 +40,7 @@ constexpr std::size_t kFolderIndexCapBytes = std::size_t{128} << 20;
 // index is used only by the identity that made it (FolderIndexFormat), and
 // a folder's own right to be listed is part of its metadata, whose changes
 // move its change time and so its stamp.
-class IndexedListing {
+class IndexedListing final : public KeptListings {
  public:
   // `cap_bytes`: the most the index file may hold.
   IndexedListing(std::shared_ptr<const FolderIndex> previous, const FolderLister& lister,
@@ -48,13 +49,13 @@ class IndexedListing {
   // Before a walk below `root` (ending with the separator) that lists
   // through the index: decides by the volume that holds the root itself
   // whether the stamps below it tell every change. Not while List runs.
-  void BeginRoot(std::string_view root);
+  void BeginRoot(std::string_view root) override;
 
   // Before a walk below `root` (ending with the separator): reads the
   // stamps of the kept folders below it, on `threads` threads of their own,
   // for List to use (see StampsReadAhead). `should_stop` is polled every
   // few milliseconds; false when it said stop. Not while List runs.
-  bool ReadStampsBelow(std::string_view root, unsigned threads, const std::function<bool()>& should_stop) {
+  bool ReadStampsBelow(std::string_view root, unsigned threads, const std::function<bool()>& should_stop) override {
     return read_ahead_.ReadBelow(root, *previous_, lister_, threads, should_stop);
   }
 
@@ -62,7 +63,7 @@ class IndexedListing {
   // stamp allows, files with the keys of their names unless the folder
   // holds a link; false when it cannot be listed whole. Safe on several
   // threads.
-  bool List(std::string_view folder, KeyedEntryVisitor& visitor);
+  bool List(std::string_view folder, KeyedEntryVisitor& visitor) override;
 
   // The index this search began with.
   const FolderIndex& previous() const { return *previous_; }
@@ -78,7 +79,11 @@ class IndexedListing {
   // A walk below `folder` (ending with the separator) reached every folder
   // it could: folders the index kept below it that this search did not
   // meet are gone.
-  void TreeWalked(std::string_view folder);
+  void TreeWalked(std::string_view folder) override;
+
+  // See WalkUnchangedTree.
+  UnchangedTreeWalk WalkUnchanged(std::string_view root, const NameMatcher& matcher, const FolderLister& lister,
+                                  FileWalkSink& sink, unsigned threads) override;
 
   // The index to keep after the search: every folder it listed or used, and
   // the previous index's other folders that are not known to be gone nor

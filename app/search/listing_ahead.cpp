@@ -6,7 +6,7 @@
 namespace vorlix::app {
 
 ListingAhead::ListingAhead(FolderQueue& queue, const NameMatcher& matcher, const FolderLister& lister,
-                           IndexedListing* index, unsigned threads, bool every_file)
+                           KeptListings* index, unsigned threads, bool every_file)
     : queue_(queue), slots_(kAhead), threads_(threads) {
   for (unsigned i = 0; i < threads; ++i) {
     workers_.emplace_back([this, &matcher, &lister, index, every_file] { Work(matcher, lister, index, every_file); });
@@ -38,7 +38,7 @@ void ListingAhead::Claim(std::vector<Claimed>& claimed) {
   }
 }
 
-void ListingAhead::Work(const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index,
+void ListingAhead::Work(const NameMatcher& matcher, const FolderLister& lister, KeptListings* index,
                         bool every_file) {
   FolderReader reader(matcher, lister, index, every_file);
   const std::function<bool()> should_stop = [this] { return stopping_.load(std::memory_order_relaxed); };

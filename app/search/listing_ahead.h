@@ -28,7 +28,7 @@ class ListingAhead {
   static constexpr std::uint32_t kBatch = 64;
 
   // `every_file`: the contents hold every file, matched or not.
-  ListingAhead(FolderQueue& queue, const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index,
+  ListingAhead(FolderQueue& queue, const NameMatcher& matcher, const FolderLister& lister, KeptListings* index,
                unsigned threads, bool every_file = false);
   ~ListingAhead();
   ListingAhead(const ListingAhead&) = delete;
@@ -60,7 +60,7 @@ class ListingAhead {
     bool through_link;
   };
 
-  void Work(const NameMatcher& matcher, const FolderLister& lister, IndexedListing* index, bool every_file);
+  void Work(const NameMatcher& matcher, const FolderLister& lister, KeptListings* index, bool every_file);
   bool HasWork() const { return next_ < queue_.size() && next_ < taken_in_ + kAhead; }
   // Takes the next folders for one worker; the lock is held.
   void Claim(std::vector<Claimed>& claimed);

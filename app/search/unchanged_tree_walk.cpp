@@ -148,7 +148,10 @@ class UnchangedTree {
     for (std::uint32_t at = chunk_starts_[chunk]; at < chunk_starts_[chunk + 1]; ++at) {
       const FolderRecord& kept = kept_.Record(below_[at]);
       const std::size_t first = matched.contents.subfolders.size();
-      if (!reader.AppendKept(kept, matched.contents, stopping)) return false;
+      const auto replay = [&kept](KeyedEntryVisitor& visitor) {
+        return packed_entries::ReplayChecked(kept.entries, kept.entry_count, visitor);
+      };
+      if (!reader.AppendKept(replay, matched.contents, stopping)) return false;
       for (std::size_t subfolder = first; subfolder < matched.contents.subfolders.size(); ++subfolder) {
         const auto& [name_at, name_size, is_link] = matched.contents.subfolders[subfolder];
         name_and_separator.assign(matched.contents.Name(name_at, name_size)) += lister_.separator();

@@ -9,8 +9,6 @@
 
 namespace vorlix::app {
 
-enum class UnchangedTreeWalk { kWalked, kStopped, kChanged };
-
 // A repeat walk below `root` (ending with the separator) over a tree the
 // folder index holds whole and no stamp shows changed: every folder a walk
 // would reach is kept, unchanged (see IndexedListing::UnchangedAhead) and

@@ -24,6 +24,6 @@ unsigned FindListingThreads();
 // and anything else gives nothing. Listed through `index` when given.
 // False when stopped.
 bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink,
-                            IndexedListing* index);
+                            KeptListings* index);
 
 }  // namespace vorlix::app

@@ -17,7 +17,7 @@ std::string_view FindPlatformHelp() {
 unsigned FindListingThreads() { return 1; }
 
 bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink,
-                            IndexedListing* index) {
+                            KeptListings* index) {
   return CollectRootFolders(root, [](const core::Text& path) { return platform::IsFolder(path); }, lister, sink,
                             index);
 }

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/search/kept_listings.h"
-#include "app/search/name_matcher.h"
-#include "app/search/text_table.h"
+#include "app/search/names/name_matcher.h"
+#include "app/search/names/text_table.h"
 #include "platform/folder_listing.h"
 #include "platform/folder_stamps.h"
 

@@ -7,7 +7,7 @@
 
 #include "app/search/folder_index.h"
 #include "app/search/folder_lister.h"
-#include "app/search/name_text.h"
+#include "app/search/names/name_text.h"
 
 namespace vorlix::app {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/search/name_text.h"
+#include "app/search/names/name_text.h"
 #include "platform/folder_listing.h"
 #include "platform/folder_stamps.h"
 

@@ -12,7 +12,7 @@
 #include "app/mainwindow/main_window_units.h"
 #include "app/mainwindow/window_lifetime.h"
 #include "app/search/folder_index_use.h"
-#include "app/search/folder_name_matches.h"
+#include "app/search/names/folder_name_matches.h"
 #include "app/search/folder_roots.h"
 #include "app/search/row_sources.h"
 #include "app/search/search_run.h"

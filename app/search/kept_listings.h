@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "app/search/folder_lister.h"
-#include "app/search/name_matcher.h"
+#include "app/search/names/name_matcher.h"
 #include "platform/folder_listing.h"
 
 namespace vorlix::app {

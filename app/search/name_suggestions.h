@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/search/name_matcher.h"
+#include "app/search/names/name_matcher.h"
 #include "app/search/walked_files.h"
 
 namespace vorlix::app {

@@ -2,8 +2,8 @@
 
 #include "app/mainwindow/main_window_access.h"
 #include "app/mainwindow/main_window_units.h"
-#include "app/search/found_names.h"
-#include "app/search/name_list.h"
+#include "app/search/names/found_names.h"
+#include "app/search/names/name_list.h"
 #include "app/search/search_run.h"
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/list_view_commands.h"

@@ -5,7 +5,7 @@
 #include "app/search/file_walk.h"
 #include "app/search/folder_lister.h"
 #include "app/search/indexed_listing.h"
-#include "app/search/name_matcher.h"
+#include "app/search/names/name_matcher.h"
 
 namespace vorlix::app {
 

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/search/keyword_automaton.h"
-#include "app/search/name_text.h"
-#include "app/search/text_table.h"
+#include "app/search/names/keyword_automaton.h"
+#include "app/search/names/name_text.h"
+#include "app/search/names/text_table.h"
 
 namespace vorlix::app {
 

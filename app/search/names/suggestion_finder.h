@@ -10,10 +10,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/search/keyword_automaton.h"
-#include "app/search/name_matcher.h"
-#include "app/search/near_text.h"
-#include "app/search/text_table.h"
+#include "app/search/names/keyword_automaton.h"
+#include "app/search/names/name_matcher.h"
+#include "app/search/names/near_text.h"
+#include "app/search/names/text_table.h"
 
 namespace vorlix::app {
 

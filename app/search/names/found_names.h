@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/search/name_matcher.h"
+#include "app/search/names/name_matcher.h"
 
 namespace vorlix::app {
 

@@ -7,7 +7,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "app/search/name_matcher.h"
+#include "app/search/names/name_matcher.h"
 
 namespace vorlix::app {
 

@@ -1,4 +1,4 @@
-#include "app/search/found_names.h"
+#include "app/search/names/found_names.h"
 
 namespace vorlix::app {
 

@@ -1,4 +1,4 @@
-#include "app/search/folder_name_matches.h"
+#include "app/search/names/folder_name_matches.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/search/text_table.h"
+#include "app/search/names/text_table.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "app/search/near_text.h"
+#include "app/search/names/near_text.h"
 
 #include <algorithm>
 #include <array>

@@ -8,7 +8,7 @@
 #include "app/mainwindow/main_window_units.h"
 #include "app/mainwindow/window_lifetime.h"
 #include "app/search/event_budget.h"
-#include "app/search/file_walk.h"
+#include "app/search/walk/file_walk.h"
 #include "app/search/folder_index_use.h"
 #include "app/search/name_suggestions.h"
 #include "app/search/row_sources.h"

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/search/kept_listings.h"
+#include "app/search/walk/kept_listings.h"
 #include "app/search/names/name_matcher.h"
 #include "app/search/names/text_table.h"
 #include "platform/folder_listing.h"

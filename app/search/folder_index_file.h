@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/search/folder_index.h"
-#include "app/search/folder_lister.h"
+#include "app/search/walk/folder_lister.h"
 #include "app/search/names/name_text.h"
 
 namespace vorlix::app {

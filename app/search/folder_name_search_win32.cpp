@@ -13,7 +13,7 @@
 #include "app/mainwindow/window_lifetime.h"
 #include "app/search/folder_index_use.h"
 #include "app/search/names/folder_name_matches.h"
-#include "app/search/folder_roots.h"
+#include "app/search/walk/folder_roots.h"
 #include "app/search/row_sources.h"
 #include "app/search/search_run.h"
 #include "platform/wide_text.h"

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/search/folder_index.h"
-#include "app/search/folder_lister.h"
-#include "app/search/kept_listings.h"
+#include "app/search/walk/folder_lister.h"
+#include "app/search/walk/kept_listings.h"
 #include "app/search/stamps_read_ahead.h"
 
 namespace vorlix::app {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <atomic>
 
-#include "app/search/work_on_threads.h"
+#include "app/search/walk/work_on_threads.h"
 
 namespace vorlix::app {
 

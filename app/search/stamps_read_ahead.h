@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/search/folder_index.h"
-#include "app/search/folder_lister.h"
+#include "app/search/walk/folder_lister.h"
 
 namespace vorlix::app {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/search/folder_reading.h"
+#include "app/search/walk/folder_reading.h"
 #include "app/search/stamps_read_ahead.h"
-#include "app/search/work_on_threads.h"
+#include "app/search/walk/work_on_threads.h"
 
 namespace vorlix::app {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "app/search/file_walk.h"
-#include "app/search/folder_lister.h"
+#include "app/search/walk/file_walk.h"
+#include "app/search/walk/folder_lister.h"
 #include "app/search/indexed_listing.h"
 #include "app/search/names/name_matcher.h"
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/search/folder_collection.h"
+#include "app/search/walk/folder_collection.h"
 
 namespace vorlix::app {
 

@@ -1,4 +1,4 @@
-#include "app/search/folder_roots.h"
+#include "app/search/walk/folder_roots.h"
 #include "app/vorlix_find/find_platform_rules.h"
 #include "platform/folder_listing.h"
 #include "runtime/commands/drive_commands.h"

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/search/file_walk.h"
-#include "app/search/folder_collection.h"
+#include "app/search/walk/file_walk.h"
+#include "app/search/walk/folder_collection.h"
 #include "app/search/folder_index_file.h"
 #include "app/search/names/folder_name_matches.h"
 #include "app/search/indexed_listing.h"

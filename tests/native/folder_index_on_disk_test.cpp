@@ -11,8 +11,8 @@
 #include <random>
 #include <thread>
 
-#include "app/search/file_walk.h"
-#include "app/search/folder_collection.h"
+#include "app/search/walk/file_walk.h"
+#include "app/search/walk/folder_collection.h"
 #include "app/search/indexed_listing.h"
 #include "app/vorlix_find/vorlix_find.h"
 #include "platform/folder_stamps.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/search/file_walk.h"
+#include "app/search/walk/file_walk.h"
 #include "search_engine_fixture.h"
 #include "temporary_folder.h"
 

@@ -11,8 +11,8 @@
 #include <set>
 #include <thread>
 
-#include "app/search/file_walk.h"
-#include "app/search/folder_collection.h"
+#include "app/search/walk/file_walk.h"
+#include "app/search/walk/folder_collection.h"
 #include "app/search/folder_index_file.h"
 #include "app/search/unchanged_tree_walk.h"
 #include "search_engine_fixture.h"

@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/search/folder_queue.h"
-#include "app/search/folder_reading.h"
+#include "app/search/walk/folder_queue.h"
+#include "app/search/walk/folder_reading.h"
 
 namespace vorlix::app {
 

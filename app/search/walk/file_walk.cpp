@@ -1,13 +1,13 @@
-#include "app/search/file_walk.h"
+#include "app/search/walk/file_walk.h"
 
 #include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
 
-#include "app/search/folder_queue.h"
-#include "app/search/folder_reading.h"
-#include "app/search/listing_ahead.h"
+#include "app/search/walk/folder_queue.h"
+#include "app/search/walk/folder_reading.h"
+#include "app/search/walk/listing_ahead.h"
 
 namespace vorlix::app {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/search/folder_lister.h"
-#include "app/search/kept_listings.h"
+#include "app/search/walk/folder_lister.h"
+#include "app/search/walk/kept_listings.h"
 #include "app/search/names/name_matcher.h"
 
 namespace vorlix::app {

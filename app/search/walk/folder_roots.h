@@ -3,7 +3,7 @@
 #include <functional>
 #include <string_view>
 
-#include "app/search/folder_collection.h"
+#include "app/search/walk/folder_collection.h"
 #include "runtime/core/values/value.h"
 
 namespace vorlix::app {

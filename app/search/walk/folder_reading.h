@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/search/folder_lister.h"
-#include "app/search/kept_listings.h"
+#include "app/search/walk/folder_lister.h"
+#include "app/search/walk/kept_listings.h"
 #include "app/search/names/name_matcher.h"
 
 namespace vorlix::app {

@@ -1,4 +1,4 @@
-#include "app/search/folder_lister.h"
+#include "app/search/walk/folder_lister.h"
 
 #include "platform/listing_identity.h"
 

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "app/search/folder_lister.h"
-#include "app/search/kept_listings.h"
+#include "app/search/walk/folder_lister.h"
+#include "app/search/walk/kept_listings.h"
 
 namespace vorlix::app {
 

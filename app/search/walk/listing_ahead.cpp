@@ -1,4 +1,4 @@
-#include "app/search/listing_ahead.h"
+#include "app/search/walk/listing_ahead.h"
 
 #include <algorithm>
 #include <chrono>

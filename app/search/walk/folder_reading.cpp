@@ -1,4 +1,4 @@
-#include "app/search/folder_reading.h"
+#include "app/search/walk/folder_reading.h"
 
 namespace vorlix::app {
 

@@ -1,4 +1,4 @@
-#include "app/search/folder_queue.h"
+#include "app/search/walk/folder_queue.h"
 
 #include <algorithm>
 #include <utility>

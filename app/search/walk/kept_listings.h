@@ -3,7 +3,7 @@
 #include <functional>
 #include <string_view>
 
-#include "app/search/folder_lister.h"
+#include "app/search/walk/folder_lister.h"
 #include "app/search/names/name_matcher.h"
 #include "platform/folder_listing.h"
 

@@ -1,4 +1,4 @@
-#include "app/search/folder_roots.h"
+#include "app/search/walk/folder_roots.h"
 
 namespace vorlix::app {
 

@@ -1,4 +1,4 @@
-#include "app/search/work_on_threads.h"
+#include "app/search/walk/work_on_threads.h"
 
 #include <chrono>
 #include <condition_variable>

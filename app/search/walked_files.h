@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/search/folder_index.h"
+#include "app/search/index/folder_index.h"
 
 namespace vorlix::app {
 

@@ -7,9 +7,9 @@
 
 #include "app/search/walk/file_walk.h"
 #include "app/search/walk/folder_collection.h"
-#include "app/search/folder_index_file.h"
+#include "app/search/index/folder_index_file.h"
 #include "app/search/names/folder_name_matches.h"
-#include "app/search/indexed_listing.h"
+#include "app/search/index/indexed_listing.h"
 #include "app/search/names/name_counts.h"
 #include "app/search/name_suggestions.h"
 #include "app/search/walked_files.h"

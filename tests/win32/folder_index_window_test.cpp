@@ -14,7 +14,7 @@
 #include "app/mainwindow/main_window_access.h"
 #include "app/mainwindow/main_window_units.h"
 #include "app/mainwindow/window_lifetime.h"
-#include "app/search/folder_index_file.h"
+#include "app/search/index/folder_index_file.h"
 #include "app/search/walk/folder_lister.h"
 #include "app/search/folder_index_use.h"
 #include "app/settings/option_handlers.h"

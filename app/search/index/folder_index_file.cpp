@@ -1,4 +1,4 @@
-#include "app/search/folder_index_file.h"
+#include "app/search/index/folder_index_file.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "app/search/base128.h"
+#include "app/search/index/base128.h"
 #include "platform/whole_file.h"
 #include "platform/whole_file_view.h"
 

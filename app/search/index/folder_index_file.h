@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/search/folder_index.h"
+#include "app/search/index/folder_index.h"
 #include "app/search/walk/folder_lister.h"
 #include "app/search/names/name_text.h"
 

@@ -1,4 +1,4 @@
-#include "app/search/unchanged_tree_walk.h"
+#include "app/search/index/unchanged_tree_walk.h"
 
 #include <algorithm>
 #include <atomic>
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/search/walk/folder_reading.h"
-#include "app/search/stamps_read_ahead.h"
+#include "app/search/index/stamps_read_ahead.h"
 #include "app/search/walk/work_on_threads.h"
 
 namespace vorlix::app {

@@ -9,9 +9,9 @@
 #include <string>
 #include <thread>
 
-#include "app/search/folder_index.h"
-#include "app/search/folder_index_file.h"
-#include "app/search/indexed_listing.h"
+#include "app/search/index/folder_index.h"
+#include "app/search/index/folder_index_file.h"
+#include "app/search/index/indexed_listing.h"
 
 namespace vorlix::app {
 

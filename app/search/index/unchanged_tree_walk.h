@@ -4,7 +4,7 @@
 
 #include "app/search/walk/file_walk.h"
 #include "app/search/walk/folder_lister.h"
-#include "app/search/indexed_listing.h"
+#include "app/search/index/indexed_listing.h"
 #include "app/search/names/name_matcher.h"
 
 namespace vorlix::app {

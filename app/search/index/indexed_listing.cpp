@@ -1,10 +1,10 @@
-#include "app/search/indexed_listing.h"
+#include "app/search/index/indexed_listing.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "app/search/folder_index_file.h"
-#include "app/search/unchanged_tree_walk.h"
+#include "app/search/index/folder_index_file.h"
+#include "app/search/index/unchanged_tree_walk.h"
 
 namespace vorlix::app {
 namespace {

@@ -1,8 +1,8 @@
-#include "app/search/folder_index.h"
+#include "app/search/index/folder_index.h"
 
 #include <algorithm>
 
-#include "app/search/base128.h"
+#include "app/search/index/base128.h"
 
 namespace vorlix::app {
 namespace packed_entries {

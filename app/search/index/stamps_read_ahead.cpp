@@ -1,4 +1,4 @@
-#include "app/search/stamps_read_ahead.h"
+#include "app/search/index/stamps_read_ahead.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "app/search/base128.h"
+#include "app/search/index/base128.h"
 
 namespace vorlix::app {
 

@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/search/folder_index.h"
+#include "app/search/index/folder_index.h"
 #include "app/search/walk/folder_lister.h"
 #include "app/search/walk/kept_listings.h"
-#include "app/search/stamps_read_ahead.h"
+#include "app/search/index/stamps_read_ahead.h"
 
 namespace vorlix::app {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/search/folder_index.h"
+#include "app/search/index/folder_index.h"
 #include "app/search/walk/folder_lister.h"
 
 namespace vorlix::app {

@@ -10,7 +10,7 @@
 #include "app/search/event_budget.h"
 #include "app/search/walk/file_walk.h"
 #include "app/search/folder_index_use.h"
-#include "app/search/name_suggestions.h"
+#include "app/search/suggestions/name_suggestions.h"
 #include "app/search/row_sources.h"
 #include "app/search/search_run.h"
 #include "runtime/commands/conversion_commands.h"

@@ -1,4 +1,4 @@
-#include "app/search/name_suggestions.h"
+#include "app/search/suggestions/name_suggestions.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/search/names/name_matcher.h"
-#include "app/search/walked_files.h"
+#include "app/search/suggestions/walked_files.h"
 
 namespace vorlix::app {
 

@@ -54,7 +54,7 @@ class ResultRows : public FileWalkSink {
   void OnFile(std::string_view folder, std::string_view name_on_disk) override {
     if (unfound_ > 0) walked_.AddFile(folder, name_on_disk);
   }
-  void OnKeptFolder(std::string_view folder, const FolderRecord& kept) override {
+  void OnKeptFolder(std::string_view folder, const KeptEntries& kept) override {
     if (unfound_ > 0) walked_.AddKeptFolder(folder, kept);
   }
   bool ShouldStop() override { return !budget_.KeepGoing(); }

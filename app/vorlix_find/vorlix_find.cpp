@@ -146,7 +146,7 @@ class FileRows final : public FileWalkSink {
   void OnFile(std::string_view folder, std::string_view name_on_disk) override {
     if (KeepingFiles()) walked_->AddFile(folder, name_on_disk);
   }
-  void OnKeptFolder(std::string_view folder, const FolderRecord& kept) override {
+  void OnKeptFolder(std::string_view folder, const KeptEntries& kept) override {
     if (KeepingFiles()) walked_->AddKeptFolder(folder, kept);
   }
   bool ShouldStop() override { return rows_.ShouldStop(); }

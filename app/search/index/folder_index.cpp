@@ -121,7 +121,7 @@ FolderRecord FolderRecord::Owning(platform::FolderStamp stamp, std::uint32_t day
                                   std::string packed) {
   auto storage = std::make_shared<const std::string>(std::move(packed));
   const std::string_view entries = *storage;
-  return {stamp, day, racy, entry_count, entries, std::shared_ptr<const void>(std::move(storage))};
+  return {{entry_count, entries, std::shared_ptr<const void>(std::move(storage))}, stamp, day, racy};
 }
 
 const FolderRecord* FolderIndex::Find(std::string_view folder) const {

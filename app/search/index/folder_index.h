@@ -41,13 +41,11 @@ bool Valid(std::string_view packed, std::uint64_t count);
 
 // One folder as a search listed it. A folder holding a link is never kept:
 // what a link leads to can change without any stamp moving.
-struct FolderRecord {
+// Its entries are packed as packed_entries says.
+struct FolderRecord : KeptEntries {
   platform::FolderStamp stamp;
   std::uint32_t day = 0;  // the last day a search used it, in days of the stamps' clock
   bool racy = false;      // its stamp was too close to the listing to tell a change made just after
-  std::uint32_t entry_count = 0;
-  std::string_view entries;  // packed, see packed_entries
-  std::shared_ptr<const void> storage;  // what `entries` lies in
 
   // A record owning its own packed entries.
   static FolderRecord Owning(platform::FolderStamp stamp, std::uint32_t day, bool racy, std::uint32_t entry_count,

@@ -16,7 +16,7 @@ class KeptFiles final : public KeyedEntryVisitor {
   const WalkedFiles::Visit& visit_;
 };
 
-std::size_t KeptFileCount(const FolderRecord& kept) {
+std::size_t KeptFileCount(const KeptEntries& kept) {
   std::size_t files = 0;
   const WalkedFiles::Visit count = [&files](std::string_view, std::string_view) { return ++files, true; };
   KeptFiles counting({}, count);
@@ -51,7 +51,7 @@ void WalkedFiles::AddFile(std::string_view folder, std::string_view name_on_disk
   ++files_;
 }
 
-void WalkedFiles::AddKeptFolder(std::string_view folder, const FolderRecord& kept) {
+void WalkedFiles::AddKeptFolder(std::string_view folder, const KeptEntries& kept) {
   StartRun(folder, static_cast<std::uint32_t>(kept_.size()));
   kept_.push_back(kept);
   files_ += KeptFileCount(kept);

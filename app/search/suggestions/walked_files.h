@@ -15,11 +15,11 @@ namespace vorlix::app {
 // needs them: names back to back in blocks of a fixed size (a buffer that
 // doubles would hold twice the names for a moment) with their sizes, each
 // folder's path once for its run of files; a folder the index gave whole
-// is kept as its record, whose entries are already in memory.
+// is kept as its entries, which are already in memory.
 class WalkedFiles {
  public:
   void AddFile(std::string_view folder, std::string_view name_on_disk);
-  void AddKeptFolder(std::string_view folder, const FolderRecord& kept);
+  void AddKeptFolder(std::string_view folder, const KeptEntries& kept);
   void Clear();
 
   // Calls visit(folder, name as on disk) for every file in order; false,
@@ -46,7 +46,7 @@ class WalkedFiles {
   std::vector<std::string> blocks_;
   std::vector<std::uint16_t> name_sizes_;
   std::vector<Run> runs_;
-  std::vector<FolderRecord> kept_;
+  std::vector<KeptEntries> kept_;
   std::size_t files_ = 0;
 };
 

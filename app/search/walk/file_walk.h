@@ -9,9 +9,6 @@
 
 namespace vorlix::app {
 
-// What the folder index keeps of a folder; a walk only hands it on.
-struct FolderRecord;
-
 // Where the rows of a file walk go, and who decides that it stops.
 class FileWalkSink {
  public:
@@ -31,9 +28,9 @@ class FileWalkSink {
   // With FileWalkOptions::every_file, every file the walk met, in the
   // order of the rows: the folder as walked and the name as on disk.
   virtual void OnFile(std::string_view /*folder*/, std::string_view /*name_on_disk*/) {}
-  // A folder a repeat walk gave whole from the folder index instead: its
-  // files are those of the kept entries (see packed_entries::Replay).
-  virtual void OnKeptFolder(std::string_view /*folder*/, const FolderRecord& /*kept*/) {}
+  // A folder a repeat walk gave whole from kept listings instead: its
+  // files are those of the kept entries, which their keeper reads.
+  virtual void OnKeptFolder(std::string_view /*folder*/, const KeptEntries& /*kept*/) {}
   // A folder below the root could not be listed whole (access denied, gone
   // since its parent was listed, reading it failed on the way), given as
   // its path as walked without the closing separator; the walk goes on

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "app/search/walk/folder_lister.h"
@@ -21,6 +23,15 @@ class KeyedEntryVisitor : public platform::FolderEntryVisitor {
 
  protected:
   ~KeyedEntryVisitor() = default;
+};
+
+// The entries of a folder as a kept listing holds them, packed by the
+// keeper, who alone reads them: a walk only hands them on (see
+// FileWalkSink::OnKeptFolder).
+struct KeptEntries {
+  std::uint32_t entry_count = 0;
+  std::string_view entries;
+  std::shared_ptr<const void> storage;  // what `entries` lies in
 };
 
 enum class UnchangedTreeWalk { kWalked, kStopped, kChanged };

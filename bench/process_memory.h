@@ -37,4 +37,17 @@ inline HeapBytes BytesInHeaps() {
 
 inline double PeakWorkingSetMegabytes() { return static_cast<double>(Counters().PeakWorkingSetSize) / (1024 * 1024); }
 
+// The most address space the process had committed: what a 32-bit program
+// runs out of first (Wine's counter follows the address space).
+inline double PeakCommittedMegabytes() { return static_cast<double>(Counters().PeakPagefileUsage) / (1024 * 1024); }
+
+// The address space the process may use: 2 GB for a 32-bit program, 4 GB
+// when it is large-address-aware on a 64-bit system.
+inline double AddressSpaceMegabytes() {
+  MEMORYSTATUSEX status{};
+  status.dwLength = sizeof status;
+  GlobalMemoryStatusEx(&status);
+  return static_cast<double>(status.ullTotalVirtual) / (1024 * 1024);
+}
+
 }  // namespace vorlix::bench

@@ -11,10 +11,11 @@
 // milliseconds from that click to the end of the search ("-" when the
 // search ended first). Two fields always end the line: a digest of every
 // row in order, and the milliseconds the folder index took to load before
-// the click ("-" without it). The folder index (the window's own, in the
-// user's local application data) is used only with --index; it is loaded
-// before the click, and what the search kept is written after the line is
-// printed.
+// the click ("-" without it); stderr gets the most address space the
+// process committed and what it may use. The folder index (the window's
+// own, in the user's local application data) is used only with --index;
+// it is loaded before the click, and what the search kept is written after
+// the line is printed.
 #include <windows.h>
 #include <psapi.h>
 #undef FindWindow
@@ -77,7 +78,7 @@ Clock::time_point stop_posted;
 // Posted from a timer, so it reaches the window only when the search
 // processes events, as a person's click does.
 void PostStopClickAfter(UINT milliseconds) {
-  SetTimer(nullptr, 0, milliseconds, [](HWND, UINT, UINT_PTR timer, DWORD) {
+  SetTimer(nullptr, 0, milliseconds, [](HWND, UINT, UINT_PTR timer, DWORD) CALLBACK {
     KillTimer(nullptr, timer);
     stop_posted = Clock::now();
     PostMessageW(reinterpret_cast<HWND>(core::FindLiveUnit(core::kMainWindowId, 按钮_停止搜索)->window()), BM_CLICK,
@@ -156,6 +157,9 @@ int main(int argc, char** argv) {
   if (!with_index) std::printf(" -\n");
   std::fflush(stdout);
   app::FinishFolderIndex();
+  // After the index is written; on stderr, which the scripts leave alone.
+  std::fprintf(stderr, "address space: %.0f MB committed at most, of %.0f MB\n", bench::PeakCommittedMegabytes(),
+               bench::AddressSpaceMegabytes());
   // No close: closing would save the settings beside the program.
   ExitProcess(0);
 }

@@ -19,12 +19,14 @@ import find_bench
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SOURCE = os.path.dirname(HERE)
-PROGRAMS = os.path.join(SOURCE, "build", "mingw", "bench")
+# The 64-bit programs, or with VORLIX_BENCH_PRESET=mingw-i686 the 32-bit ones.
+PRESET = os.environ.get("VORLIX_BENCH_PRESET", "mingw")
+PROGRAMS = os.path.join(SOURCE, "build", PRESET, "bench")
 
 
 def build():
-    subprocess.run(["cmake", "--preset", "mingw"], cwd=SOURCE, check=True, stdout=subprocess.DEVNULL)
-    subprocess.run(["cmake", "--build", "--preset", "mingw", "--target", "window_search_bench", "bare_listing"],
+    subprocess.run(["cmake", "--preset", PRESET], cwd=SOURCE, check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(["cmake", "--build", "--preset", PRESET, "--target", "window_search_bench", "bare_listing"],
                    cwd=SOURCE, check=True, stdout=subprocess.DEVNULL)
 
 

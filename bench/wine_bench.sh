@@ -5,7 +5,8 @@
 #     bench/wine_bench.sh --index [--files N] [--runs R]
 #     bench/wine_bench.sh --checked-copy [--runs R] [--scale PERCENT]
 #     bench/wine_bench.sh --suggest [--files N] [--runs R]
-#     bench/wine_bench.sh --big-list [ROWS] [RUNS]
+#     bench/wine_bench.sh --big-list [ROWS] [RUNS] [ONLY]
+#     bench/wine_bench.sh --big-list names COUNT
 #
 # Makes the benchmark's own Wine prefix once (build/wine-bench-prefix), then
 # runs bench/wine_bench.py in it, or with --index bench/wine_index_bench.py
@@ -13,13 +14,14 @@
 # bench/checked_copy_bench.py (copies read back or not), with --suggest
 # bench/wine_suggest_bench.py (what the suggestions cost), or with
 # --big-list bench/big_list_bench.cpp (actions on a big result list); see
-# there for what is measured.
+# there for what is measured. VORLIX_BENCH_PRESET=mingw-i686 measures the
+# 32-bit programs in the searches.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/wine_env.sh
 
 prefix=$PWD/build/wine-bench-prefix
-if [[ ! -e $prefix/.complete ]]; then
+if ! prefix_is_ready "$prefix" .complete; then
   make_wine_prefix "$prefix" unmanaged
   touch "$prefix/.complete"
 fi

@@ -36,6 +36,14 @@ void FitSingleLineHeight(WindowHandle edit);
 void SetEditLook(WindowHandle edit, const EditBoxLook& look);
 void SetEditSpinRange(WindowHandle edit, int minimum, int maximum);
 
+// The box's whole text, GBK, with any part that is still going in.
+std::string EditText(WindowHandle edit);
+// Replaces the text. A long one goes in a slice per turn of the message
+// loop, the box read-only meanwhile, so that the window answers however
+// many names it holds; EditText gives it whole from the start. A long
+// paste goes in the same way.
+void SetEditText(WindowHandle edit, std::string_view gbk_text);
+
 // Selection positions and lengths count GBK bytes of the text.
 struct EditSelection {
   int start = 0;

@@ -7,6 +7,7 @@
 
 #include "platform/child_window_win32.h"
 #include "platform/companion_window_win32.h"
+#include "platform/edit_text_slices_win32.h"
 #include "platform/unit_font.h"
 #include "platform/wide_text.h"
 
@@ -100,6 +101,9 @@ LRESULT CALLBACK SelectAllProcedure(HWND edit, UINT message, WPARAM wparam, LPAR
     case WM_CHAR:
       if (wparam == kCtrlACharacter) return 0;
       break;
+    case WM_PASTE:
+      if (PasteInSlices(edit)) return 0;
+      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(edit, SelectAllProcedure, kSelectAllSubclassId);
       break;
@@ -178,11 +182,17 @@ std::string SelectedEditText(WindowHandle edit) {
   return Narrow(std::wstring_view(TextOf(H(edit))).substr(start, end - start));
 }
 
+std::string EditText(WindowHandle edit) { return Narrow(WholeText(H(edit))); }
+
+void SetEditText(WindowHandle edit, std::string_view gbk_text) { SetTextInSlices(H(edit), Wide(gbk_text)); }
+
 void ReplaceEditSelection(WindowHandle edit, std::string_view gbk_text) {
+  FinishSlices(H(edit));
   SendMessageW(H(edit), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Wide(gbk_text).c_str()));
 }
 
 void AppendEditText(WindowHandle edit, std::string_view gbk_text) {
+  FinishSlices(H(edit));
   const int length = GetWindowTextLengthW(H(edit));
   SendMessageW(H(edit), EM_SETSEL, static_cast<WPARAM>(length), length);
   SendMessageW(H(edit), EM_SCROLLCARET, 0, 0);

@@ -62,6 +62,19 @@ bool NothingSelectedOrFocused(ListViewBinding& binding) {
 
 // Selecting or deselecting all is one message, so the control gets whichever
 // of the selected and the unselected rows are fewer, one by one.
+void CopySelectedRows(ListViewBinding& binding) {
+  const ListViewRows& rows = binding.rows;
+  if (rows.SelectedCount() * 2 > rows.Count()) {
+    SetControlState(binding, -1, LVIS_SELECTED, LVIS_SELECTED);
+    for (int i = 0; i < rows.Count(); ++i) {
+      if (!rows.IsSelected(i)) SetControlState(binding, i, LVIS_SELECTED, 0);
+    }
+  } else {
+    SetControlState(binding, -1, LVIS_SELECTED, 0);
+    rows.ForEachSelected([&](int i) { SetControlState(binding, i, LVIS_SELECTED, LVIS_SELECTED); });
+  }
+}
+
 void CopySelectionToControl(ListViewBinding& binding) {
   const ListViewRows& rows = binding.rows;
   if (NothingSelectedOrFocused(binding)) {
@@ -72,15 +85,11 @@ void CopySelectionToControl(ListViewBinding& binding) {
   // hidden window, so a hidden one is left alone).
   const bool shown = (GetWindowLongW(binding.list, GWL_STYLE) & WS_VISIBLE) != 0;
   if (shown) SendQuietly(binding, WM_SETREDRAW, FALSE, 0);
-  if (rows.SelectedCount() * 2 > rows.Count()) {
-    SetControlState(binding, -1, LVIS_SELECTED, LVIS_SELECTED);
-    for (int i = 0; i < rows.Count(); ++i) {
-      if (!rows.IsSelected(i)) SetControlState(binding, i, LVIS_SELECTED, 0);
-    }
-  } else {
-    SetControlState(binding, -1, LVIS_SELECTED, 0);
-    rows.ForEachSelected([&](int i) { SetControlState(binding, i, LVIS_SELECTED, LVIS_SELECTED); });
-  }
+  // With every row selected before and after, only the focus moves: the
+  // control would spend a step per row on selecting them all again.
+  const bool all_stay_selected = rows.SelectedCount() == rows.Count() &&
+                                 SendQuietly(binding, LVM_GETSELECTEDCOUNT, 0, 0) == rows.Count();
+  if (!all_stay_selected) CopySelectedRows(binding);
   const int focused = rows.Focused();
   if (focused >= 0) {
     SetControlState(binding, focused, LVIS_FOCUSED, LVIS_FOCUSED);
@@ -131,6 +140,21 @@ int ColumnCount(ListViewBinding& binding) {
 
 void Unbind(ListViewBinding* binding);
 
+// A state for every row (select all, deselect all) costs the control a step
+// per row; with painting on, each step also repaints its row, which under
+// Wine takes a million rows from a second to half a minute.
+LRESULT SetEveryItemState(ListViewBinding& binding, LPARAM item) {
+  CatchUp(binding);
+  const bool shown = (GetWindowLongW(binding.list, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown) SendQuietly(binding, WM_SETREDRAW, FALSE, 0);
+  const LRESULT result = DefSubclassProc(binding.list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), item);
+  if (shown) {
+    SendQuietly(binding, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(binding.list, nullptr, FALSE);
+  }
+  return result;
+}
+
 LRESULT CALLBACK ListViewProcedure(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                    DWORD_PTR data) {
   auto& binding = *reinterpret_cast<ListViewBinding*>(data);
@@ -157,6 +181,9 @@ LRESULT CALLBACK ListViewProcedure(HWND list, UINT message, WPARAM wparam, LPARA
   if (message == WM_NCDESTROY) {
     Unbind(&binding);
     return DefSubclassProc(list, message, wparam, lparam);
+  }
+  if (message == LVM_SETITEMSTATE && wparam == static_cast<WPARAM>(-1) && binding.quiet == 0) {
+    return SetEveryItemState(binding, lparam);
   }
   if (message >= LVM_FIRST && message < LVM_FIRST + 0x100 && binding.quiet == 0) {
     if (auto answer = AnswerItemMessage(binding, message, wparam, lparam)) return *answer;

@@ -74,9 +74,10 @@ void DeleteAllListViewItems(WindowHandle list);
 
 // Empty for an index or column that does not exist.
 std::string ListViewItemText(WindowHandle list, int index, int column);
-// Every row's text of one column, in row order, in one call; as
-// ListViewRows::ColumnTexts gives them.
-void ListViewColumnTexts(WindowHandle list, int column, std::string& bytes, std::vector<std::uint32_t>& ends);
+// See ListViewRows::AppendRows and RowsWithStateImage.
+void AppendListViewRows(WindowHandle list, int column, int first, int count, ListViewRowsCopy& copy);
+void ListViewRowsWithStateImage(WindowHandle list, int image, std::vector<ListViewRowId>& ids,
+                                std::vector<std::int32_t>& indices);
 // See ListViewRows::Version.
 std::uint64_t ListViewRowsVersion(WindowHandle list);
 void SetListViewItemText(WindowHandle list, int index, int column, std::string_view gbk_text);

@@ -150,10 +150,13 @@ std::string ListViewItemText(WindowHandle list, int index, int column) {
                           [&](ListViewBinding& binding) { return std::string(binding.rows.Text(index, column)); });
 }
 
-void ListViewColumnTexts(WindowHandle list, int column, std::string& bytes, std::vector<std::uint32_t>& ends) {
-  bytes.clear();
-  ends.clear();
-  WithListViewRows(H(list), [&](ListViewBinding& binding) { binding.rows.ColumnTexts(column, bytes, ends); });
+void AppendListViewRows(WindowHandle list, int column, int first, int count, ListViewRowsCopy& copy) {
+  WithListViewRows(H(list), [&](ListViewBinding& binding) { binding.rows.AppendRows(column, first, count, copy); });
+}
+
+void ListViewRowsWithStateImage(WindowHandle list, int image, std::vector<ListViewRowId>& ids,
+                                std::vector<std::int32_t>& indices) {
+  WithListViewRows(H(list), [&](ListViewBinding& binding) { binding.rows.RowsWithStateImage(image, ids, indices); });
 }
 
 std::uint64_t ListViewRowsVersion(WindowHandle list) {

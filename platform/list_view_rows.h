@@ -24,6 +24,21 @@ struct ListViewItemSpec {
   std::int32_t item_data = 0;
 };
 
+// Rows as they were when copied: one column's texts one after another in
+// `texts` (text i ends at ends[i]), and each row's state image and data.
+struct ListViewRowsCopy {
+  std::string texts;
+  std::vector<std::uint32_t> ends;
+  std::vector<std::uint8_t> state_images;
+  std::vector<std::int32_t> item_data;
+
+  std::size_t size() const { return ends.size(); }
+  std::string_view Text(std::size_t row) const {
+    const std::uint32_t begin = row == 0 ? 0 : ends[row - 1];
+    return std::string_view(texts).substr(begin, ends[row] - begin);
+  }
+};
+
 class ListViewRows {
  public:
   int Count() const { return static_cast<int>(rows_.size()); }
@@ -58,10 +73,11 @@ class ListViewRows {
 
   // Empty for a row or column that does not exist.
   std::string_view Text(int index, int column) const;
-  // One column's texts, row by row, one after another in `bytes`: text i
-  // ends at ends[i]. What a sort needs, copied in one pass without an
-  // allocation per row.
-  void ColumnTexts(int column, std::string& bytes, std::vector<std::uint32_t>& ends) const;
+  // Appends what work on a copy of the rows needs of rows first to
+  // first + count - 1 (as far as they exist), without an allocation per
+  // row. A big list is copied a stretch at a time, so that no copy holds
+  // the window for long.
+  void AppendRows(int column, int first, int count, ListViewRowsCopy& copy) const;
   // A text ends at its first NUL, as a control's does.
   void SetText(int index, int column, std::string_view text);
   // Column 0's text, the images, indent and data; the defaults for no row.
@@ -74,6 +90,9 @@ class ListViewRows {
   // The same for every row, or for the selected ones, in one pass.
   void SetEveryStateImage(int image);
   void SetSelectedStateImages(int image);
+  // The identities and indices of the rows with this state image, top to
+  // bottom, in one pass.
+  void RowsWithStateImage(int image, std::vector<ListViewRowId>& ids, std::vector<std::int32_t>& indices) const;
 
   bool IsSelected(int index) const;
   void Select(int index, bool selected);

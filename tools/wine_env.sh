@@ -63,6 +63,13 @@ make_user_wine_prefix() {
   wineserver -w
 }
 
+# Whether the prefix at $1 was finished (its marker file $2 exists) with
+# Wine's 32-bit half in place. A prefix made before wine32 was installed has
+# an empty syswow64 and runs no 32-bit program: it is made anew once.
+prefix_is_ready() {
+  [[ -e $1/$2 && -e $1/drive_c/windows/syswow64/kernel32.dll ]]
+}
+
 new_wine_prefix() {
   export WINEPREFIX=$1
   if [[ -e $WINEPREFIX ]]; then

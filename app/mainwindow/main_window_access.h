@@ -20,6 +20,7 @@ void SetEditBoxContent(core::UnitId edit_box, const core::Text& content);
 
 core::Text ButtonCaption(core::UnitId button);
 void SetButtonCaption(core::UnitId button, const core::Text& caption);
+core::Text LabelCaption(core::UnitId label);
 void SetLabelCaption(core::UnitId label, const core::Text& caption);
 
 void SetEnabled(core::UnitId unit, bool enabled);
@@ -38,6 +39,8 @@ void SetEveryCheck(core::UnitId list, std::int32_t state);
 std::int32_t CurrentRow(core::UnitId list);
 
 // A progress bar holds both within 0 to 32767.
+std::int32_t ProgressPosition(core::UnitId bar);
+std::int32_t ProgressMaximum(core::UnitId bar);
 void SetProgressPosition(core::UnitId bar, std::int32_t position);
 void SetProgressMaximum(core::UnitId bar, std::int32_t maximum);
 

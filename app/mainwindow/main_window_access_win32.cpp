@@ -62,6 +62,8 @@ void SetButtonCaption(core::UnitId button, const core::Text& caption) {
   Write(button, kButtonCaption, core::Value(caption));
 }
 
+core::Text LabelCaption(core::UnitId label) { return TextOf(Read(label, kLabelCaption)); }
+
 void SetLabelCaption(core::UnitId label, const core::Text& caption) {
   Write(label, kLabelCaption, core::Value(caption));
 }
@@ -94,6 +96,9 @@ void SetEveryCheck(core::UnitId list, std::int32_t state) {
 }
 
 std::int32_t CurrentRow(core::UnitId list) { return IntegerOf(Read(list, kCurrentRow), -1); }
+
+std::int32_t ProgressPosition(core::UnitId bar) { return IntegerOf(Read(bar, kProgressPosition), 0); }
+std::int32_t ProgressMaximum(core::UnitId bar) { return IntegerOf(Read(bar, kProgressMaximum), 0); }
 
 void SetProgressPosition(core::UnitId bar, std::int32_t position) {
   Write(bar, kProgressPosition, core::Value(position));

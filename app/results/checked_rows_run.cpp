@@ -8,10 +8,6 @@ bool running = false;
 
 }  // namespace
 
-CheckedRowsRun::CheckedRowsRun() : started_(!running) { running = true; }
-
-CheckedRowsRun::~CheckedRowsRun() {
-  if (started_) running = false;
-}
+CheckedRowsRun::CheckedRowsRun() : SingleRun(running) {}
 
 }  // namespace vorlix::app

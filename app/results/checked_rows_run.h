@@ -1,23 +1,15 @@
 #pragma once
 
+#include "app/mainwindow/single_run.h"
+
 namespace vorlix::app {
 
-// Copy, move, delete and the clipboard act on the checked rows. The first
-// three process events between rows, so a click on any of these buttons
-// can come while one of them runs; it must not start a second run over
-// the same rows. A run holds this for its whole length.
-class CheckedRowsRun {
+// Copy, move, delete and the clipboard act on the checked rows and process
+// events while they run, so a click on any of these buttons can come while
+// one of them runs; it must not start a second run over the same rows.
+class CheckedRowsRun : public SingleRun {
  public:
   CheckedRowsRun();
-  ~CheckedRowsRun();
-  CheckedRowsRun(const CheckedRowsRun&) = delete;
-  CheckedRowsRun& operator=(const CheckedRowsRun&) = delete;
-
-  // False when another run was going: this one must not start.
-  bool started() const { return started_; }
-
- private:
-  bool started_;
 };
 
 }  // namespace vorlix::app

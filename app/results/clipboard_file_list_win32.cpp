@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/mainwindow/external_function_declarations.h"
+#include "app/mainwindow/rows_progress.h"
 #include "app/results/checked_rows_run.h"
 #include "app/results/failure_reasons.h"
 #include "app/results/failure_report.h"
@@ -44,7 +45,7 @@ Function* Call(ExternalFunction entry) {
 
 // The ANSI list that every file manager reads, unless a path holds a
 // character that the system's ANSI code page lacks.
-core::ByteSet FileListOf(const std::vector<core::Text>& paths, bool& wide) {
+core::ByteSet FileListOf(const std::vector<core::Text>& paths, bool& wide, RowsProgress& progress) {
   std::vector<std::string> ansi;
   for (const core::Text& path : paths) {
     std::optional<std::string> fitted = commands::TextInAnsiCodePage(path);
@@ -55,6 +56,7 @@ core::ByteSet FileListOf(const std::vector<core::Text>& paths, bool& wide) {
       return WideFileList(utf16);
     }
     ansi.push_back(std::move(*fitted));
+    progress.Done(1);
   }
   wide = false;
   return AnsiFileList(ansi);
@@ -76,28 +78,35 @@ bool PlaceBlock(const core::ByteSet& header, const core::ByteSet& list) {
 }
 
 // The paths as on disk: a paste makes files of these names.
-std::vector<core::Text> CheckedPaths() {
-  const core::UnitReference list = ResultList();
+std::vector<core::Text> CheckedPaths(const commands::RowsCopy& rows) {
   std::vector<core::Text> paths;
-  const std::int32_t count = commands::ListViewGetCount(list);
-  for (std::int32_t row = 0; row < count; ++row) {
-    if (commands::ListViewGetCheck(list, row) == 1) paths.push_back(RowPathOnDisk(list, row));
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    if (rows.Check(row) == 1) paths.push_back(RowPathOnDisk(rows, row));
   }
   return paths;
 }
 
 // Each checked row's line: on the clipboard, refused as a whole drive, or
-// left off because the clipboard did not take the list.
-void RecordRows(RunRecord& record, const std::vector<core::Text>& paths, bool placed) {
+// left off because the clipboard did not take the list. Each file's size is
+// read with the window answering; the lines go out in batches.
+void RecordRows(RunRecord& record, const std::vector<core::Text>& paths, bool placed, RowsProgress& progress) {
+  constexpr std::size_t kLinesPerWrite = 4096;
+  std::vector<RecordEntry> entries;
   for (const core::Text& path : paths) {
     const bool whole_drive = commands::IsWholeDrive(path);
-    record.Add({.source = path,
-                .size = FileSizeForRecord(path),
-                .succeeded = placed && !whole_drive,
-                .reason = whole_drive ? FailureReason({.failure = commands::FileOperationFailure::kWholeDrive})
-                          : placed    ? core::Text()
-                                      : core::Text(texts::kClipboardRefused)});
+    entries.push_back({.source = path,
+                       .size = FileSizeForRecord(path),
+                       .succeeded = placed && !whole_drive,
+                       .reason = whole_drive ? FailureReason({.failure = commands::FileOperationFailure::kWholeDrive})
+                                 : placed    ? core::Text()
+                                             : core::Text(texts::kClipboardRefused)});
+    if (entries.size() == kLinesPerWrite) {
+      record.Add(entries);
+      entries.clear();
+    }
+    progress.Done(1);
   }
+  record.Add(entries);
 }
 
 // Whether the list went on the clipboard (nothing when no row was left to
@@ -117,9 +126,9 @@ core::Text EndMessage(const RunRecord& record, bool tried, bool placed, const st
 
 // The main window owns the clipboard's content: the platform documents that
 // with no owner, emptying the clipboard makes setting data on it fail.
-bool PutFileListOnClipboard(const std::vector<core::Text>& paths) {
+bool PutFileListOnClipboard(const std::vector<core::Text>& paths, RowsProgress& progress) {
   bool wide = false;
-  const core::ByteSet list = FileListOf(paths, wide);
+  const core::ByteSet list = FileListOf(paths, wide, progress);
   const core::ByteSet header = FileListHeader(wide);
   void* owner = reinterpret_cast<void*>(commands::NativeWindowOf(commands::GetWindowHandle(MainWindowItself())));
   if (Call<OpenClipboardFunction>(kOpenClipboard)(owner) == 0) return false;
@@ -132,7 +141,7 @@ bool PutFileListOnClipboard(const std::vector<core::Text>& paths) {
 core::HandlerResult CopyCheckedToClipboard(std::span<const core::Value>) {
   const CheckedRowsRun run;
   if (!run.started()) return std::nullopt;
-  const std::vector<core::Text> paths = CheckedPaths();
+  const std::vector<core::Text> paths = CheckedPaths(CopyRowsAnswering(ResultList(), 0));
   if (paths.empty()) {
     commands::MessageBox(core::Value(texts::kClipboardNoneChecked), 0);
     return std::nullopt;
@@ -141,9 +150,14 @@ core::HandlerResult CopyCheckedToClipboard(std::span<const core::Value>) {
   std::vector<core::Text> placeable;
   std::vector<core::Text> refused;
   for (const core::Text& path : paths) (commands::IsWholeDrive(path) ? refused : placeable).push_back(path);
-  const bool placed = !placeable.empty() && PutFileListOnClipboard(placeable);
   RunRecord record(texts::kOperationClipboard);
-  RecordRows(record, paths, placed);
+  bool placed = false;
+  {
+    // Each placeable path is converted, then each checked row recorded.
+    RowsProgress progress(texts::kClipboardWorking, placeable.size() + paths.size());
+    placed = !placeable.empty() && PutFileListOnClipboard(placeable, progress);
+    RecordRows(record, paths, placed, progress);
+  }
   commands::MessageBox(core::Value(EndMessage(record, !placeable.empty(), placed, refused)), 0);
   return std::nullopt;
 }

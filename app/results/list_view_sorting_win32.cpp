@@ -16,7 +16,10 @@ namespace {
 
 // Below this many rows a sort takes a few tens of milliseconds at most and
 // is done at once, as a user clicking a short list expects.
-constexpr std::size_t kRowsSortedAtOnce = 20000;
+constexpr std::int32_t kRowsSortedAtOnce = 20000;
+// The keys of a bigger list are copied this many rows per turn of the
+// window thread, which answers in between.
+constexpr std::int32_t kKeysPerTurn = 65536;
 
 struct SortJob {
   core::UnitReference list;
@@ -24,7 +27,8 @@ struct SortJob {
   bool case_sensitive = true;
   bool ascending = true;
   std::uint64_t rows_version = 0;
-  commands::ColumnTexts keys;
+  std::int32_t row_count = 0;
+  commands::RowsCopy keys;
   std::atomic<bool> dropped{false};
 };
 
@@ -34,21 +38,59 @@ std::shared_ptr<SortJob> pending_sort;
 std::vector<std::int32_t> OrderOf(const SortJob& job) {
   std::vector<std::string_view> keys;
   keys.reserve(job.keys.size());
-  for (std::size_t i = 0; i < job.keys.size(); ++i) keys.push_back(job.keys[i]);
+  for (std::size_t i = 0; i < job.keys.size(); ++i) keys.push_back(job.keys.Text(i));
   std::vector<std::int32_t> order = SortedOrder(keys, job.case_sensitive);
   if (!job.ascending) std::reverse(order.begin(), order.end());
   return order;
 }
 
+// Rows that came, went or changed since the sort began are sorted anew as
+// they are now.
+bool RowsChanged(const SortJob& job) { return commands::ListViewGetRowsVersion(job.list) != job.rows_version; }
+
 void Land(const std::shared_ptr<SortJob>& job, const std::vector<std::int32_t>& order) {
   if (pending_sort != job) return;
   pending_sort.reset();
   if (!MainWindowOpen()) return;
-  if (commands::ListViewGetRowsVersion(job->list) != job->rows_version) {
+  if (RowsChanged(*job)) {
     SortListView(job->list, job->column, job->case_sensitive, job->ascending);
     return;
   }
   commands::ListViewReorderRows(job->list, order);
+}
+
+void OrderOnThread(const std::shared_ptr<SortJob>& job) {
+  const bool started = commands::StartThread([job](std::int32_t) {
+    std::vector<std::int32_t> order = OrderOf(*job);
+    job->keys = {};
+    if (job->dropped) return;
+    commands::RunOnWindowThread([job, order = std::move(order)] { Land(job, order); });
+  });
+  if (!started) Land(job, OrderOf(*job));
+}
+
+void CopyKeys(const std::shared_ptr<SortJob>& job) {
+  if (pending_sort != job) return;
+  if (!MainWindowOpen()) {
+    pending_sort.reset();
+    return;
+  }
+  if (RowsChanged(*job)) {
+    SortListView(job->list, job->column, job->case_sensitive, job->ascending);
+    return;
+  }
+  const auto copied = static_cast<std::int32_t>(job->keys.size());
+  const std::int32_t stretch = copied + kKeysPerTurn < job->row_count ? kKeysPerTurn : job->row_count - copied;
+  commands::ListViewAppendRows(job->list, job->column, copied, stretch, job->keys);
+  // A stretch that brought nothing ends the copy: Land finds the rows changed.
+  const auto now_copied = static_cast<std::int32_t>(job->keys.size());
+  if (now_copied > copied && now_copied < job->row_count && commands::RunOnWindowThread([job] { CopyKeys(job); })) {
+    return;
+  }
+  // Without a turn to come, the rest now.
+  commands::ListViewAppendRows(job->list, job->column, static_cast<std::int32_t>(job->keys.size()), job->row_count,
+                               job->keys);
+  OrderOnThread(job);
 }
 
 }  // namespace
@@ -60,20 +102,15 @@ void SortListView(const core::UnitReference& list, std::int32_t column, bool cas
   job->case_sensitive = case_sensitive;
   job->ascending = ascending;
   job->rows_version = commands::ListViewGetRowsVersion(list);
-  job->keys = commands::ListViewGetColumnTexts(list, column);
+  job->row_count = commands::ListViewGetCount(list);
   if (pending_sort) pending_sort->dropped = true;
   pending_sort = job;
-  if (job->keys.size() < kRowsSortedAtOnce) {
+  if (job->row_count < kRowsSortedAtOnce) {
+    commands::ListViewAppendRows(list, column, 0, job->row_count, job->keys);
     Land(job, OrderOf(*job));
     return;
   }
-  const bool started = commands::StartThread([job](std::int32_t) {
-    std::vector<std::int32_t> order = OrderOf(*job);
-    job->keys = {};
-    if (job->dropped) return;
-    commands::RunOnWindowThread([job, order = std::move(order)] { Land(job, order); });
-  });
-  if (!started) Land(job, OrderOf(*job));
+  CopyKeys(job);
 }
 
 bool ListSortPending() { return pending_sort != nullptr; }

@@ -5,6 +5,8 @@
 #include "app/results/csv_text.h"
 #include "app/results/export_lines.h"
 #include "app/results/result_units.h"
+#include "app/mainwindow/rows_progress.h"
+#include "app/mainwindow/single_run.h"
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/file_facts_command.h"
 #include "runtime/commands/list_view_commands.h"
@@ -16,9 +18,10 @@
 namespace vorlix::app {
 namespace {
 
-ExportRow RowToExport(const core::UnitReference& list, std::int32_t index) {
-  ExportRow row{.path = commands::ListViewGetText(list, index, 0),
-                .checked = commands::ListViewGetCheck(list, index) == 1};
+bool exporting = false;
+
+ExportRow RowToExport(std::string_view path, bool checked) {
+  ExportRow row{.path = core::Text(path), .checked = checked};
   if (const std::optional<commands::FileFacts> facts = commands::GetFileFacts(row.path)) {
     if (!facts->is_folder) row.size = facts->size;
     row.modified = facts->modified;
@@ -26,19 +29,24 @@ ExportRow RowToExport(const core::UnitReference& list, std::int32_t index) {
   return row;
 }
 
-// Rows and checks are only read; nothing runs in between, so the file
-// holds the list as it stood at the click.
+// The rows and their checks are copied first, as they stand when the copy
+// ends; each file's facts are then read with the window answering.
 std::string ExportedList() {
-  const core::UnitReference list = ResultList();
+  const commands::RowsCopy rows = CopyRowsAnswering(ResultList(), 0);
+  RowsProgress progress(texts::kExportWorking, rows.size());
   std::string file = std::string(kUtf8ByteOrderMark) + ExportHeading();
-  const std::int32_t rows = commands::ListViewGetCount(list);
-  for (std::int32_t index = 0; index < rows; ++index) file += ExportLine(RowToExport(list, index));
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    file += ExportLine(RowToExport(rows.Text(row), rows.Check(row) == 1));
+    progress.Done(1);
+  }
   return file;
 }
 
 }  // namespace
 
 core::HandlerResult ExportResultList(std::span<const core::Value>) {
+  const SingleRun run(exporting);
+  if (!run.started()) return std::nullopt;
   const std::int32_t owner = commands::GetWindowHandle(MainWindowItself());
   const core::Text path = commands::ChooseSaveFile(owner, texts::kExportTitle, texts::kExportDefaultName,
                                                    texts::kExportFilter, "*.csv", "csv");

@@ -18,7 +18,7 @@ struct CheckedRow {
   std::int32_t index;
 };
 
-// The checked rows, top to bottom.
+// The checked rows, top to bottom, read in one pass.
 std::vector<CheckedRow> CheckedRowsOf(const core::UnitReference& list);
 
 // The checked rows, with the progress bar reset to run from 0 to their
@@ -32,5 +32,6 @@ std::int32_t CheckedIndexNow(const core::UnitReference& list, const CheckedRow& 
 // lowered, and what the program does to the file (and writes of it) uses
 // the file's own name.
 core::Text RowPathOnDisk(const core::UnitReference& list, std::int32_t index);
+core::Text RowPathOnDisk(const commands::RowsCopy& rows, std::size_t row);
 
 }  // namespace vorlix::app

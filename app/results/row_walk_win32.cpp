@@ -6,11 +6,12 @@
 namespace vorlix::app {
 
 std::vector<CheckedRow> CheckedRowsOf(const core::UnitReference& list) {
+  std::vector<commands::ListViewRowId> ids;
+  std::vector<std::int32_t> indices;
+  commands::ListViewGetCheckedRows(list, ids, indices);
   std::vector<CheckedRow> rows;
-  const std::int32_t count = commands::ListViewGetCount(list);
-  for (std::int32_t index = 0; index < count; ++index) {
-    if (commands::ListViewGetCheck(list, index) == 1) rows.push_back({commands::ListViewGetRowId(list, index), index});
-  }
+  rows.reserve(ids.size());
+  for (std::size_t i = 0; i < ids.size(); ++i) rows.push_back({ids[i], indices[i]});
   return rows;
 }
 
@@ -28,6 +29,10 @@ std::int32_t CheckedIndexNow(const core::UnitReference& list, const CheckedRow& 
   if (commands::ListViewGetRowId(list, index) != row.id) index = commands::ListViewFindRow(list, row.id);
   if (index < 0 || commands::ListViewGetCheck(list, index) != 1) return -1;
   return index;
+}
+
+core::Text RowPathOnDisk(const commands::RowsCopy& rows, std::size_t row) {
+  return PathOnDiskOfRow(core::Text(rows.Text(row)), rows.ItemData(row));
 }
 
 core::Text RowPathOnDisk(const core::UnitReference& list, std::int32_t index) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "app/results/record_lines.h"
@@ -20,6 +21,8 @@ class RunRecord {
   explicit RunRecord(std::string_view operation);
 
   void Add(const RecordEntry& entry);
+  // Lines of rows handled in one step (a clipboard run's), in one write.
+  void Add(std::span<const RecordEntry> entries);
 
   // The run's failure message, followed by where the record is, or by the
   // news that it could not be written.

@@ -20,10 +20,15 @@ commands::ByteSetView BytesOf(std::string_view text) {
 RunRecord::RunRecord(std::string_view operation)
     : operation_(operation), path_(commands::GetRunDirectory() + "\\" + core::Text(texts::kRecordFileName)) {}
 
-void RunRecord::Add(const RecordEntry& entry) {
+void RunRecord::Add(const RecordEntry& entry) { Add(std::span(&entry, 1)); }
+
+void RunRecord::Add(std::span<const RecordEntry> entries) {
+  if (entries.empty()) return;
   const std::string start = std::string(kUtf8ByteOrderMark) + RecordHeading();
-  const std::string line = RecordLine(commands::LocalTimeNow(), operation_, entry);
-  if (!commands::AppendFile(path_, BytesOf(start), BytesOf(line))) failed_ = true;
+  const auto now = commands::LocalTimeNow();
+  std::string lines;
+  for (const RecordEntry& entry : entries) lines += RecordLine(now, operation_, entry);
+  if (!commands::AppendFile(path_, BytesOf(start), BytesOf(lines))) failed_ = true;
 }
 
 core::Text RunRecord::WithWhereItIs(const core::Text& message) const {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/list_view_rows.h"
 #include "runtime/core/values/value.h"
 
 namespace vorlix::commands {
@@ -77,18 +78,27 @@ void ListViewDeleteRows(const core::UnitReference& list, std::span<const ListVie
 // New row i is old row order[i]; texts, check state, selection, focus, image, indent, data and identity move with their row.
 // Nothing changes unless order is a permutation of 0..count-1.
 void ListViewReorderRows(const core::UnitReference& list, std::span<const std::int32_t> order);
-// One column's texts of every row, in row order, in one call, packed one
-// after another: a million rows cost two allocations, not a million.
-struct ColumnTexts {
-  core::Text bytes;
-  std::vector<std::uint32_t> ends;  // text i ends at ends[i]
-  std::size_t size() const { return ends.size(); }
-  std::string_view operator[](std::size_t i) const {
-    const std::uint32_t begin = i == 0 ? 0 : ends[i - 1];
-    return std::string_view(bytes).substr(begin, ends[i] - begin);
-  }
+// Rows copied for work beside the list: one column's texts packed one
+// after another (a million rows cost a few allocations, not a million),
+// with each row's check state and data.
+class RowsCopy {
+ public:
+  std::size_t size() const { return rows_.size(); }
+  std::string_view Text(std::size_t row) const { return rows_.Text(row); }
+  std::int32_t Check(std::size_t row) const { return rows_.state_images[row] - 1; }  // as ListViewGetCheck
+  std::int32_t ItemData(std::size_t row) const { return rows_.item_data[row]; }
+
+ private:
+  friend void ListViewAppendRows(const core::UnitReference&, std::int32_t, std::int32_t, std::int32_t, RowsCopy&);
+  platform::ListViewRowsCopy rows_;
 };
-ColumnTexts ListViewGetColumnTexts(const core::UnitReference& list, std::int32_t column);
+// Appends rows first to first + count - 1, as far as they exist: a big list
+// is copied a stretch at a time, with the window answering in between.
+void ListViewAppendRows(const core::UnitReference& list, std::int32_t column, std::int32_t first, std::int32_t count,
+                        RowsCopy& copy);
+// The checked rows' identities and indices, top to bottom, in one pass.
+void ListViewGetCheckedRows(const core::UnitReference& list, std::vector<ListViewRowId>& ids,
+                            std::vector<std::int32_t>& indices);
 // Changes whenever rows go in, go, move or get another text; not with
 // checks or selection. Work on a copy of the rows holds while it stays.
 std::uint64_t ListViewGetRowsVersion(const core::UnitReference& list);

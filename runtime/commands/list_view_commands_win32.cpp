@@ -95,10 +95,14 @@ void ListViewReorderRows(const core::UnitReference& list, std::span<const std::i
   platform::ReorderListViewRows(ControlOf(list), order);
 }
 
-ColumnTexts ListViewGetColumnTexts(const core::UnitReference& list, std::int32_t column) {
-  ColumnTexts texts;
-  platform::ListViewColumnTexts(ControlOf(list), column, texts.bytes, texts.ends);
-  return texts;
+void ListViewAppendRows(const core::UnitReference& list, std::int32_t column, std::int32_t first, std::int32_t count,
+                        RowsCopy& copy) {
+  platform::AppendListViewRows(ControlOf(list), column, first, count, copy.rows_);
+}
+
+void ListViewGetCheckedRows(const core::UnitReference& list, std::vector<ListViewRowId>& ids,
+                            std::vector<std::int32_t>& indices) {
+  platform::ListViewRowsWithStateImage(ControlOf(list), StateImageOf(1), ids, indices);
 }
 
 std::uint64_t ListViewGetRowsVersion(const core::UnitReference& list) {

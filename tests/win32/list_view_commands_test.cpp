@@ -99,7 +99,7 @@ class ListViewCommands : public UnitCommandWindow {
   static std::set<int> ShownRowsPaintedDuring(Act act) {
     constexpr UINT_PTR kPaintWatch = 0x52;
     const auto watch = [](HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                          DWORD_PTR painted) -> LRESULT {
+                          DWORD_PTR painted) CALLBACK -> LRESULT {
       if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lparam)->code == LVN_GETDISPINFOW) {
         reinterpret_cast<std::set<int>*>(painted)->insert(reinterpret_cast<const NMLVDISPINFOW*>(lparam)->item.iItem);
       }
@@ -254,7 +254,7 @@ TEST_F(ListViewCommands, a_count_shown_soon_follows_at_the_next_turn_of_the_mess
 // they and their repaints never take more than a fifth of the time.
 TEST_F(ListViewCommands, a_slow_repaint_makes_the_next_catch_up_wait) {
   constexpr UINT_PTR kSlowPainting = 0x51;
-  const auto slow = [](HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) -> LRESULT {
+  const auto slow = [](HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) CALLBACK -> LRESULT {
     if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lparam)->code == LVN_GETDISPINFOW) Sleep(4);
     return DefSubclassProc(window, message, wparam, lparam);
   };

@@ -47,11 +47,11 @@ void MainWindowTest::Replace(std::string_view handler, core::Handler routine) {
   }
 }
 
-bool MainWindowTest::Build() {
+bool MainWindowTest::Build(bool pump) {
   core::Runtime().windows =
       core::LoadSegment(app::MainWindowSegment(), core::CodeBaseOf(std::span<const core::Handler>(handlers_)));
   const bool built = core::BuildWindow({core::kMainWindowId});
-  PumpMessages();
+  if (pump) PumpMessages();
   return built;
 }
 

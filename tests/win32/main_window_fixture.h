@@ -25,8 +25,9 @@ class MainWindowTest : public ::testing::Test {
 
   // Puts `routine` in the place of the named handler; call before Build.
   void Replace(std::string_view handler, core::Handler routine);
-  // Loads the segment and builds the main window; false when the build fails.
-  bool Build();
+  // Loads the segment and builds the main window, then handles what the
+  // build queued unless told not to; false when the build fails.
+  bool Build(bool pump = true);
 
   const core::WindowRecord& Window() const;
   HWND Frame() const;

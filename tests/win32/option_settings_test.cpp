@@ -153,7 +153,7 @@ HWND ToolTipWindow() {
   HWND found = nullptr;
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND window, LPARAM result) {
+      [](HWND window, LPARAM result) CALLBACK {
         wchar_t name[32];
         GetClassNameW(window, name, 32);
         if (_wcsicmp(name, TOOLTIPS_CLASSW) != 0) return TRUE;

@@ -27,7 +27,7 @@ bool CloseWindowTitled(const std::wstring& part, int milliseconds = 30000) {
   const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
   while (search.found == nullptr && GetTickCount64() < end) {
     EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
+        [](HWND window, LPARAM data) CALLBACK -> BOOL {
           auto& s = *reinterpret_cast<Search*>(data);
           wchar_t title[512] = {};
           GetWindowTextW(window, title, 512);
@@ -82,7 +82,7 @@ TEST_F(ResultListCommands, a_right_press_pops_up_the_locate_menu) {
   static std::wstring first_item;
   HHOOK hook = SetWindowsHookExW(
       WH_CALLWNDPROC,
-      [](int code, WPARAM wparam, LPARAM lparam) -> LRESULT {
+      [](int code, WPARAM wparam, LPARAM lparam) CALLBACK -> LRESULT {
         const auto* message = reinterpret_cast<const CWPSTRUCT*>(lparam);
         if (code == HC_ACTION && message->message == WM_INITMENUPOPUP) {
           wchar_t caption[64] = {};

@@ -56,6 +56,7 @@ class ResultSorting : public ResultsRoom {
   }
   // A big list's order comes from a thread of its own; it lands when the
   // window turns to its messages.
+  void ExpectARowThatComesSortedWithTheRest(int rows);
   void AwaitSort() {
     while (app::ListSortPending()) {
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
@@ -146,8 +147,10 @@ TEST_F(ResultSorting, a_big_list_is_ordered_off_the_window_thread_and_lands_whol
   EXPECT_EQ(CheckedRows(), (std::vector<int>{static_cast<int>(checked)}));
 }
 
-TEST_F(ResultSorting, rows_that_come_while_a_big_list_is_ordered_are_sorted_with_the_rest) {
-  Texts names = ManyNames(30000);
+// A row that comes while the keys are copied (more rows than one turn's
+// stretch) or while they are ordered (copied at once).
+void ResultSorting::ExpectARowThatComesSortedWithTheRest(int rows) {
+  Texts names = ManyNames(rows);
   NameRows(names);
   PostHeaderClick(1);
   names.push_back("n1");
@@ -158,6 +161,33 @@ TEST_F(ResultSorting, rows_that_come_while_a_big_list_is_ordered_are_sorted_with
   std::vector<int> expected = Ascending(names);
   std::reverse(expected.begin(), expected.end());
   EXPECT_EQ(Order(), expected);
+}
+
+TEST_F(ResultSorting, a_row_that_comes_while_the_order_is_made_is_sorted_with_the_rest) {
+  ExpectARowThatComesSortedWithTheRest(30000);
+}
+
+TEST_F(ResultSorting, a_row_that_comes_while_the_keys_are_copied_is_sorted_with_the_rest) {
+  ExpectARowThatComesSortedWithTheRest(100000);
+}
+
+// With every row selected the control is left as it is; only the focus
+// moves, with its row.
+TEST_F(ResultSorting, with_every_row_selected_the_focus_travels_with_its_row) {
+  NameRows({"c", "a", "d", "b"});
+  HWND list = Unit(u"超级列表框1");
+  LVITEMW every{};
+  every.stateMask = every.state = LVIS_SELECTED;
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&every));
+  LVITEMW focus{};
+  focus.stateMask = focus.state = LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, 2, reinterpret_cast<LPARAM>(&focus));  // d
+  ClickHeader(1);
+  ClickHeader(1);
+  EXPECT_EQ(Names(), (Texts{"a", "b", "c", "d"}));
+  EXPECT_EQ(ListView_GetSelectedCount(list), 4u);
+  for (int row = 0; row < 4; ++row) EXPECT_TRUE(commands::ListViewIsSelected(app::ResultList(), row)) << row;
+  EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_FOCUSED), 3);
 }
 
 }  // namespace

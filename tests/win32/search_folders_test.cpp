@@ -45,7 +45,7 @@ bool ShowsText(HWND dialog, const std::wstring& text) {
   std::pair<const std::wstring*, bool> search{&text, false};
   EnumChildWindows(
       dialog,
-      [](HWND child, LPARAM found) {
+      [](HWND child, LPARAM found) CALLBACK {
         auto& [wanted, seen] = *reinterpret_cast<std::pair<const std::wstring*, bool>*>(found);
         if (vorlix::testing::WindowText(child) == *wanted) seen = true;
         return TRUE;

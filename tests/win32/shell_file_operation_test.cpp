@@ -90,7 +90,7 @@ int WINAPI ShellThenAScanner(LPSHFILEOPSTRUCTW operation) {
   if (hold_ms > 0) {
     CreateThread(
         nullptr, 0,
-        [](void*) -> DWORD {
+        [](void*) WINAPI -> DWORD {
           Sleep(hold_ms);
           CloseHandle(held_item);
           return 0;

@@ -20,7 +20,10 @@ std::wstring Quoted(const std::string& utf8) {
 }
 
 // Wine starts a Unix program like a Windows one; its end is awaited by
-// what it leaves on the disk, as `done` tells.
+// what it leaves on the disk, as `done` tells. Wine gives no process for a
+// Unix program, and a 32-bit caller then finds in hThread a number that
+// names one of its own handles: closing it broke the clipboard and every
+// later window. Only a real process's handles are closed.
 template <class Done>
 bool RunUnix(const wchar_t* program, std::wstring command_line, Done done) {
   STARTUPINFOW startup{sizeof startup};
@@ -28,8 +31,10 @@ bool RunUnix(const wchar_t* program, std::wstring command_line, Done done) {
   if (!CreateProcessW(program, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
     return false;
   }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  if (process.hProcess != nullptr) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
   for (int wait = 0; wait < 500; ++wait, Sleep(10)) {
     if (done()) return true;
   }

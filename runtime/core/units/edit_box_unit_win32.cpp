@@ -36,13 +36,13 @@ class EditBoxUnit : public LiveUnit {
   void Show() {
     ApplyFont();
     ApplyColours();
-    platform::SetNativeWindowText(window(), data_.TextOf(kContent));
+    platform::SetEditText(window(), data_.TextOf(kContent));
     ApplySelection();
   }
 
  protected:
   void ReadBack() override {
-    data_.Set(kContent, platform::NativeWindowText(window()));
+    data_.Set(kContent, platform::EditText(window()));
     const auto selection = platform::SelectionOf(window());
     data_.Set(kSelectionStart, selection.start);
     data_.Set(kSelectionLength, selection.length);
@@ -61,7 +61,7 @@ class EditBoxUnit : public LiveUnit {
 
   void Apply(int property) override {
     switch (property) {
-      case kContent: platform::SetNativeWindowText(window(), data_.TextOf(kContent)); break;
+      case kContent: platform::SetEditText(window(), data_.TextOf(kContent)); break;
       case kFont: ApplyFont(); break;
       case kBorder: platform::SetWindowBorder(window(), data_.Word(kBorder)); break;
       case kTextColour:

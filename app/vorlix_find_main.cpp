@@ -1,5 +1,5 @@
 // vorlix-find: the file search of the window on the command line.
-#include "app/search/folder_lister.h"
+#include "app/search/walk/folder_lister.h"
 #include "app/vorlix_find/vorlix_find.h"
 #include "platform/standard_streams.h"
 

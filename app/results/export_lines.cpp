@@ -3,7 +3,7 @@
 #include <array>
 
 #include "app/results/csv_text.h"
-#include "app/search/name_text.h"
+#include "app/search/names/name_text.h"
 #include "texts.h"
 
 namespace vorlix::app {

@@ -1,6 +1,6 @@
 #include "app/results/kept_folder_path.h"
 
-#include "app/search/name_text.h"
+#include "app/search/names/name_text.h"
 
 namespace vorlix::app {
 namespace {

@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "app/search/name_counts.h"
+#include "app/search/names/name_counts.h"
 #include "app/search/search_run.h"
 #include "runtime/core/values/value.h"
 

@@ -13,7 +13,7 @@
 #include "app/results/row_walk.h"
 #include "app/results/run_record.h"
 #include "app/results/shell_operations.h"
-#include "app/search/name_text.h"
+#include "app/search/names/name_text.h"
 #include "runtime/commands/list_view_commands.h"
 #include "runtime/commands/message_box_command.h"
 #include "runtime/commands/shell_file_commands.h"

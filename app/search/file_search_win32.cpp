@@ -8,9 +8,9 @@
 #include "app/mainwindow/main_window_units.h"
 #include "app/mainwindow/window_lifetime.h"
 #include "app/search/event_budget.h"
-#include "app/search/file_walk.h"
+#include "app/search/walk/file_walk.h"
 #include "app/search/folder_index_use.h"
-#include "app/search/name_suggestions.h"
+#include "app/search/suggestions/name_suggestions.h"
 #include "app/search/row_sources.h"
 #include "app/search/search_run.h"
 #include "runtime/commands/conversion_commands.h"
@@ -54,7 +54,7 @@ class ResultRows : public FileWalkSink {
   void OnFile(std::string_view folder, std::string_view name_on_disk) override {
     if (unfound_ > 0) walked_.AddFile(folder, name_on_disk);
   }
-  void OnKeptFolder(std::string_view folder, const FolderRecord& kept) override {
+  void OnKeptFolder(std::string_view folder, const KeptEntries& kept) override {
     if (unfound_ > 0) walked_.AddKeptFolder(folder, kept);
   }
   bool ShouldStop() override { return !budget_.KeepGoing(); }

@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "app/search/folder_index_store.h"
+#include "app/search/index/folder_index_store.h"
 #include "runtime/core/events/event_dispatch.h"
 
 namespace vorlix::app {

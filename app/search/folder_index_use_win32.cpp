@@ -4,7 +4,7 @@
 
 #include "app/mainwindow/main_window_access.h"
 #include "app/mainwindow/main_window_units.h"
-#include "app/search/folder_lister.h"
+#include "app/search/walk/folder_lister.h"
 #include "platform/listing_identity.h"
 #include "platform/user_cache.h"
 

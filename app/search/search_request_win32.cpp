@@ -4,7 +4,7 @@
 #include "app/mainwindow/main_window_units.h"
 #include "app/search/file_search.h"
 #include "app/search/folder_name_search.h"
-#include "app/search/name_list.h"
+#include "app/search/names/name_list.h"
 #include "app/search/search_globals.h"
 #include "app/search/search_run.h"
 #include "runtime/commands/drive_commands.h"

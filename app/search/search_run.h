@@ -4,7 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/search/name_matcher.h"
+#include "app/search/names/name_matcher.h"
 
 namespace vorlix::app {
 

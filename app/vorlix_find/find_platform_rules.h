@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/search/folder_collection.h"
+#include "app/search/walk/folder_collection.h"
 
 namespace vorlix::app {
 
@@ -24,6 +24,6 @@ unsigned FindListingThreads();
 // and anything else gives nothing. Listed through `index` when given.
 // False when stopped.
 bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink,
-                            IndexedListing* index);
+                            KeptListings* index);
 
 }  // namespace vorlix::app

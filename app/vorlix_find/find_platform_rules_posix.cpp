@@ -16,7 +16,7 @@ std::string_view FindPlatformHelp() {
 unsigned FindListingThreads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 8u); }
 
 bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink,
-                            IndexedListing* index) {
+                            KeptListings* index) {
   if (platform::IsFolder(root)) return CollectFolders(root, lister, sink, index);
   sink.OnRootNotListed(root);
   return true;

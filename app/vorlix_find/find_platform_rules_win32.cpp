@@ -1,4 +1,4 @@
-#include "app/search/folder_roots.h"
+#include "app/search/walk/folder_roots.h"
 #include "app/vorlix_find/find_platform_rules.h"
 #include "platform/folder_listing.h"
 #include "runtime/commands/drive_commands.h"
@@ -17,7 +17,7 @@ std::string_view FindPlatformHelp() {
 unsigned FindListingThreads() { return 1; }
 
 bool CollectFindRootFolders(const std::string& root, const FolderLister& lister, FolderCollectionSink& sink,
-                            IndexedListing* index) {
+                            KeptListings* index) {
   return CollectRootFolders(root, [](const core::Text& path) { return platform::IsFolder(path); }, lister, sink,
                             index);
 }

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/search/name_text.h"
+#include "app/search/names/name_text.h"
 
 namespace vorlix::app {
 

@@ -5,14 +5,14 @@
 #include <memory>
 #include <vector>
 
-#include "app/search/file_walk.h"
-#include "app/search/folder_collection.h"
-#include "app/search/folder_index_file.h"
-#include "app/search/folder_name_matches.h"
-#include "app/search/indexed_listing.h"
-#include "app/search/name_counts.h"
-#include "app/search/name_suggestions.h"
-#include "app/search/walked_files.h"
+#include "app/search/walk/file_walk.h"
+#include "app/search/walk/folder_collection.h"
+#include "app/search/index/folder_index_file.h"
+#include "app/search/names/folder_name_matches.h"
+#include "app/search/index/indexed_listing.h"
+#include "app/search/names/name_counts.h"
+#include "app/search/suggestions/name_suggestions.h"
+#include "app/search/suggestions/walked_files.h"
 #include "app/vorlix_find/find_arguments.h"
 #include "app/vorlix_find/find_help.h"
 #include "app/vorlix_find/find_platform_rules.h"
@@ -146,7 +146,7 @@ class FileRows final : public FileWalkSink {
   void OnFile(std::string_view folder, std::string_view name_on_disk) override {
     if (KeepingFiles()) walked_->AddFile(folder, name_on_disk);
   }
-  void OnKeptFolder(std::string_view folder, const FolderRecord& kept) override {
+  void OnKeptFolder(std::string_view folder, const KeptEntries& kept) override {
     if (KeepingFiles()) walked_->AddKeptFolder(folder, kept);
   }
   bool ShouldStop() override { return rows_.ShouldStop(); }

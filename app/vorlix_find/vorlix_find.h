@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/search/folder_lister.h"
+#include "app/search/walk/folder_lister.h"
 
 namespace vorlix::app {
 

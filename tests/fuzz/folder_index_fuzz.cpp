@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/search/base128.h"
-#include "app/search/folder_index_file.h"
+#include "app/search/index/base128.h"
+#include "app/search/index/folder_index_file.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/search/file_walk.h"
+#include "app/search/walk/file_walk.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/search/folder_collection.h"
+#include "app/search/walk/folder_collection.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/search/folder_index_file.h"
+#include "app/search/index/folder_index_file.h"
 
 #include <gtest/gtest.h>
 

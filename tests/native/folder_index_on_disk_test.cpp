@@ -11,9 +11,9 @@
 #include <random>
 #include <thread>
 
-#include "app/search/file_walk.h"
-#include "app/search/folder_collection.h"
-#include "app/search/indexed_listing.h"
+#include "app/search/walk/file_walk.h"
+#include "app/search/walk/folder_collection.h"
+#include "app/search/index/indexed_listing.h"
 #include "app/vorlix_find/vorlix_find.h"
 #include "platform/folder_stamps.h"
 #include "search_engine_fixture.h"

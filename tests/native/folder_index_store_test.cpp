@@ -1,8 +1,8 @@
-#include "app/search/folder_index_store.h"
+#include "app/search/index/folder_index_store.h"
 
 #include <gtest/gtest.h>
 
-#include "app/search/file_walk.h"
+#include "app/search/walk/file_walk.h"
 #include "search_engine_fixture.h"
 #include "temporary_folder.h"
 

@@ -6,10 +6,10 @@
 
 #include <algorithm>
 
-#include "app/search/file_walk.h"
-#include "app/search/folder_collection.h"
-#include "app/search/folder_index_file.h"
-#include "app/search/indexed_listing.h"
+#include "app/search/walk/file_walk.h"
+#include "app/search/walk/folder_collection.h"
+#include "app/search/index/folder_index_file.h"
+#include "app/search/index/indexed_listing.h"
 #include "search_engine_fixture.h"
 #include "temporary_folder.h"
 

@@ -1,8 +1,8 @@
-#include "app/search/found_names.h"
+#include "app/search/names/found_names.h"
 
 #include <gtest/gtest.h>
 
-#include "app/search/folder_name_matches.h"
+#include "app/search/names/folder_name_matches.h"
 
 namespace vorlix::app {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/search/indexed_listing.h"
+#include "app/search/index/indexed_listing.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,10 @@
 #include <set>
 #include <thread>
 
-#include "app/search/file_walk.h"
-#include "app/search/folder_collection.h"
-#include "app/search/folder_index_file.h"
-#include "app/search/unchanged_tree_walk.h"
+#include "app/search/walk/file_walk.h"
+#include "app/search/walk/folder_collection.h"
+#include "app/search/index/folder_index_file.h"
+#include "app/search/index/unchanged_tree_walk.h"
 #include "search_engine_fixture.h"
 
 namespace vorlix::app {

@@ -1,4 +1,4 @@
-#include "app/search/keyword_automaton.h"
+#include "app/search/names/keyword_automaton.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/search/name_counts.h"
+#include "app/search/names/name_counts.h"
 
 #include <gtest/gtest.h>
 

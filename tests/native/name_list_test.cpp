@@ -1,4 +1,4 @@
-#include "app/search/name_list.h"
+#include "app/search/names/name_list.h"
 
 #include <gtest/gtest.h>
 

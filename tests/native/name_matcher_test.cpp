@@ -1,4 +1,4 @@
-#include "app/search/name_matcher.h"
+#include "app/search/names/name_matcher.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/search/name_suggestions.h"
+#include "app/search/suggestions/name_suggestions.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/search/suggestion_finder.h"
+#include "app/search/names/suggestion_finder.h"
 
 namespace vorlix::app {
 namespace {

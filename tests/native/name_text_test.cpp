@@ -1,4 +1,4 @@
-#include "app/search/name_text.h"
+#include "app/search/names/name_text.h"
 
 #include <gtest/gtest.h>
 

@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/search/file_walk.h"
-#include "app/search/folder_collection.h"
-#include "app/search/folder_lister.h"
+#include "app/search/walk/file_walk.h"
+#include "app/search/walk/folder_collection.h"
+#include "app/search/walk/folder_lister.h"
 
 namespace vorlix::testing {
 

@@ -5,8 +5,8 @@
 #include <deque>
 #include <filesystem>
 
-#include "app/search/file_walk.h"
-#include "app/search/folder_collection.h"
+#include "app/search/walk/file_walk.h"
+#include "app/search/walk/folder_collection.h"
 #include "search_engine_fixture.h"
 #include "temporary_folder.h"
 

@@ -1,4 +1,4 @@
-#include "app/search/suggestion_finder.h"
+#include "app/search/names/suggestion_finder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/search/walked_files.h"
+#include "app/search/suggestions/walked_files.h"
 
 #include <gtest/gtest.h>
 

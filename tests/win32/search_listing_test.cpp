@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/search/file_walk.h"
+#include "app/search/walk/file_walk.h"
 #include "platform/folder_listing.h"
 #include "platform/gbk_codec.h"
 #include "platform/utf8_codec.h"

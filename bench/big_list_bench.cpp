@@ -221,7 +221,8 @@ int main(int argc, char** argv) {
       {"uncheck all (取消全部勾选)", [] { SendMessageW(WindowOf(按钮2), BM_CLICK, 0, 0); }},
       {"check all (全部勾选)", [] { SendMessageW(WindowOf(按钮1), BM_CLICK, 0, 0); }},
       {"clipboard (一键复制勾选文件到剪贴板)", [] { Answered(IDOK, [] { Click(按钮_复制到剪贴板); }); }},
-      {"export (导出结果列表)", [] { Answered(IDOK, [] { Command(menu::导出结果列表); }, SaveAs(L"exported.csv")); }},
+      {"export (导出结果列表)", [] { Answered(IDOK, [] { Command(menu::导出结果列表); }, SaveAs(L"exported.csv")); },
+       [] { DeleteFileW(L"exported.csv"); }},  // else the dialog asks whether to replace it
       {"counts (名字查找统计)", [] { Command(menu::名字查找统计); }},
       {"not-found list (未搜到的文件列表)", [] { Click(按钮_未搜索到文件); }},
       {"copy, up to its folder dialog", [] { Answered(IDCANCEL, [] { Click(按钮3); }); }},

@@ -24,10 +24,10 @@ struct PendingText {
   bool was_read_only = false;
 };
 
-UINT NextSliceMessage() {
-  static const UINT message = RegisterWindowMessageW(L"VorlixEditNextSlice");
-  return message;
-}
+// Slices come on a timer, not on posted messages: the message loop hands out
+// a timer's message only when no input and no painting wait, whereas a
+// message that posts the next one would keep both waiting to the end.
+constexpr UINT_PTR kSliceTimerId = 0x5E1B;
 
 LRESULT CALLBACK SlicesProcedure(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data);
 
@@ -68,13 +68,15 @@ void InsertSlice(HWND edit, PendingText& pending, std::size_t end) {
   SendMessageW(edit, EM_LINESCROLL, 0, first_line - static_cast<int>(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0)));
   if (shown) {
     SendMessageW(edit, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(edit, nullptr, TRUE);
+    // The frame too: the scroll bar moved while painting was off.
+    RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
   }
   pending.insert_at += moved;
   pending.taken = end;
 }
 
 void Stop(HWND edit, PendingText* pending) {
+  KillTimer(edit, kSliceTimerId);
   RemoveWindowSubclass(edit, SlicesProcedure, kSlicesSubclassId);
   RemovePropW(edit, kPendingProperty);
   if (!pending->was_read_only) SendMessageW(edit, EM_SETREADONLY, FALSE, 0);
@@ -83,17 +85,13 @@ void Stop(HWND edit, PendingText* pending) {
 
 LRESULT CALLBACK SlicesProcedure(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data) {
   auto* pending = reinterpret_cast<PendingText*>(data);
-  if (message == NextSliceMessage()) {
+  if (message == WM_TIMER && wparam == kSliceTimerId) {
     const DWORD start = GetTickCount();
     InsertSlice(edit, *pending, SliceEnd(pending->rest, pending->taken, pending->slice_chars));
     const DWORD took = std::max<DWORD>(GetTickCount() - start, 1);
     pending->slice_chars =
         std::clamp<std::size_t>(pending->slice_chars * kSliceMs / took, kSmallestSliceChars, kLargestSliceChars);
-    if (pending->taken < pending->rest.size()) {
-      PostMessageW(edit, NextSliceMessage(), 0, 0);
-    } else {
-      Stop(edit, pending);
-    }
+    if (pending->taken == pending->rest.size()) Stop(edit, pending);
     return 0;
   }
   if (message == WM_NCDESTROY) Stop(edit, pending);
@@ -108,7 +106,8 @@ void Start(HWND edit, std::wstring rest, DWORD insert_at) {
   SendMessageW(edit, EM_SETREADONLY, TRUE, 0);
   SetPropW(edit, kPendingProperty, pending);
   SetWindowSubclass(edit, SlicesProcedure, kSlicesSubclassId, reinterpret_cast<DWORD_PTR>(pending));
-  PostMessageW(edit, NextSliceMessage(), 0, 0);
+  // Without a timer the rest must go in now.
+  if (SetTimer(edit, kSliceTimerId, USER_TIMER_MINIMUM, nullptr) == 0) FinishSlices(edit);
 }
 
 std::wstring ClipboardText(HWND owner) {

@@ -50,15 +50,16 @@ class LongNameList : public SettingsWindowTest {
   // What the program reads of the box.
   std::wstring ProgramsText() { return platform::Wide(app::EditBoxContent(app::main_window::编辑框_文件名)); }
 
-  // Runs a task at the window's next turn, then lets the window go on to
-  // its end; the task sees whether the box was still read-only then and
-  // what the program read of it.
+  // Runs a task at the window's next turn, then lets the window go on
+  // until the last name is in; the task sees whether the box was still
+  // read-only then and what the program read of it.
   void LookMeanwhile() {
     platform::PostToWindowThread([this] {
       read_only_meanwhile_ = ReadOnly();
       read_meanwhile_ = ProgramsText();
     });
     core::ProcessPendingMessages();
+    EXPECT_TRUE(PumpUntil([this] { return !ReadOnly(); }, 60000));
   }
 
   bool read_only_meanwhile_ = false;

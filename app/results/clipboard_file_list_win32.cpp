@@ -99,7 +99,15 @@ std::vector<core::Text> CheckedPaths(const commands::RowsCopy& rows, RowsProgres
 // read with the window answering; the lines go out in batches.
 void RecordRows(RunRecord& record, const std::vector<core::Text>& paths, bool placed, RowsProgress& progress) {
   constexpr std::size_t kLinesPerWrite = 4096;
-  std::vector<RecordEntry> entries;
+  // Lines gathered but not yet written go out even when the window closes
+  // between two rows and the run ends there: those rows are on the
+  // clipboard, and the record must say so.
+  struct Batch {
+    RunRecord& record;
+    std::vector<RecordEntry> entries;
+    ~Batch() { record.Add(entries); }
+  } batch{record, {}};
+  std::vector<RecordEntry>& entries = batch.entries;
   for (const core::Text& path : paths) {
     const bool whole_drive = commands::IsWholeDrive(path);
     entries.push_back({.source = path,
@@ -114,7 +122,6 @@ void RecordRows(RunRecord& record, const std::vector<core::Text>& paths, bool pl
     }
     progress.Done(1);
   }
-  record.Add(entries);
 }
 
 // Whether the list went on the clipboard (nothing when no row was left to

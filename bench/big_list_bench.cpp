@@ -134,13 +134,7 @@ void Command(core::UnitId item) {
 
 // The save dialog's name field, given a name in the program's folder.
 std::function<bool(HWND)> SaveAs(const wchar_t* name) {
-  return [name](HWND dialog) {
-    HWND field = GetDlgItem(dialog, 0x47C);  // cmb13
-    if (field == nullptr) field = GetDlgItem(dialog, 0x480);
-    if (field == nullptr) return false;
-    SetWindowTextW(field, name);
-    return true;
-  };
+  return [name](HWND dialog) { return testing::FillSaveName(dialog, name); };
 }
 
 // Runs the action; the dialog it opens (the end's message, a folder

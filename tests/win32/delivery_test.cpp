@@ -244,13 +244,7 @@ TEST_F(Delivery, export_writes_the_sorted_list_with_its_checks_and_names_outside
   ASSERT_EQ(rows[0], In("e\\" + strange)) << "sorted descending by name: GBK's four-byte name first";
 
   const std::wstring file = folder_.WidePath("out\\list.csv");
-  DialogAnswers answers({{IDOK, [&file](HWND dialog) {
-                            HWND name = GetDlgItem(dialog, 0x47C);  // cmb13, the name field
-                            if (name == nullptr) name = GetDlgItem(dialog, 0x480);
-                            if (name == nullptr) return false;
-                            SetWindowTextW(name, file.c_str());
-                            return true;
-                          }}});
+  DialogAnswers answers({{IDOK, [&file](HWND dialog) { return testing::FillSaveName(dialog, file); }}});
   Choose(menu::导出结果列表);
   EXPECT_EQ(answers.answered(), 1u);
   EXPECT_EQ(Status(), std::string(texts::kExportDone) + In("out\\list.csv"));

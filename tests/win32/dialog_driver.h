@@ -56,6 +56,16 @@ class DialogDriver {
   DialogAnswers answers_;
 };
 
+// Types the file's name into a save dialog's name field; false while the
+// dialog has none yet.
+inline bool FillSaveName(HWND dialog, const std::wstring& file) {
+  HWND name = GetDlgItem(dialog, 0x47C);  // cmb13, the name field
+  if (name == nullptr) name = GetDlgItem(dialog, 0x480);
+  if (name == nullptr) return false;
+  SetWindowTextW(name, file.c_str());
+  return true;
+}
+
 inline std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));

@@ -24,13 +24,7 @@ class LongListWork : public DeliveryRoom {};
 // read the rows, `meanwhile` runs.
 DialogAnswers::Step SaveAs(const std::wstring& file, std::function<void()> meanwhile) {
   return {IDOK,
-          [file](HWND dialog) {
-            HWND name = GetDlgItem(dialog, 0x47C);  // cmb13, the name field
-            if (name == nullptr) name = GetDlgItem(dialog, 0x480);
-            if (name == nullptr) return false;
-            SetWindowTextW(name, file.c_str());
-            return true;
-          },
+          [file](HWND dialog) { return testing::FillSaveName(dialog, file); },
           [meanwhile] { platform::PostToWindowThread(meanwhile); }};
 }
 

@@ -12,16 +12,8 @@ mkdir -p "$scratch/tools"
 cp -r app platform runtime "$scratch"/
 cp tools/check_layers "$scratch/tools/"
 
-passed=0
-failed=0
-check() {
-  if eval "$2"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "layer-plants: $1" >&2
-  fi
-}
+suite=layer-plants
+source tests/script_checks.sh
 
 # The first header of folder $1 (not below it) in the copy.
 first_header() { (cd "$scratch" && find "$1" -maxdepth 1 -name '*.h' | sort | head -1); }
@@ -70,4 +62,4 @@ check "a folder of app/search that is no room" fails_with_extra_folder
 check "runtime/core's values including its events" \
   'fails_with "$(first_header runtime/core/values)" "$(first_header runtime/core/events)"'
 
-echo "layer-plants: $passed passed, $failed failed"
+closing_line

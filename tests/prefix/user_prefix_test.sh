@@ -12,16 +12,8 @@ mkdir -p "$scratch/home/Desktop" "$scratch/home/Documents" "$scratch/home/Music"
 HOME=$scratch/home make_user_wine_prefix "$scratch/prefix"
 home=$(readlink -f "$scratch/home")
 
-passed=0
-failed=0
-check() {
-  if eval "$2"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "user-prefix: $1" >&2
-  fi
-}
+suite=user-prefix
+source tests/script_checks.sh
 links_into_home() {
   local link
   while IFS= read -r -d '' link; do
@@ -44,4 +36,4 @@ mv "$WINEPREFIX/drive_c/windows/syswow64" "$WINEPREFIX/drive_c/windows/syswow64-
 mkdir "$WINEPREFIX/drive_c/windows/syswow64"
 check "without Wine's 32-bit half it is made anew" '! prefix_is_ready "$WINEPREFIX" .made'
 
-echo "user-prefix: $passed passed, $failed failed"
+closing_line

@@ -36,7 +36,7 @@ class DialogAnswers {
   std::size_t next_ = 0;
   HWND last_ = nullptr;
   bool seen_ = false;
-  int unready_ = 0;
+  ULONGLONG first_look_ = 0;  // when the current step first looked; 0 before
   int unexpected_ = 0;
   UINT_PTR timer_ = 0;
 };

@@ -66,6 +66,9 @@ inline bool FillSaveName(HWND dialog, const std::wstring& file) {
   return true;
 }
 
+// The first visible dialog of the thread; none when it shows none.
+HWND VisibleDialogOf(DWORD thread);
+
 inline std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));

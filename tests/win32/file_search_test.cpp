@@ -204,7 +204,8 @@ TEST_F(FileSearch, the_stop_button_ends_a_long_search_at_once_with_the_rows_foun
   AddFolder(Root());
   // The stop click waits in the queue until the search first processes
   // events, as a user's click during the search would.
-  static HWND stop_button = Unit(u"按钮_停止搜索");
+  static HWND stop_button;  // the timer procedure takes no context; set anew for each window
+  stop_button = Unit(u"按钮_停止搜索");
   SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR timer, DWORD) CALLBACK {
     KillTimer(nullptr, timer);
     PostMessageW(stop_button, BM_CLICK, 0, 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -16,6 +17,7 @@ core::HandlerResult CopyCheckedToClipboard(std::span<const core::Value> argument
 // otherwise. False when the clipboard could not be opened or did not take
 // the list; it is closed again whenever it was opened. Each path converted
 // counts one row done of `progress`.
-bool PutFileListOnClipboard(const std::vector<core::Text>& paths, RowsProgress& progress);
+using PathRef = std::reference_wrapper<const core::Text>;
+bool PutFileListOnClipboard(std::span<const PathRef> paths, RowsProgress& progress);
 
 }  // namespace vorlix::app

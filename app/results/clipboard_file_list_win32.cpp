@@ -44,22 +44,23 @@ Function* Call(ExternalFunction entry) {
 }
 
 // The ANSI list that every file manager reads, unless a path holds a
-// character that the system's ANSI code page lacks.
-core::ByteSet FileListOf(const std::vector<core::Text>& paths, bool& wide, RowsProgress& progress) {
-  std::vector<std::string> ansi;
+// character that the system's ANSI code page lacks. Built a path at a
+// time: a million paths are not held twice over.
+core::ByteSet FileListOf(std::span<const PathRef> paths, bool& wide, RowsProgress& progress) {
+  AnsiFileListBuilder ansi;
   for (const core::Text& path : paths) {
-    std::optional<std::string> fitted = commands::TextInAnsiCodePage(path);
+    const std::optional<std::string> fitted = commands::TextInAnsiCodePage(path);
     if (!fitted) {
       std::vector<std::u16string> utf16;
       for (const core::Text& each : paths) utf16.push_back(commands::TextInUtf16(each));
       wide = true;
       return WideFileList(utf16);
     }
-    ansi.push_back(std::move(*fitted));
+    ansi.Add(*fitted);
     progress.Done(1);
   }
   wide = false;
-  return AnsiFileList(ansi);
+  return std::move(ansi).Finish();
 }
 
 // Hands the block to the clipboard, which then owns it; frees it otherwise.
@@ -141,7 +142,7 @@ core::Text EndMessage(const RunRecord& record, bool tried, bool placed, const st
 
 // The main window owns the clipboard's content: the platform documents that
 // with no owner, emptying the clipboard makes setting data on it fail.
-bool PutFileListOnClipboard(const std::vector<core::Text>& paths, RowsProgress& progress) {
+bool PutFileListOnClipboard(std::span<const PathRef> paths, RowsProgress& progress) {
   bool wide = false;
   const core::ByteSet list = FileListOf(paths, wide, progress);
   const core::ByteSet header = FileListHeader(wide);
@@ -156,24 +157,29 @@ bool PutFileListOnClipboard(const std::vector<core::Text>& paths, RowsProgress& 
 core::HandlerResult CopyCheckedToClipboard(std::span<const core::Value>) {
   const CheckedRowsRun run;
   if (!run.started()) return std::nullopt;
-  const commands::RowsCopy rows = CopyRowsAnswering(ResultList(), 0);
-  const std::size_t checked = CheckedCount(rows);
+  std::optional<commands::RowsCopy> rows = CopyRowsAnswering(ResultList(), 0);
+  const std::size_t checked = CheckedCount(*rows);
   if (checked == 0) {
     commands::MessageBox(core::Value(texts::kClipboardNoneChecked), 0);
     return std::nullopt;
   }
   RunRecord record(texts::kOperationClipboard);
   bool placed = false;
-  std::vector<core::Text> placeable;
+  std::vector<PathRef> placeable;
   std::vector<core::Text> refused;
   {
     // Four steps a checked row: its path, its sorting out, its conversion
     // for the list, its line in the record.
-    RowsProgress progress(texts::kClipboardWorking, 4 * checked);
-    const std::vector<core::Text> paths = CheckedPaths(rows, progress);
+    RowsProgress progress(texts::kClipboardWorking, checked, 4);
+    const std::vector<core::Text> paths = CheckedPaths(*rows, progress);
+    rows.reset();  // every row's copy, no longer needed
     // A paste in a file manager would copy the whole drive.
     for (const core::Text& path : paths) {
-      (commands::IsWholeDrive(path) ? refused : placeable).push_back(path);
+      if (commands::IsWholeDrive(path)) {
+        refused.push_back(path);
+      } else {
+        placeable.emplace_back(path);
+      }
       progress.Done(1);
     }
     placed = !placeable.empty() && PutFileListOnClipboard(placeable, progress);

@@ -7,18 +7,7 @@ void AppendWord(core::ByteSet& bytes, std::uint32_t word) {
   for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<std::uint8_t>(word >> shift));
 }
 
-ByteSpan BytesOf(const std::string& text) { return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}; }
-
 }  // namespace
-
-core::ByteSet ConcatByteSets(std::span<const ByteSpan> parts) {
-  std::size_t size = 0;
-  for (ByteSpan part : parts) size += part.size();
-  core::ByteSet joined;
-  joined.reserve(size);
-  for (ByteSpan part : parts) joined.insert(joined.end(), part.begin(), part.end());
-  return joined;
-}
 
 core::ByteSet FileListHeader(bool wide) {
   core::ByteSet header;
@@ -30,16 +19,14 @@ core::ByteSet FileListHeader(bool wide) {
   return header;
 }
 
-core::ByteSet AnsiFileList(std::span<const std::string> paths) {
-  static constexpr std::uint8_t kZero[] = {0};
-  std::vector<ByteSpan> parts;
-  parts.reserve(2 * paths.size() + 1);
-  for (const std::string& path : paths) {
-    parts.push_back(BytesOf(path));
-    parts.push_back(kZero);
-  }
-  parts.push_back(kZero);
-  return ConcatByteSets(parts);
+void AnsiFileListBuilder::Add(std::string_view path) {
+  list_.insert(list_.end(), path.begin(), path.end());
+  list_.push_back(0);
+}
+
+core::ByteSet AnsiFileListBuilder::Finish() && {
+  list_.push_back(0);
+  return std::move(list_);
 }
 
 core::ByteSet WideFileList(std::span<const std::u16string> paths) {

@@ -1,5 +1,6 @@
 #include "runtime/commands/utf8_text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 
@@ -8,7 +9,14 @@
 
 namespace vorlix::commands {
 
-std::string TextInUtf8(std::string_view text) { return platform::Utf16ToUtf8(platform::GbkToUtf16(text)); }
+// Plain ASCII, most of a record's or an export's fields, is the same in
+// both and needs no trip through UTF-16.
+std::string TextInUtf8(std::string_view text) {
+  if (std::all_of(text.begin(), text.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; })) {
+    return std::string(text);
+  }
+  return platform::Utf16ToUtf8(platform::GbkToUtf16(text));
+}
 
 core::Text TextFromUtf8(std::string_view utf8) {
   const auto bytes = reinterpret_cast<const std::uint8_t*>(utf8.data());

@@ -39,6 +39,7 @@ TEST(CsvLine, quotes_exactly_the_fields_that_hold_a_comma_a_quote_or_a_line_brea
 
 TEST(CsvLine, writes_gbk_and_names_outside_gbk_as_utf8) {
   EXPECT_EQ(Line({Gbk(u"报告.txt"), Gbk(u"한 😀,x")}), "报告.txt,\"한 😀,x\"\r\n");
+  EXPECT_EQ(Line({"plain ASCII", "\x80" "5"}), "plain ASCII,€5\r\n") << "0x80 is the euro sign, not ASCII";
 }
 
 TEST(CsvLine, reads_back_as_the_same_fields_whatever_they_hold) {

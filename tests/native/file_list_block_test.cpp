@@ -7,6 +7,12 @@ namespace {
 
 core::ByteSet Bytes(std::string_view text) { return core::ByteSet(text.begin(), text.end()); }
 
+core::ByteSet AnsiFileList(std::initializer_list<std::string_view> paths) {
+  AnsiFileListBuilder list;
+  for (std::string_view path : paths) list.Add(path);
+  return std::move(list).Finish();
+}
+
 TEST(FileListBlock, header_gives_the_lists_offset_and_whether_it_is_wide) {
   const core::ByteSet ansi = Bytes(std::string_view("\x14\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 20));
   const core::ByteSet wide = Bytes(std::string_view("\x14\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x01\0\0\0", 20));
@@ -15,20 +21,10 @@ TEST(FileListBlock, header_gives_the_lists_offset_and_whether_it_is_wide) {
 }
 
 TEST(FileListBlock, each_path_ends_in_a_zero_and_the_list_in_another) {
-  const std::string one[] = {"C:\\a.txt"};
-  EXPECT_EQ(AnsiFileList(one), Bytes(std::string_view("C:\\a.txt\0\0", 10)));
-  const std::string twice[] = {"C:\\\xD6\xD0", "C:\\\xD6\xD0"};
-  EXPECT_EQ(AnsiFileList(twice), Bytes(std::string_view("C:\\\xD6\xD0\0C:\\\xD6\xD0\0\0", 13)));
+  EXPECT_EQ(AnsiFileList({"C:\\a.txt"}), Bytes(std::string_view("C:\\a.txt\0\0", 10)));
+  EXPECT_EQ(AnsiFileList({"C:\\\xD6\xD0", "C:\\\xD6\xD0"}), Bytes(std::string_view("C:\\\xD6\xD0\0C:\\\xD6\xD0\0\0", 13)));
   const std::u16string wide[] = {u"C:\\中", u"D"};
   EXPECT_EQ(WideFileList(wide), Bytes(std::string_view("C\0:\0\\\0\x2D\x4E\0\0D\0\0\0\0\0", 16)));
-}
-
-TEST(FileListBlock, concatenation_skips_empty_parts) {
-  const std::uint8_t a[] = {1, 2};
-  const std::uint8_t b[] = {3};
-  const ByteSpan parts[] = {a, {}, b};
-  EXPECT_EQ(ConcatByteSets(parts), (core::ByteSet{1, 2, 3}));
-  EXPECT_TRUE(ConcatByteSets({}).empty());
 }
 
 }  // namespace

@@ -6,14 +6,16 @@
 //     big_list_bench.exe names COUNT
 //
 // The rows (1,000,000 by default) go in through the list's own insert
-// path: paths as a whole-disk search gives them, in 2,000 folders. The
+// path: paths as a whole-disk search gives them, in 2,000 folders, or with
+// VORLIX_BENCH_ROWS the paths of real files listed in that file. The
 // actions are the real handlers, reached as a person reaches them (button
 // clicks, the menu's command, clicks on the column header). A second thread
 // sends the main window WM_NULL with SendMessageTimeout every 10 ms; an
 // action's wait is the longest that took while the action ran. Prints one
 // line per action: its name, the best time of RUNS (3) in seconds, the
 // longest wait of all runs in milliseconds; then the peak working set.
-// With ONLY, just the actions whose names hold it. With "names", the start
+// With ONLY, just the actions whose names hold it (or one of its parts
+// between '|'). With "names", the start
 // of the window with COUNT saved names instead: when the window was built,
 // when the last name was in the box, and the longest wait meanwhile.
 #include <windows.h>
@@ -25,6 +27,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <thread>
@@ -35,6 +38,7 @@
 #include "app/results/list_view_sorting.h"
 #include "app/search/search_globals.h"
 #include "bench/process_memory.h"
+#include "platform/wide_text.h"
 #include "tests/win32/dialog_driver.h"
 #include "runtime/commands/file_commands.h"
 #include "runtime/commands/list_view_commands.h"
@@ -103,15 +107,45 @@ class Pinger {
   std::thread thread_;
 };
 
+std::string GbkOfUtf8(const std::string& utf8) {
+  std::wstring wide(utf8.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), static_cast<int>(wide.size()))));
+  return platform::Narrow(wide);
+}
+
+// The rows are made up, or with VORLIX_BENCH_ROWS the first ROWS lines of
+// that file (UTF-8 Windows paths of real files, so that the actions that
+// read the files' facts read real ones).
 void FillRows(int rows) {
   const core::UnitReference list = app::MainWindowList(超级列表框1);
+  std::ifstream real_paths;
+  if (const char* file = std::getenv("VORLIX_BENCH_ROWS")) real_paths.open(file);
+  std::string line;
   for (int i = 0; i < rows; ++i) {
-    const std::string name = "IMG_" + std::to_string(100000 + (i * 7919) % 900000) + ".jpg";
-    const std::string path = "D:\\Photos\\" + std::to_string(2000 + i % 2000) + "\\Camera\\" + name;
+    std::string path;
+    if (real_paths.is_open() && std::getline(real_paths, line)) {
+      path = GbkOfUtf8(line);
+    } else {
+      path = "D:\\Photos\\" + std::to_string(2000 + i % 2000) + "\\Camera\\IMG_" +
+             std::to_string(100000 + (i * 7919) % 900000) + ".jpg";
+    }
+    const std::string name = path.substr(path.rfind('\\') + 1);
     const std::string_view texts[] = {path, name};
     commands::ListViewInsertRow(list, -1, texts, 0);
   }
   commands::ListViewFlushCount(list);
+}
+
+// Whether ONLY ("a|b|..." or nothing) names the action: one of its parts
+// is in the action's name.
+bool Chosen(std::string_view action, std::string_view only) {
+  for (std::size_t start = 0;;) {
+    const std::size_t end = std::min(only.find('|', start), only.size());
+    if (action.find(only.substr(start, end - start)) != std::string_view::npos) return true;
+    if (end == only.size()) return false;
+    start = end + 1;
+  }
 }
 
 void ClickHeader(int column) {
@@ -233,7 +267,7 @@ int main(int argc, char** argv) {
   };
   Pinger pinger(frame);
   for (const Action& action : actions) {
-    if (std::string(action.name).find(only) == std::string::npos) continue;
+    if (!Chosen(action.name, only)) continue;
     double best = 1e300, longest_wait = 0;
     for (int run = 0; run < runs; ++run) {
       action.prepare();

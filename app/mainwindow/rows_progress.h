@@ -13,10 +13,11 @@ namespace vorlix::app {
 // window: every few milliseconds the events are processed (a close ends
 // the handler through MainWindowClosed) and the progress bar and the
 // status line show how many rows are done. Both are put back as they were
-// when the work ends.
+// when the work ends. Work of several steps a row counts each step done,
+// and shows whole rows.
 class RowsProgress {
  public:
-  RowsProgress(std::string_view working, std::size_t total);
+  RowsProgress(std::string_view working, std::size_t rows, std::size_t steps_per_row = 1);
   ~RowsProgress();
   RowsProgress(const RowsProgress&) = delete;
   RowsProgress& operator=(const RowsProgress&) = delete;
@@ -27,9 +28,11 @@ class RowsProgress {
   void Show() const;
 
   std::string_view working_;
-  std::size_t total_;
-  std::size_t done_ = 0;
+  std::size_t rows_;
+  std::size_t steps_per_row_;
+  std::size_t done_ = 0;  // steps
   std::uint32_t last_answer_;
+  std::uint32_t last_shown_;
   core::Text status_before_;
   std::int32_t bar_before_;
   std::int32_t bar_maximum_before_;

@@ -42,6 +42,14 @@ TEST_F(LongListWork, an_export_answers_meanwhile_ignores_a_second_click_and_writ
 
   bool ran_meanwhile = false;
   bool written_meanwhile = true;
+  // A timer looks at the status line while the export goes on.
+  static HWND status_label;
+  static bool progress_shown;
+  status_label = Unit(u"标签_状态");
+  progress_shown = false;
+  const UINT_PTR watch = SetTimer(nullptr, 0, 5, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK {
+    if (testing::WindowText(status_label).starts_with(platform::Wide(texts::kExportWorking))) progress_shown = true;
+  });
   const WPARAM command = app::main_window::kFirstMenuCommand + (menu::导出结果列表 - menu::菜单);
   DialogAnswers answers({SaveAs(folder_.WidePath("list.csv"), [&] {
     ran_meanwhile = true;
@@ -51,12 +59,14 @@ TEST_F(LongListWork, an_export_answers_meanwhile_ignores_a_second_click_and_writ
   })});
   PostMessageW(Frame(), WM_COMMAND, command, 0);
   core::ProcessPendingMessages();
+  KillTimer(nullptr, watch);
   rows.push_back({"D:\\late", true});
 
   EXPECT_TRUE(ran_meanwhile);
   EXPECT_FALSE(written_meanwhile) << "the task ran before the export ended";
   EXPECT_EQ(answers.answered(), 1u) << "one dialog: the second click was ignored";
   EXPECT_EQ(answers.unexpected(), 0);
+  EXPECT_TRUE(progress_shown) << "the status line showed how far the export had got";
   const testing::CsvRecords records = Records(folder_.Read("list.csv"));
   ASSERT_EQ(records.size(), rows.size() + 1);
   for (std::size_t i = 0; i < rows.size(); ++i) {

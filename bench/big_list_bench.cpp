@@ -166,9 +166,15 @@ void Command(core::UnitId item) {
   SendMessageW(frame, WM_COMMAND, app::main_window::kFirstMenuCommand + (item - menu::菜单), 0);
 }
 
-// The save dialog's name field, given a name in the program's folder.
+// The save dialog's name field, given the whole path of a name in the
+// program's folder: the dialog opens in the folder last used in the
+// prefix, which may be another build's.
 std::function<bool(HWND)> SaveAs(const wchar_t* name) {
-  return [name](HWND dialog) { return testing::FillSaveName(dialog, name); };
+  wchar_t program[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+  std::wstring path(program, length);
+  path = path.substr(0, path.rfind(L'\\') + 1) + name;
+  return [path](HWND dialog) { return testing::FillSaveName(dialog, path); };
 }
 
 // Runs the action; the dialog it opens (the end's message, a folder

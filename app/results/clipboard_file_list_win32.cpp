@@ -98,7 +98,8 @@ std::vector<core::Text> CheckedPaths(const commands::RowsCopy& rows, RowsProgres
 // Each checked row's line: on the clipboard, refused as a whole drive, or
 // left off because the clipboard did not take the list. Each file's size is
 // read with the window answering; the lines go out in batches.
-void RecordRows(RunRecord& record, const std::vector<core::Text>& paths, bool placed, RowsProgress& progress) {
+void RecordRows(RunRecord& record, const std::vector<core::Text>& paths, const std::vector<bool>& whole_drives,
+                bool placed, RowsProgress& progress) {
   constexpr std::size_t kLinesPerWrite = 4096;
   // Lines gathered but not yet written go out even when the window closes
   // between two rows and the run ends there: those rows are on the
@@ -109,10 +110,10 @@ void RecordRows(RunRecord& record, const std::vector<core::Text>& paths, bool pl
     ~Batch() { record.Add(entries); }
   } batch{record, {}};
   std::vector<RecordEntry>& entries = batch.entries;
-  for (const core::Text& path : paths) {
-    const bool whole_drive = commands::IsWholeDrive(path);
-    entries.push_back({.source = path,
-                       .size = FileSizeForRecord(path),
+  for (std::size_t index = 0; index < paths.size(); ++index) {
+    const bool whole_drive = whole_drives[index];
+    entries.push_back({.source = paths[index],
+                       .size = FileSizeForRecord(paths[index]),
                        .succeeded = placed && !whole_drive,
                        .reason = whole_drive ? FailureReason({.failure = commands::FileOperationFailure::kWholeDrive})
                                  : placed    ? core::Text()
@@ -174,16 +175,18 @@ core::HandlerResult CopyCheckedToClipboard(std::span<const core::Value>) {
     const std::vector<core::Text> paths = CheckedPaths(*rows, progress);
     rows.reset();  // every row's copy, no longer needed
     // A paste in a file manager would copy the whole drive.
-    for (const core::Text& path : paths) {
-      if (commands::IsWholeDrive(path)) {
-        refused.push_back(path);
+    std::vector<bool> whole_drives(paths.size());
+    for (std::size_t index = 0; index < paths.size(); ++index) {
+      whole_drives[index] = commands::IsWholeDrive(paths[index]);
+      if (whole_drives[index]) {
+        refused.push_back(paths[index]);
       } else {
-        placeable.emplace_back(path);
+        placeable.emplace_back(paths[index]);
       }
       progress.Done(1);
     }
     placed = !placeable.empty() && PutFileListOnClipboard(placeable, progress);
-    RecordRows(record, paths, placed, progress);
+    RecordRows(record, paths, whole_drives, placed, progress);
   }
   commands::MessageBox(core::Value(EndMessage(record, !placeable.empty(), placed, refused)), 0);
   return std::nullopt;

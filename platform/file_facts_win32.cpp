@@ -18,13 +18,13 @@ LocalTime LocalTimeOf(const FILETIME& written) {
 
 }  // namespace
 
-std::optional<FileFacts> FactsOfFile(std::string_view path) {
+std::optional<FileFacts> FactsOfFile(std::string_view path, ModifiedTime time) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (path.empty() || !GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
   FileFacts facts;
   facts.is_folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   if (!facts.is_folder) facts.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-  facts.modified = LocalTimeOf(data.ftLastWriteTime);
+  if (time == ModifiedTime::kRead) facts.modified = LocalTimeOf(data.ftLastWriteTime);
   return facts;
 }
 

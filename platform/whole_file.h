@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -36,5 +37,27 @@ enum class Durability {
 };
 bool ReplaceWholeFile(std::string_view path, std::span<const std::uint8_t> content,
                       Durability durability = Durability::kFlushed);
+
+// The same promise for a content too big to hold at once: it goes to the
+// new file beside the old a piece at a time, and takes the old file's place
+// only at Commit (called once). Dropped before, or after a failed write,
+// the new file goes and the old stays as it was.
+class FileReplacement {
+ public:
+  explicit FileReplacement(std::string_view path);
+  ~FileReplacement();
+  FileReplacement(const FileReplacement&) = delete;
+  FileReplacement& operator=(const FileReplacement&) = delete;
+
+  // False when the new file could not be made, or this or an earlier
+  // write failed.
+  bool Write(std::span<const std::uint8_t> piece);
+  bool Commit(Durability durability = Durability::kFlushed);
+
+ private:
+  std::string target_;
+  std::string beside_;     // the new file; empty once in place, or when none was made
+  std::intptr_t file_;     // its handle (descriptor); -1 when closed or never opened
+};
 
 }  // namespace vorlix::platform

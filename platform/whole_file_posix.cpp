@@ -69,16 +69,39 @@ bool WriteWholeFile(std::string_view path, std::span<const std::span<const std::
 }
 
 bool ReplaceWholeFile(std::string_view path, std::span<const std::uint8_t> content, Durability durability) {
+  FileReplacement replacement(path);
+  replacement.Write(content);
+  return replacement.Commit(durability);
+}
+
+FileReplacement::FileReplacement(std::string_view path) : target_(path), file_(-1) {
   static std::atomic<unsigned> counter{0};
-  std::string target(path);
-  std::string beside = target + "." + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".new";
-  int file = open(beside.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-  if (file < 0) return false;
-  bool written = WriteAll(file, content) && (durability == Durability::kCache || fsync(file) == 0);
-  written = close(file) == 0 && written;
-  bool replaced = written && std::rename(beside.c_str(), target.c_str()) == 0;
-  if (!replaced) unlink(beside.c_str());
-  return replaced;
+  std::string beside = target_ + "." + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".new";
+  file_ = open(beside.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+  if (file_ >= 0) beside_ = std::move(beside);
+}
+
+FileReplacement::~FileReplacement() {
+  if (file_ >= 0) close(static_cast<int>(file_));
+  if (!beside_.empty()) unlink(beside_.c_str());
+}
+
+bool FileReplacement::Write(std::span<const std::uint8_t> piece) {
+  if (file_ >= 0 && !WriteAll(static_cast<int>(file_), piece)) {
+    close(static_cast<int>(file_));
+    file_ = -1;
+  }
+  return file_ >= 0;
+}
+
+bool FileReplacement::Commit(Durability durability) {
+  if (file_ < 0) return false;
+  bool written = durability == Durability::kCache || fsync(static_cast<int>(file_)) == 0;
+  written = close(static_cast<int>(file_)) == 0 && written;
+  file_ = -1;
+  if (!written || std::rename(beside_.c_str(), target_.c_str()) != 0) return false;
+  beside_.clear();
+  return true;
 }
 
 }  // namespace vorlix::platform

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <cwchar>
+#include <cstdio>
 #include <limits>
 
 #include "platform/wide_text.h"
@@ -35,19 +35,23 @@ bool ReadAll(HANDLE file, std::vector<std::uint8_t>& bytes) {
 }
 
 // Creates a file of a name that nobody uses, beside the target, so that
-// moving it into the target's place stays on the same volume.
-HANDLE CreateFileBeside(const std::wstring& target, std::wstring& created) {
+// moving it into the target's place stays on the same volume. `created`
+// stays empty when none could be made.
+HANDLE CreateFileBeside(const std::string& target, std::string& created) {
   static LONG counter = 0;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    wchar_t suffix[40];
+    char suffix[40];
     auto serial = static_cast<unsigned long>(InterlockedIncrement(&counter));
-    swprintf(suffix, 40, L".%lx-%lx.new", GetCurrentProcessId(), serial);
-    created = target + suffix;
-    HANDLE file = CreateFileW(created.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    snprintf(suffix, 40, ".%lx-%lx.new", GetCurrentProcessId(), serial);
+    HANDLE file = CreateFileW(Wide(target + suffix).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) created = target + suffix;
     if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
   }
   return INVALID_HANDLE_VALUE;
 }
+
+HANDLE HandleOf(std::intptr_t file) { return reinterpret_cast<HANDLE>(file); }
 
 // A file that is open anywhere cannot be replaced. Scanners and indexers
 // hold files for moments, so a few short retries ride those out.
@@ -99,19 +103,41 @@ bool WriteWholeFile(std::string_view path, std::span<const std::span<const std::
 }
 
 bool ReplaceWholeFile(std::string_view path, std::span<const std::uint8_t> content, Durability durability) {
-  std::wstring target = Wide(path);
-  std::wstring beside;
-  HANDLE file = CreateFileBeside(target, beside);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  bool written = WriteAll(file, content) && (durability == Durability::kCache || FlushFileBuffers(file));
-  written = CloseHandle(file) && written;
+  FileReplacement replacement(path);
+  replacement.Write(content);
+  return replacement.Commit(durability);
+}
+
+FileReplacement::FileReplacement(std::string_view path)
+    : target_(path), file_(reinterpret_cast<std::intptr_t>(CreateFileBeside(target_, beside_))) {}
+
+FileReplacement::~FileReplacement() {
+  if (file_ != -1) CloseHandle(HandleOf(file_));
+  if (!beside_.empty()) DeleteFileW(Wide(beside_).c_str());
+}
+
+bool FileReplacement::Write(std::span<const std::uint8_t> piece) {
+  if (file_ != -1 && !WriteAll(HandleOf(file_), piece)) {
+    CloseHandle(HandleOf(file_));
+    file_ = -1;
+  }
+  return file_ != -1;
+}
+
+bool FileReplacement::Commit(Durability durability) {
+  if (file_ == -1) return false;
+  bool written = durability == Durability::kCache || FlushFileBuffers(HandleOf(file_));
+  written = CloseHandle(HandleOf(file_)) && written;
+  file_ = -1;
+  const std::wstring target = Wide(target_);
+  const std::wstring beside = Wide(beside_);
   DWORD kept = GetFileAttributesW(target.c_str());
   if (written && kept != INVALID_FILE_ATTRIBUTES && (kept & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {
     SetFileAttributesW(beside.c_str(), kept & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
   }
-  bool replaced = written && MoveIntoPlace(beside, target);
-  if (!replaced) DeleteFileW(beside.c_str());
-  return replaced;
+  if (!written || !MoveIntoPlace(beside, target)) return false;
+  beside_.clear();
+  return true;
 }
 
 }  // namespace vorlix::platform

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "app/mainwindow/external_function_declarations.h"
 #include "app/mainwindow/rows_progress.h"
@@ -11,6 +12,7 @@
 #include "app/results/file_list_block.h"
 #include "app/results/result_units.h"
 #include "app/results/row_walk.h"
+#include "app/results/rows_read_ahead.h"
 #include "app/results/run_record.h"
 #include "runtime/commands/code_page_commands.h"
 #include "runtime/commands/drive_commands.h"
@@ -96,8 +98,9 @@ std::vector<core::Text> CheckedPaths(const commands::RowsCopy& rows, RowsProgres
 }
 
 // Each checked row's line: on the clipboard, refused as a whole drive, or
-// left off because the clipboard did not take the list. Each file's size is
-// read with the window answering; the lines go out in batches.
+// left off because the clipboard did not take the list. The files' sizes
+// are read ahead on threads, with the window answering; the lines go out in
+// batches.
 void RecordRows(RunRecord& record, const std::vector<core::Text>& paths, const std::vector<bool>& whole_drives,
                 bool placed, RowsProgress& progress) {
   constexpr std::size_t kLinesPerWrite = 4096;
@@ -110,10 +113,13 @@ void RecordRows(RunRecord& record, const std::vector<core::Text>& paths, const s
     ~Batch() { record.Add(entries); }
   } batch{record, {}};
   std::vector<RecordEntry>& entries = batch.entries;
+  const std::function<void()> answer_events = [&progress] { progress.Done(0); };
+  RowsReadAhead<std::optional<std::uint64_t>> sizes(
+      paths.size(), [&paths](std::size_t index) { return FileSizeForRecord(paths[index]); });
   for (std::size_t index = 0; index < paths.size(); ++index) {
     const bool whole_drive = whole_drives[index];
     entries.push_back({.source = paths[index],
-                       .size = FileSizeForRecord(paths[index]),
+                       .size = sizes.Take(index, answer_events),
                        .succeeded = placed && !whole_drive,
                        .reason = whole_drive ? FailureReason({.failure = commands::FileOperationFailure::kWholeDrive})
                                  : placed    ? core::Text()

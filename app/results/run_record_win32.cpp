@@ -46,7 +46,7 @@ void RunRecord::SayIfNotWritten() const {
 core::Text RunRecord::NotWrittenNote() const { return core::Text(texts::kRecordNotWritten) + path_; }
 
 std::optional<std::uint64_t> FileSizeForRecord(const core::Text& path) {
-  const std::optional<commands::FileFacts> facts = commands::GetFileFacts(path);
+  const std::optional<commands::FileFacts> facts = commands::GetFileFactsWithoutTime(path);
   if (!facts || facts->is_folder) return std::nullopt;
   return facts->size;
 }

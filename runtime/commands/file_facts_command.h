@@ -17,5 +17,8 @@ struct FileFacts {
 // The item at the path as the file system describes it; none when there is
 // no such item.
 std::optional<FileFacts> GetFileFacts(std::string_view path);
+// The same without the modified time (left empty), at two thirds of the
+// cost: for a size.
+std::optional<FileFacts> GetFileFactsWithoutTime(std::string_view path);
 
 }  // namespace vorlix::commands

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/whole_file.h"
 #include "runtime/commands/file_commands.h"
 #include "temporary_folder.h"
 
@@ -89,6 +90,25 @@ TEST_F(WholeFileTest, replacing_gives_the_whole_new_content_or_keeps_the_old_and
   EXPECT_EQ(folder_.Read("data.bin"), "new");
   EXPECT_EQ(folder_.EntryCount(), 1u);
   EXPECT_FALSE(ReplaceFileContent("", Bytes("x")));
+}
+
+// What is too big to hold goes in pieces; it counts only once committed.
+TEST_F(WholeFileTest, a_replacement_in_pieces_takes_the_place_at_commit_and_dropped_leaves_the_old_file_alone) {
+  folder_.Write("data.bin", "old");
+  {
+    platform::FileReplacement dropped(file_);
+    ASSERT_TRUE(dropped.Write(Bytes("never")));
+    EXPECT_EQ(folder_.EntryCount(), 2u) << "the new content waits beside the old";
+  }
+  EXPECT_EQ(folder_.Read("data.bin"), "old");
+  EXPECT_EQ(folder_.EntryCount(), 1u);
+  platform::FileReplacement pieces(file_);
+  ASSERT_TRUE(pieces.Write(Bytes("a\r\n")) && pieces.Write(Bytes("")) && pieces.Write(Bytes("b")));
+  EXPECT_EQ(folder_.Read("data.bin"), "old");
+  ASSERT_TRUE(pieces.Commit());
+  EXPECT_EQ(folder_.Read("data.bin"), "a\r\nb");
+  EXPECT_EQ(folder_.EntryCount(), 1u);
+  EXPECT_FALSE(platform::FileReplacement(folder_.Path("none\\data.bin")).Write(Bytes("x")));
 }
 
 TEST_F(WholeFileTest, writing_fails_for_an_empty_path_a_missing_folder_or_a_file_in_use) {

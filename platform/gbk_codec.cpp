@@ -89,9 +89,14 @@ void AppendFourByteIndex(std::string& out, std::uint32_t index) {
 }  // namespace
 
 std::u16string GbkToUtf16(std::string_view gbk) {
-  const auto* bytes = reinterpret_cast<const unsigned char*>(gbk.data());
   std::u16string out;
-  out.reserve(gbk.size());  // no sequence gives more UTF-16 units than it has bytes
+  AppendGbkAsUtf16(gbk, out);
+  return out;
+}
+
+void AppendGbkAsUtf16(std::string_view gbk, std::u16string& out) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(gbk.data());
+  out.reserve(out.size() + gbk.size());  // no sequence gives more UTF-16 units than it has bytes
   for (std::size_t i = 0; i < gbk.size();) {
     unsigned char byte = bytes[i];
     if (byte < 0x80) {
@@ -107,7 +112,6 @@ std::u16string GbkToUtf16(std::string_view gbk) {
       ++i;
     }
   }
-  return out;
 }
 
 std::string Utf16ToGbk(std::u16string_view utf16) {

@@ -14,6 +14,9 @@ namespace vorlix::platform {
 // byte cannot follow it (that byte is then read again), an unassigned
 // four-byte code, and a sequence cut off by the end of the text.
 std::u16string GbkToUtf16(std::string_view gbk);
+// The same added to `out`: a caller that converts many texts reuses one
+// buffer instead of allocating for each.
+void AppendGbkAsUtf16(std::string_view gbk, std::u16string& out);
 
 // An unpaired surrogate becomes "?".
 std::string Utf16ToGbk(std::u16string_view utf16);

@@ -19,14 +19,22 @@ LocalTime LocalTimeOf(const FILETIME& written) {
 }  // namespace
 
 std::optional<FileFacts> FactsOfFile(std::string_view path, ModifiedTime time) {
-  // Asked for a million files at a time from several threads: the wide path
-  // goes into a buffer of the thread's own, since a heap allocation a file
-  // has the threads wait on the heap's lock.
-  thread_local std::u16string wide;
-  wide.clear();
-  AppendGbkAsUtf16(path, wide);
+  // Asked for a million files at a time from several threads: a heap
+  // allocation a file has the threads wait on the heap's lock, so the wide
+  // path goes on the stack when it fits, as nearly every path does.
+  constexpr std::size_t kStackUnits = 1024;
+  if (path.empty()) return std::nullopt;
+  char16_t stack_path[kStackUnits];
+  std::u16string heap_path;
+  const char16_t* wide = stack_path;
+  if (path.size() < kStackUnits) {
+    stack_path[GbkToUtf16Into(path, stack_path)] = 0;
+  } else {
+    heap_path = GbkToUtf16(path);
+    wide = heap_path.c_str();
+  }
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (path.empty() || !GetFileAttributesExW(reinterpret_cast<const wchar_t*>(wide.c_str()), GetFileExInfoStandard, &data)) {
+  if (!GetFileAttributesExW(reinterpret_cast<const wchar_t*>(wide), GetFileExInfoStandard, &data)) {
     return std::nullopt;
   }
   FileFacts facts;

@@ -25,7 +25,8 @@ bool IsFourByteDigit(unsigned char byte) { return byte >= 0x30 && byte <= 0x39; 
 bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
-void AppendCodePoint(std::u16string& out, char32_t code_point) {
+template <class Out>
+void AppendCodePoint(Out& out, char32_t code_point) {
   if (code_point < 0x10000) {
     out.push_back(static_cast<char16_t>(code_point));
     return;
@@ -49,7 +50,8 @@ char32_t FourByteCodePoint(const unsigned char* bytes) {
 // bytes it used. A sequence that breaks off mid-text uses only its lead
 // byte, so that the bytes after it are read again; one cut off by the end
 // of the text is a single U+FFFD.
-std::size_t DecodeMultiByte(const unsigned char* bytes, std::size_t available, std::u16string& out) {
+template <class Out>
+std::size_t DecodeMultiByte(const unsigned char* bytes, std::size_t available, Out& out) {
   if (available >= 2 && IsTrailByte(bytes[1])) {
     out.push_back(kTwoByteToUtf16[(bytes[0] - 0x81) * 191 + (bytes[1] - 0x40)]);
     return 2;
@@ -86,17 +88,9 @@ void AppendFourByteIndex(std::string& out, std::uint32_t index) {
   out.push_back(static_cast<char>(0x30 + index % 10));
 }
 
-}  // namespace
-
-std::u16string GbkToUtf16(std::string_view gbk) {
-  std::u16string out;
-  AppendGbkAsUtf16(gbk, out);
-  return out;
-}
-
-void AppendGbkAsUtf16(std::string_view gbk, std::u16string& out) {
+template <class Out>
+void DecodeGbk(std::string_view gbk, Out& out) {
   const auto* bytes = reinterpret_cast<const unsigned char*>(gbk.data());
-  out.reserve(out.size() + gbk.size());  // no sequence gives more UTF-16 units than it has bytes
   for (std::size_t i = 0; i < gbk.size();) {
     unsigned char byte = bytes[i];
     if (byte < 0x80) {
@@ -112,6 +106,27 @@ void AppendGbkAsUtf16(std::string_view gbk, std::u16string& out) {
       ++i;
     }
   }
+}
+
+// A buffer that the caller made big enough.
+struct BufferSink {
+  char16_t* next;
+  void push_back(char16_t unit) { *next++ = unit; }
+};
+
+}  // namespace
+
+std::u16string GbkToUtf16(std::string_view gbk) {
+  std::u16string out;
+  out.reserve(gbk.size());  // no sequence gives more UTF-16 units than it has bytes
+  DecodeGbk(gbk, out);
+  return out;
+}
+
+std::size_t GbkToUtf16Into(std::string_view gbk, char16_t* out) {
+  BufferSink sink{out};
+  DecodeGbk(gbk, sink);
+  return static_cast<std::size_t>(sink.next - out);
 }
 
 std::string Utf16ToGbk(std::u16string_view utf16) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,9 +15,9 @@ namespace vorlix::platform {
 // byte cannot follow it (that byte is then read again), an unassigned
 // four-byte code, and a sequence cut off by the end of the text.
 std::u16string GbkToUtf16(std::string_view gbk);
-// The same added to `out`: a caller that converts many texts reuses one
-// buffer instead of allocating for each.
-void AppendGbkAsUtf16(std::string_view gbk, std::u16string& out);
+// The same into `out`, which has room for gbk.size() units (no sequence
+// gives more): for callers that must not allocate. Returns the units written.
+std::size_t GbkToUtf16Into(std::string_view gbk, char16_t* out);
 
 // An unpaired surrogate becomes "?".
 std::string Utf16ToGbk(std::u16string_view utf16);

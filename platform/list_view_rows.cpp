@@ -174,6 +174,17 @@ void ListViewRows::SetSelectedStateImages(int image) {
 }
 
 void ListViewRows::AppendRows(int column, int first, int count, ListViewRowsCopy& copy) const {
+  // The first stretch makes room for every row from it on: a million rows'
+  // texts grown by doubling would be held twice over for a moment.
+  if (copy.size() == 0) {
+    std::size_t bytes = 0;
+    for (int index = std::max(first, 0); index < Count(); ++index) bytes += Text(index, column).size();
+    const std::size_t rows = static_cast<std::size_t>(std::max(Count() - std::max(first, 0), 0));
+    copy.texts.reserve(bytes);
+    copy.ends.reserve(rows);
+    copy.state_images.reserve(rows);
+    copy.item_data.reserve(rows);
+  }
   const int end = std::min(Count(), first + std::max(count, 0));
   for (int index = std::max(first, 0); index < end; ++index) {
     const Row& row = At(index);

@@ -49,7 +49,9 @@ Function* Call(ExternalFunction entry) {
 // character that the system's ANSI code page lacks. Built a path at a
 // time: a million paths are not held twice over.
 core::ByteSet FileListOf(std::span<const PathRef> paths, bool& wide, RowsProgress& progress) {
-  AnsiFileListBuilder ansi;
+  std::size_t bytes_expected = 1;  // the closing zero
+  for (const core::Text& path : paths) bytes_expected += path.size() + 1;
+  AnsiFileListBuilder ansi(bytes_expected);
   for (const core::Text& path : paths) {
     const std::optional<std::string> fitted = commands::TextInAnsiCodePage(path);
     if (!fitted) {

@@ -22,6 +22,9 @@ core::ByteSet FileListHeader(bool wide);
 core::ByteSet WideFileList(std::span<const std::u16string> paths);
 class AnsiFileListBuilder {
  public:
+  // Room for so many bytes is made at once: a long list grown by doubling
+  // would be held twice over for a moment.
+  explicit AnsiFileListBuilder(std::size_t bytes_expected) { list_.reserve(bytes_expected); }
   void Add(std::string_view path);
   core::ByteSet Finish() &&;
 

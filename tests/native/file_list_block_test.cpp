@@ -8,7 +8,7 @@ namespace {
 core::ByteSet Bytes(std::string_view text) { return core::ByteSet(text.begin(), text.end()); }
 
 core::ByteSet AnsiFileList(std::initializer_list<std::string_view> paths) {
-  AnsiFileListBuilder list;
+  AnsiFileListBuilder list(0);
   for (std::string_view path : paths) list.Add(path);
   return std::move(list).Finish();
 }

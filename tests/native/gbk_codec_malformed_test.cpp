@@ -11,11 +11,17 @@ namespace vorlix::platform {
 namespace {
 
 // Decodes from a heap block of exactly the text's size, so that a read past
-// its end is caught by AddressSanitizer.
+// its end is caught by AddressSanitizer; and again into a buffer of the
+// promised room, one unit a byte, where a write past it is caught too.
 std::u16string DecodeExactly(std::string_view gbk) {
   auto block = std::make_unique<char[]>(gbk.size());
   std::memcpy(block.get(), gbk.data(), gbk.size());
-  return GbkToUtf16(std::string_view(block.get(), gbk.size()));
+  const std::string_view exact(block.get(), gbk.size());
+  auto room = std::make_unique<char16_t[]>(gbk.size());
+  const std::u16string into(room.get(), GbkToUtf16Into(exact, room.get()));
+  const std::u16string decoded = GbkToUtf16(exact);
+  EXPECT_EQ(into, decoded) << "decoded into a buffer";
+  return decoded;
 }
 
 TEST(GbkCodecMalformed, empty_text_stays_empty) {

@@ -1,8 +1,10 @@
 #include "app/results/clipboard_file_list.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <future>
 
 #include "app/mainwindow/external_function_declarations.h"
 #include "app/mainwindow/rows_progress.h"
@@ -150,17 +152,25 @@ core::Text EndMessage(const RunRecord& record, bool tried, bool placed, const st
 }  // namespace
 
 // The main window owns the clipboard's content: the platform documents that
-// with no owner, emptying the clipboard makes setting data on it fail.
+// with no owner, emptying the clipboard makes setting data on it fail. A
+// million paths take a quarter of a second to place under Wine (most of it
+// in closing the clipboard), so a thread of its own places them while the
+// window keeps answering.
 bool PutFileListOnClipboard(std::span<const PathRef> paths, RowsProgress& progress) {
   bool wide = false;
   const core::ByteSet list = FileListOf(paths, wide, progress);
   const core::ByteSet header = FileListHeader(wide);
   void* owner = reinterpret_cast<void*>(commands::NativeWindowOf(commands::GetWindowHandle(MainWindowItself())));
-  if (Call<OpenClipboardFunction>(kOpenClipboard)(owner) == 0) return false;
-  Call<EmptyClipboardFunction>(kEmptyClipboard)();
-  const bool placed = PlaceBlock(header, list);
-  Call<CloseClipboardFunction>(kCloseClipboard)();
-  return placed;
+  std::future<bool> placing = std::async(std::launch::async, [&] {
+    if (Call<OpenClipboardFunction>(kOpenClipboard)(owner) == 0) return false;
+    Call<EmptyClipboardFunction>(kEmptyClipboard)();
+    const bool placed = PlaceBlock(header, list);
+    Call<CloseClipboardFunction>(kCloseClipboard)();
+    return placed;
+  });
+  // Should the window close meanwhile, the future's end waits for the thread.
+  while (placing.wait_for(std::chrono::milliseconds(2)) != std::future_status::ready) progress.Done(0);
+  return placing.get();
 }
 
 core::HandlerResult CopyCheckedToClipboard(std::span<const core::Value>) {

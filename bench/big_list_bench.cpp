@@ -97,7 +97,6 @@ class Pinger {
       SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer);
       const double waited = Milliseconds(Clock::now() - sent);
       if (measuring_ && waited > longest_) longest_ = waited;
-      if (measuring_ && waited > 60) fprintf(stderr, "WAIT %.0f ms sent at %lu\n", waited, GetTickCount() - static_cast<DWORD>(waited));
       Sleep(10);
     }
   }

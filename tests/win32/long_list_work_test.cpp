@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 #include "platform/hidden_owner_window.h"
 #include "platform/wide_text.h"
@@ -79,28 +80,30 @@ TEST_F(LongListWork, an_export_answers_meanwhile_ignores_a_second_click_and_writ
 }
 
 // The list goes to its file in pieces, beside the old one, and takes its
-// place only whole: when it cannot (another program holds the old file),
-// the old file stays as it was, nothing is left beside it, and the user is
-// told.
-TEST_F(LongListWork, an_export_that_cannot_take_the_old_files_place_says_so_and_leaves_it_whole) {
+// place only whole: when it cannot (another program opened the file while
+// the export ran), the file stays as it was, nothing is left beside it, and
+// the user is told.
+TEST_F(LongListWork, an_export_that_cannot_take_the_files_place_says_so_and_leaves_it_whole) {
   std::vector<Row> rows;
   for (int i = 0; i < 40000; ++i) rows.push_back({"D:\\f" + std::to_string(i), i % 2 == 0});
   AddRows(rows);
-  folder_.Write("list.csv", "old");
-  testing::OpenedElsewhere holder(folder_.WidePath("list.csv"), GENERIC_READ, FILE_SHARE_READ);
-  ASSERT_TRUE(holder.IsOpen());
   const std::size_t entries = folder_.EntryCount();
+  std::optional<testing::OpenedElsewhere> holder;
   std::string message;
-  DialogAnswers answers({{IDOK, [&](HWND dialog) { return testing::FillSaveName(dialog, folder_.WidePath("list.csv")); }},
-                         {IDYES, nullptr},  // replace the file that is there
+  DialogAnswers answers({SaveAs(folder_.WidePath("list.csv"),
+                                [&] {
+                                  folder_.Write("list.csv", "old");
+                                  holder.emplace(folder_.WidePath("list.csv"), GENERIC_READ, FILE_SHARE_READ);
+                                }),
                          ReadMessage(message)});
   SendMessageW(Frame(), WM_COMMAND, app::main_window::kFirstMenuCommand + (menu::导出结果列表 - menu::菜单), 0);
   core::ProcessPendingMessages();
 
-  EXPECT_EQ(answers.answered(), 3u);
+  ASSERT_TRUE(holder && holder->IsOpen());
+  EXPECT_EQ(answers.answered(), 2u);
   EXPECT_EQ(message, std::string(texts::kExportNotWritten) + In("list.csv"));
   EXPECT_EQ(folder_.Read("list.csv"), "old");
-  EXPECT_EQ(folder_.EntryCount(), entries) << "nothing left beside the old file";
+  EXPECT_EQ(folder_.EntryCount(), entries + 1) << "the file, and nothing left beside it";
 }
 
 // What the status line shows while work over a million rows goes on, in

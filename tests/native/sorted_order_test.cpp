@@ -47,10 +47,11 @@ TEST(SortedOrder, matches_the_insertion_procedure_on_random_lists_with_many_ties
   }
 }
 
+// Long enough to be sorted in two halves on two threads and merged.
 TEST(SortedOrder, matches_the_insertion_procedure_on_a_long_list) {
   std::mt19937 random(7);
   std::vector<core::Text> keys;
-  for (int i = 0; i < 5000; ++i) keys.push_back(std::to_string(random() % 500));
+  for (int i = 0; i < 30000; ++i) keys.push_back(std::to_string(random() % 3000));
   EXPECT_EQ(SortedOrder(keys, true), InsertedOneByOne(keys, true));
 }
 

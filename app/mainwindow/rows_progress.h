@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "runtime/commands/list_view_commands.h"
@@ -23,6 +24,10 @@ class RowsProgress {
   RowsProgress& operator=(const RowsProgress&) = delete;
 
   void Done(std::size_t rows);
+  // Does one long step (a quarter of a second and more under Wine) on a
+  // thread of its own while the window keeps answering; gives its result.
+  // Should the window close meanwhile, the step is still waited for.
+  bool AnswerWhile(const std::function<bool()>& step);
 
  private:
   void Show() const;

@@ -1,5 +1,7 @@
 #include "app/mainwindow/rows_progress.h"
 
+#include <chrono>
+#include <future>
 #include <string>
 
 #include "app/mainwindow/main_window_access.h"
@@ -56,6 +58,12 @@ void RowsProgress::Done(std::size_t rows) {
   }
   KeepWindowAlive();
   last_answer_ = Now();
+}
+
+bool RowsProgress::AnswerWhile(const std::function<bool()>& step) {
+  std::future<bool> result = std::async(std::launch::async, step);
+  while (result.wait_for(std::chrono::milliseconds(2)) != std::future_status::ready) Done(0);
+  return result.get();
 }
 
 void RowsProgress::Show() const {

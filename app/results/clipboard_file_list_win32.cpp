@@ -1,10 +1,8 @@
 #include "app/results/clipboard_file_list.h"
 
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <future>
 
 #include "app/mainwindow/external_function_declarations.h"
 #include "app/mainwindow/rows_progress.h"
@@ -161,16 +159,13 @@ bool PutFileListOnClipboard(std::span<const PathRef> paths, RowsProgress& progre
   const core::ByteSet list = FileListOf(paths, wide, progress);
   const core::ByteSet header = FileListHeader(wide);
   void* owner = reinterpret_cast<void*>(commands::NativeWindowOf(commands::GetWindowHandle(MainWindowItself())));
-  std::future<bool> placing = std::async(std::launch::async, [&] {
+  return progress.AnswerWhile([&] {
     if (Call<OpenClipboardFunction>(kOpenClipboard)(owner) == 0) return false;
     Call<EmptyClipboardFunction>(kEmptyClipboard)();
     const bool placed = PlaceBlock(header, list);
     Call<CloseClipboardFunction>(kCloseClipboard)();
     return placed;
   });
-  // Should the window close meanwhile, the future's end waits for the thread.
-  while (placing.wait_for(std::chrono::milliseconds(2)) != std::future_status::ready) progress.Done(0);
-  return placing.get();
 }
 
 core::HandlerResult CopyCheckedToClipboard(std::span<const core::Value>) {

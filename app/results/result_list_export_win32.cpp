@@ -58,7 +58,8 @@ bool WriteExportedList(const core::Text& path) {
     progress.Done(1);
     if (piece.size() >= kPieceBytes && !WritePiece(file, piece)) return false;
   }
-  return WritePiece(file, piece) && file.Commit();
+  // Flushing what the file holds to the disk may take a while.
+  return WritePiece(file, piece) && progress.AnswerWhile([&file] { return file.Commit(); });
 }
 
 }  // namespace
